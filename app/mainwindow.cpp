@@ -1,0 +1,232 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutdialog.h"
+#include "app/mainwindow_form.h"
+#include "app/windowplacement.h"
+#include "config/buttontable.h"
+#include "file/filestate.h"
+#include "keyboard/recordingstate.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
+
+namespace {
+
+QString documentsFolder()
+{
+#ifdef Q_OS_WIN
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("Microsoft"), QStringLiteral("Windows"));
+    settings.beginGroup(QStringLiteral("CurrentVersion/Explorer/Shell Folders"));
+    return settings.value(QStringLiteral("Personal"), QVariant()).toString();
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#endif
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ButtonTable &table = ButtonTable::instance();
+    RecordingState &recording = RecordingState::instance();
+    recording.recordingFlag = 0;
+    recording.keyInsertFlag = 0;
+    table.modified = 0;
+    table.maxReached = 0;
+
+    ui->setupUi(this);
+
+    ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
+    ui->pushButtonDown->setText(QStringLiteral("\u25BC"));
+
+    table.buttonCount = ButtonTable::DefaultButtonCount;
+    table.maxEntries = ButtonTable::DefaultMaxEntries;
+    table.selectedButton = NoButton;
+    table.buildTable();
+    recording.heldKeys.clear();
+
+    msTimer = new QTimer(this);
+    connect(msTimer, &QTimer::timeout, this, &MainWindow::MsTimerSlot);
+    msTimer->start(2);
+
+    setControlMode(NoSelectionMode, true);
+    statusBar()->addWidget(&fileLabel, 0);
+    FileState::instance().filePath.clear();
+    FileState::instance().fileName = QStringLiteral("QM47_File");
+    showFileName(QStringLiteral("QM47_File"));
+    FileState::instance().defaultDirectory = documentsFolder();
+}
+
+MainWindow::~MainWindow()
+{
+    // The status bar must not delete the label it was given: it is a member.
+    statusBar()->removeWidget(&fileLabel);
+    fileLabel.setParent(nullptr);
+}
+
+void MainWindow::setControlMode(uint8_t mode, bool entering)
+{
+    Ui_MainWindow &f = *ui;
+    QAction *fileAndDeviceActions[] = {f.actionNew, f.actionOpen, f.actionSave,
+                                       f.actionSave_as, f.actionReadout, f.actionTransmit};
+    const auto setActions = [&](bool on) {
+        for (QAction *a : fileAndDeviceActions)
+            a->setEnabled(on);
+    };
+
+    switch (mode) {
+    case RecordingMode:
+        f.pushButtonStart->setEnabled(!entering);
+        f.pushButtonStop->setEnabled(entering);
+        f.pushButtonKey->setEnabled(!entering);
+        f.pushButtonUp->setEnabled(!entering);
+        f.pushButtonDown->setEnabled(!entering);
+        setActions(!entering);
+        break;
+    case KeyInsertMode:
+        f.pushButtonStart->setEnabled(!entering);
+        f.pushButtonStop->setEnabled(entering);
+        f.pushButtonDelay->setEnabled(!entering);
+        f.pushButtonKey->setEnabled(!entering);
+        f.pushButtonUp->setEnabled(!entering);
+        f.pushButtonDown->setEnabled(!entering);
+        f.pushButtonDelete->setEnabled(!entering);
+        setActions(!entering);
+        break;
+    case NoSelectionMode:
+        f.pushButtonStart->setEnabled(!entering);
+        if (entering)
+            f.pushButtonStop->setEnabled(false);
+        f.pushButtonDelay->setEnabled(!entering);
+        f.pushButtonKey->setEnabled(!entering);
+        f.pushButtonUp->setEnabled(!entering);
+        f.pushButtonDown->setEnabled(!entering);
+        f.pushButtonDelete->setEnabled(!entering);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::showFileName(const QString &path)
+{
+    fileLabel.setText(displayedFileName(path));
+}
+
+void MainWindow::centreOver(QWidget *window, const QWidget *reference)
+{
+    window->move(centredPosition(QPoint(reference->x(), reference->y()), reference->size(),
+                                 window->size()));
+}
+
+void MainWindow::showProgress()
+{
+    progressWindow.reset();
+    progressWindow.setMinimum(0);
+    progressWindow.setMaximum(ButtonTable::instance().buttonCount);
+    centreOver(&progressWindow, this);
+    progressWindow.show();
+    progressWindow.advance();
+}
+
+void MainWindow::showMessage(const QString &title, const QString &text)
+{
+    messageBox.setWindowTitle(title);
+    messageBox.setText(text);
+    messageBox.exec();
+}
+
+QMessageBox::StandardButton MainWindow::askQuestion(const QString &title, const QString &text,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton)
+{
+    messageBox.setStandardButtons(buttons);
+    messageBox.setDefaultButton(defaultButton);
+    messageBox.setWindowTitle(title);
+    messageBox.setText(text);
+    const auto answer = static_cast<QMessageBox::StandardButton>(messageBox.exec());
+    messageBox.setStandardButtons(QMessageBox::Ok);
+    messageBox.setDefaultButton(QMessageBox::Ok);
+    return answer;
+}
+
+void MainWindow::setStatusText(const QString &text)
+{
+    ui->labelState->setText(text);
+}
+
+void MainWindow::showActiveButtonStatus()
+{
+    const uint8_t selected = ButtonTable::instance().selectedButton;
+    if (selected == NoButton)
+        setStatusText(tr("Please select a button"));
+    else
+        setStatusText(tr("Button ") + QString::number(selected + 1) + tr(" active"));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (RecordingState::instance().capturing()) {
+        const auto answer = askQuestion(
+            tr("Information"),
+            tr("Recording aktiv, press OK to stop recording und close the application!")
+                + QStringLiteral("\r\n") + tr("Press cancel to continue recording!"),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok) {
+            event->ignore();
+            return;
+        }
+    }
+    on_pushButtonStop_clicked();
+    if (askSaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::on_actionClose_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    About dialog;
+    centreOver(&dialog, this);
+    dialog.setVersion(About::versionText());
+    dialog.exec();
+}
+
+void MainWindow::on_pushButton1_clicked() { selectButton(0); }
+void MainWindow::on_pushButton2_clicked() { selectButton(1); }
+void MainWindow::on_pushButton3_clicked() { selectButton(2); }
+void MainWindow::on_pushButton4_clicked() { selectButton(3); }
+void MainWindow::on_pushButton5_clicked() { selectButton(4); }
+void MainWindow::on_pushButton6_clicked() { selectButton(5); }
+void MainWindow::on_pushButton7_clicked() { selectButton(6); }
+void MainWindow::on_pushButton8_clicked() { selectButton(7); }
+void MainWindow::on_pushButton9_clicked() { selectButton(8); }
+void MainWindow::on_pushButton10_clicked() { selectButton(9); }
+void MainWindow::on_pushButton11_clicked() { selectButton(10); }
+void MainWindow::on_pushButton12_clicked() { selectButton(11); }
+void MainWindow::on_pushButton13_clicked() { selectButton(12); }
+void MainWindow::on_pushButton14_clicked() { selectButton(13); }
+void MainWindow::on_pushButton15_clicked() { selectButton(14); }
+void MainWindow::on_pushButton16_clicked() { selectButton(15); }
+void MainWindow::on_pushButton17_clicked() { selectButton(16); }
+void MainWindow::on_pushButton18_clicked() { selectButton(17); }
+void MainWindow::on_pushButton19_clicked() { selectButton(18); }
+void MainWindow::on_pushButton20_clicked() { selectButton(19); }
+void MainWindow::on_pushButton21_clicked() { selectButton(20); }
+void MainWindow::on_pushButton22_clicked() { selectButton(21); }
+void MainWindow::on_pushButton23_clicked() { selectButton(22); }

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "app/debugwindow.h"
+#include "app/progresswindow.h"
+#include "device/portdialog.h"
+#include "device/portrecord.h"
+
+#include <QLabel>
+#include <QList>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <cstdint>
+#include <memory>
+
+class QTimer;
+
+namespace Ui {
+class MainWindow;
+}
+
+// Which group of controls setControlMode switches.
+enum ControlMode : uint8_t {
+    RecordingMode = 0,
+    KeyInsertMode = 1,
+    NoSelectionMode = 3,
+};
+
+// The main window: hub of every command. Its slots are implemented next to the
+// subsystem they serve (button selection and marks, editing, recording,
+// transfers, file commands); this file's companion .cpp holds the shell.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    void setControlMode(uint8_t mode, bool entering);
+    void showFileName(const QString &path);
+    static void centreOver(QWidget *window, const QWidget *reference);
+    void showProgress();
+
+    // Button marks and checks.
+    void paintButton(int index, const QString &colour);
+    bool buttonCheck(int index);
+    void applyRestingMark(int index);
+    void refreshAllMarks();
+    bool preTransferCheck();
+
+    // File commands.
+    bool askSaveChanges();
+    void writeConfigFile();
+
+    // The last port chosen for a transfer.
+    const PortRecord &lastPortRecord() const { return lastPort; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+public Q_SLOTS:
+    void MsTimerSlot();
+    void ConnectionDelaySlot();
+    void ClosingDelaySlot();
+
+    void on_pushButton1_clicked();
+    void on_pushButton2_clicked();
+    void on_pushButton3_clicked();
+    void on_pushButton4_clicked();
+    void on_pushButton5_clicked();
+    void on_pushButton6_clicked();
+    void on_pushButton7_clicked();
+    void on_pushButton8_clicked();
+    void on_pushButton9_clicked();
+    void on_pushButton10_clicked();
+    void on_pushButton11_clicked();
+    void on_pushButton12_clicked();
+    void on_pushButton13_clicked();
+    void on_pushButton14_clicked();
+    void on_pushButton15_clicked();
+    void on_pushButton16_clicked();
+    void on_pushButton17_clicked();
+    void on_pushButton18_clicked();
+    void on_pushButton19_clicked();
+    void on_pushButton20_clicked();
+    void on_pushButton21_clicked();
+    void on_pushButton22_clicked();
+    void on_pushButton23_clicked();
+
+    void on_pushButtonStart_clicked();
+    void on_pushButtonStop_clicked();
+    void on_pushButtonDelay_clicked();
+    void on_pushButtonUp_clicked();
+    void on_pushButtonDown_clicked();
+    void on_pushButtonKey_clicked();
+    void on_pushButtonDelete_clicked();
+
+    void on_actionNew_triggered();
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionSave_as_triggered();
+    void on_actionClose_triggered();
+    void on_actionReadout_triggered();
+    void on_actionTransmit_triggered();
+    void on_actionAbout_triggered();
+
+    void MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags);
+    void MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags);
+
+private:
+    // Shows the shared message box with a single OK button.
+    void showMessage(const QString &title, const QString &text);
+    // Shows the shared message box with other buttons and sets the single OK
+    // button back afterwards; returns the button chosen.
+    QMessageBox::StandardButton askQuestion(const QString &title, const QString &text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton);
+
+    void selectButton(int index);
+    void setStatusText(const QString &text);
+    // "Button n active", or "Please select a button" without an active button.
+    void showActiveButtonStatus();
+
+    // Editing helpers.
+    void completeDelaySelection();
+    QList<int> selectedRowsAscending() const;
+    void selectRow(int row);
+
+    // Recording helper.
+    void addRecordedEntry(uint8_t key, uint8_t request);
+
+    // Transfer helpers.
+    void startTransfer();
+    void closePortDelayed();
+    void readPortBytes();
+
+    PortRecord lastPort;
+    comPort portDialog;
+    progressBar progressWindow;
+    QList<PortRecord> portList;
+    QMessageBox messageBox;
+    QTimer *msTimer = nullptr;
+    QLabel fileLabel;
+    DBG debugWindow;
+    std::unique_ptr<Ui::MainWindow> ui;
+};

@@ -1,0 +1,248 @@
+#include "app/mainwindow_form.h"
+
+#include "app/stylesheet.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QListView>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+QAction *makeAction(QMainWindow *window, const char *objectName, const char *iconPath)
+{
+    auto *action = new QAction(window);
+    action->setObjectName(QString::fromLatin1(objectName));
+    if (iconPath) {
+        QIcon icon;
+        icon.addFile(QString::fromLatin1(iconPath), QSize(), QIcon::Normal, QIcon::Off);
+        action->setIcon(icon);
+    }
+    return action;
+}
+
+QPushButton *makeEditButton(QWidget *parent, const char *objectName, QRect geometry)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setGeometry(geometry);
+    button->setMinimumSize(80, 23);
+    return button;
+}
+
+QFrame *makeLine(QWidget *parent, const char *objectName, QRect geometry)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(objectName));
+    line->setGeometry(geometry);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+void Ui_MainWindow::setupUi(QMainWindow *window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("MainWindow"));
+    window->resize(520, 390);
+    window->setMinimumSize(520, 390);
+    window->setMaximumSize(520, 390);
+    QIcon windowIcon;
+    windowIcon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
+    windowIcon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
+    window->setWindowIcon(windowIcon);
+    window->setStyleSheet(applicationStyleSheet());
+
+    actionNew = makeAction(window, "actionNew", ":/images/document-new.png");
+    actionOpen = makeAction(window, "actionOpen", ":/images/document-open.png");
+    actionSave = makeAction(window, "actionSave", ":/images/document-save.png");
+    actionSave->setEnabled(true);
+    actionSave_as = makeAction(window, "actionSave_as", ":/images/document-save-as-new2.png");
+    actionClose = makeAction(window, "actionClose", nullptr);
+    actionReadout = makeAction(window, "actionReadout", ":/images/format-indent-less.png");
+    actionTransmit = makeAction(window, "actionTransmit", ":/images/format-indent-more.png");
+    actionAbout = makeAction(window, "actionAbout", ":/images/emblem-important.png");
+    actionDBG = makeAction(window, "actionDBG", nullptr);
+    actionDBG->setEnabled(false);
+    actionDBG->setVisible(false);
+
+    centralWidget = new QWidget(window);
+    centralWidget->setObjectName(QStringLiteral("centralWidget"));
+
+    widget_2 = new QWidget(centralWidget);
+    widget_2->setObjectName(QStringLiteral("widget_2"));
+    widget_2->setGeometry(QRect(10, 0, 501, 31));
+    labelState = new QLabel(widget_2);
+    labelState->setObjectName(QStringLiteral("labelState"));
+    labelState->setGeometry(QRect(0, 0, 501, 31));
+    QFont stateFont;
+    stateFont.setPointSize(12);
+    stateFont.setBold(true);
+    labelState->setFont(stateFont);
+    labelState->setStyleSheet(QStringLiteral("color: rgb(9, 20, 82);"));
+    labelState->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+
+    line = makeLine(centralWidget, "line", QRect(0, 20, 521, 20));
+
+    groupBoxButton = new QGroupBox(centralWidget);
+    groupBoxButton->setObjectName(QStringLiteral("groupBoxButton"));
+    groupBoxButton->setGeometry(QRect(10, 40, 164, 289));
+    gridLayout = new QGridLayout(groupBoxButton);
+    gridLayout->setSpacing(6);
+    gridLayout->setContentsMargins(11, 11, 11, 11);
+    gridLayout->setObjectName(QStringLiteral("gridLayout"));
+    for (int i = 0; i < ButtonCount; ++i) {
+        auto *button = new QPushButton(groupBoxButton);
+        button->setObjectName(QStringLiteral("pushButton%1").arg(i + 1));
+        button->setMinimumSize(30, 30);
+        button->setStyleSheet(initialButtonStyleSheet());
+        gridLayout->addWidget(button, i / 4, i % 4, 1, 1);
+        pushButtons[i] = button;
+    }
+
+    groupBoxContent = new QGroupBox(centralWidget);
+    groupBoxContent->setObjectName(QStringLiteral("groupBoxContent"));
+    groupBoxContent->setGeometry(QRect(296, 40, 214, 289));
+    gridLayout_2 = new QGridLayout(groupBoxContent);
+    gridLayout_2->setSpacing(6);
+    gridLayout_2->setContentsMargins(11, 11, 11, 11);
+    gridLayout_2->setObjectName(QStringLiteral("gridLayout_2"));
+    listView = new QListView(groupBoxContent);
+    listView->setObjectName(QStringLiteral("listView"));
+    listView->setStyleSheet(QString());
+    listView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listView->setAutoScroll(true);
+    listView->setAutoScrollMargin(16);
+    listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    listView->setSelectionBehavior(QAbstractItemView::SelectItems);
+    listView->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    gridLayout_2->addWidget(listView, 0, 0, 1, 1);
+
+    groupBoxRecording = new QGroupBox(centralWidget);
+    groupBoxRecording->setObjectName(QStringLiteral("groupBoxRecording"));
+    groupBoxRecording->setGeometry(QRect(181, 40, 108, 90));
+    pushButtonStart = makeEditButton(groupBoxRecording, "pushButtonStart", QRect(10, 26, 90, 23));
+    pushButtonStop = makeEditButton(groupBoxRecording, "pushButtonStop", QRect(10, 55, 90, 23));
+
+    groupBoxEdit_2 = new QGroupBox(centralWidget);
+    groupBoxEdit_2->setObjectName(QStringLiteral("groupBoxEdit_2"));
+    groupBoxEdit_2->setGeometry(QRect(181, 139, 108, 190));
+    pushButtonDelay = makeEditButton(groupBoxEdit_2, "pushButtonDelay", QRect(10, 26, 90, 26));
+    pushButtonUp = makeEditButton(groupBoxEdit_2, "pushButtonUp", QRect(10, 58, 90, 26));
+    pushButtonDown = makeEditButton(groupBoxEdit_2, "pushButtonDown", QRect(10, 90, 90, 25));
+    pushButtonKey = makeEditButton(groupBoxEdit_2, "pushButtonKey", QRect(10, 121, 90, 26));
+    pushButtonDelete = makeEditButton(groupBoxEdit_2, "pushButtonDelete", QRect(10, 153, 90, 26));
+
+    window->setCentralWidget(centralWidget);
+
+    menuBar = new QMenuBar(window);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setGeometry(QRect(0, 0, 520, 28));
+    QSizePolicy menuPolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Maximum);
+    menuBar->setSizePolicy(menuPolicy);
+    menuBar->setContextMenuPolicy(Qt::DefaultContextMenu);
+    menuBar->setAutoFillBackground(false);
+    menuBar->setDefaultUp(false);
+    menuFile = new QMenu(menuBar);
+    menuFile->setObjectName(QStringLiteral("menuFile"));
+    menuAction = new QMenu(menuBar);
+    menuAction->setObjectName(QStringLiteral("menuAction"));
+    menuAbout = new QMenu(menuBar);
+    menuAbout->setObjectName(QStringLiteral("menuAbout"));
+    menuAbout->setLayoutDirection(Qt::LeftToRight);
+    menuAbout->setTearOffEnabled(false);
+    menuAbout->setSeparatorsCollapsible(false);
+    window->setMenuBar(menuBar);
+
+    statusBar = new QStatusBar(window);
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setSizeGripEnabled(false);
+    window->setStatusBar(statusBar);
+
+    menuBar->addAction(menuFile->menuAction());
+    menuBar->addAction(menuAction->menuAction());
+    menuBar->addAction(menuAbout->menuAction());
+    menuFile->addAction(actionNew);
+    menuFile->addSeparator();
+    menuFile->addAction(actionOpen);
+    menuFile->addAction(actionSave);
+    menuFile->addAction(actionSave_as);
+    menuFile->addSeparator();
+    menuFile->addAction(actionClose);
+    menuAction->addAction(actionReadout);
+    menuAction->addAction(actionTransmit);
+    menuAbout->addAction(actionAbout);
+    menuAbout->addAction(actionDBG);
+
+    QWidget *focusChain[] = {pushButtonStart, pushButtonStop, pushButtonDelay, pushButtonUp,
+                             pushButtonDown, pushButtonKey, pushButtonDelete, listView};
+    QWidget *previous = pushButtons[0];
+    for (int i = 1; i < ButtonCount; ++i) {
+        QWidget::setTabOrder(previous, pushButtons[i]);
+        previous = pushButtons[i];
+    }
+    for (QWidget *next : focusChain) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+
+    retranslateUi(window);
+
+    QMetaObject::connectSlotsByName(window);
+}
+
+void Ui_MainWindow::retranslateUi(QMainWindow *window)
+{
+    const auto tr = [](const char *text) { return QApplication::translate("MainWindow", text); };
+    window->setWindowTitle(tr("Talvar QM-47 Button Configurator"));
+    actionNew->setText(tr("New"));
+    actionOpen->setText(tr("Open"));
+    actionSave->setText(tr("Save"));
+    actionSave_as->setText(tr("Save as"));
+    actionClose->setText(tr("Close"));
+    actionReadout->setText(tr("Get device configuration"));
+    actionTransmit->setText(tr("Set device configuration"));
+    actionAbout->setText(tr("About"));
+    actionDBG->setText(tr("DBG"));
+    labelState->setText(tr("Please select a button"));
+    groupBoxButton->setTitle(tr("Choose button"));
+    for (int i = 0; i < ButtonCount; ++i) {
+        pushButtons[i]->setToolTip(tr("Select button ") + QString::number(i + 1));
+        pushButtons[i]->setText(QString::number(i + 1));
+    }
+    groupBoxContent->setTitle(tr("Button content"));
+    groupBoxRecording->setTitle(tr("Recording"));
+    pushButtonStart->setToolTip(tr("Start recording"));
+    pushButtonStart->setText(tr("Start"));
+    pushButtonStop->setToolTip(tr("Stop recording"));
+    pushButtonStop->setText(tr("Stop"));
+    groupBoxEdit_2->setTitle(tr("Edit"));
+    pushButtonDelay->setToolTip(tr("Insert a delay"));
+    pushButtonDelay->setText(tr("Insert delay"));
+    pushButtonUp->setToolTip(tr("Move the selection up"));
+    pushButtonUp->setText(tr("Up"));
+    pushButtonDown->setToolTip(tr("Move the selection down"));
+    pushButtonDown->setText(tr("Down"));
+    pushButtonKey->setToolTip(tr("Insert a key"));
+    pushButtonKey->setText(tr("Insert one key"));
+    pushButtonDelete->setToolTip(tr("Delete the selection or the last element"));
+    pushButtonDelete->setText(tr("Delete"));
+    menuFile->setTitle(tr("&File"));
+    menuAction->setTitle(tr("&Action"));
+    menuAbout->setTitle(tr("Help"));
+}

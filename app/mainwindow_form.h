@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QtCore/qglobal.h>
+
+class QAction;
+class QFrame;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QListView;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class QWidget;
+
+// The main window's widget tree, built in code with fixed geometry.
+class Ui_MainWindow
+{
+public:
+    static constexpr int ButtonCount = 23;
+
+    QAction *actionNew;
+    QAction *actionOpen;
+    QAction *actionSave;
+    QAction *actionSave_as;
+    QAction *actionClose;
+    QAction *actionReadout;
+    QAction *actionTransmit;
+    QAction *actionAbout;
+    QAction *actionDBG;
+    QWidget *centralWidget;
+    QWidget *widget_2;
+    QLabel *labelState;
+    QFrame *line;
+    QGroupBox *groupBoxButton;
+    QGridLayout *gridLayout;
+    QPushButton *pushButtons[ButtonCount]; // pushButton1 .. pushButton23
+    QGroupBox *groupBoxContent;
+    QGridLayout *gridLayout_2;
+    QListView *listView;
+    QGroupBox *groupBoxRecording;
+    QPushButton *pushButtonStart;
+    QPushButton *pushButtonStop;
+    QGroupBox *groupBoxEdit_2;
+    QPushButton *pushButtonDelay;
+    QPushButton *pushButtonUp;
+    QPushButton *pushButtonDown;
+    QPushButton *pushButtonKey;
+    QPushButton *pushButtonDelete;
+    QMenuBar *menuBar;
+    QMenu *menuFile;
+    QMenu *menuAction;
+    QMenu *menuAbout;
+    QStatusBar *statusBar;
+
+    // Builds the tree on `window`, sets the texts and connects the window's
+    // slots by object name.
+    void setupUi(QMainWindow *window);
+    // Sets every translatable text; may be run again.
+    void retranslateUi(QMainWindow *window);
+
+    // Push button of button index i (0 .. 22), or nullptr beyond the grid.
+    QPushButton *buttonAt(int index) const
+    { return index >= 0 && index < ButtonCount ? pushButtons[index] : nullptr; }
+};
+
+namespace Ui {
+class MainWindow : public Ui_MainWindow {};
+}

@@ -1,0 +1,38 @@
+#include "app/progresswindow.h"
+
+#include <QIcon>
+#include <QProgressBar>
+
+progressBar::progressBar(QWidget *parent)
+    : QWidget(parent)
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("progressBar"));
+    resize(250, 23);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
+    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
+    setWindowIcon(icon);
+    setStyleSheet(QStringLiteral("background:transparent;"));
+    setWindowTitle(tr("Form"));
+
+    progressBar_2 = new QProgressBar(this);
+    progressBar_2->setObjectName(QStringLiteral("progressBar_2"));
+    progressBar_2->setGeometry(QRect(0, 0, 250, 23));
+    progressBar_2->setValue(24);
+    progressBar_2->setTextVisible(false);
+
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    setWindowModality(Qt::ApplicationModal);
+}
+
+progressBar::~progressBar() = default;
+
+void progressBar::reset() { progressBar_2->reset(); }
+void progressBar::setMinimum(int minimum) { progressBar_2->setMinimum(minimum); }
+void progressBar::setMaximum(int maximum) { progressBar_2->setMaximum(maximum); }
+void progressBar::advance() { progressBar_2->setValue(progressBar_2->value() + 1); }
+int progressBar::value() const { return progressBar_2->value(); }
+int progressBar::maximum() const { return progressBar_2->maximum(); }

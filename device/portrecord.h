@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// What the configurator keeps of a serial port: enough to show it in the port
+// list and to open it again by its system location.
+struct PortRecord {
+    QString portName;
+    QString systemLocation;
+    QString description;
+    QString manufacturer;
+
+    bool isEmpty() const { return portName.isEmpty() && systemLocation.isEmpty(); }
+    bool operator==(const PortRecord &o) const
+    {
+        return portName == o.portName && systemLocation == o.systemLocation
+            && description == o.description && manufacturer == o.manufacturer;
+    }
+};

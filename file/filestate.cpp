@@ -1,0 +1,7 @@
+#include "file/filestate.h"
+
+FileState &FileState::instance()
+{
+    static FileState state;
+    return state;
+}

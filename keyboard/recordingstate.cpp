@@ -1,0 +1,7 @@
+#include "keyboard/recordingstate.h"
+
+RecordingState &RecordingState::instance()
+{
+    static RecordingState state;
+    return state;
+}
