@@ -5,6 +5,7 @@
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
 #include "file/filestate.h"
+#include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     table.selectedButton = NoButton;
     table.buildTable();
     recording.heldKeys.clear();
+    readKeyboardLayout();
 
     msTimer = new QTimer(this);
     connect(msTimer, &QTimer::timeout, this, &MainWindow::MsTimerSlot);

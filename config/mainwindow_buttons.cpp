@@ -4,6 +4,7 @@
 #include "app/mainwindow_form.h"
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
+#include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QListView>
@@ -18,6 +19,7 @@ const QString BlackMark = QStringLiteral("black");
 
 void MainWindow::selectButton(int index)
 {
+    readKeyboardLayout();
     ButtonTable &table = ButtonTable::instance();
     if (index == table.selectedButton || RecordingState::instance().capturing())
         return;
