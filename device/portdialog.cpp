@@ -1,9 +1,187 @@
 #include "device/portdialog.h"
 
+#include "app/stylesheet.h"
+#include "device/portlist.h"
+#include "device/porttablemodel.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+QPushButton *makeButton(QWidget *parent, const char *objectName, QRect geometry)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel *makeHeading(QWidget *parent, const char *objectName, QRect geometry, bool bold)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setGeometry(geometry);
+    QFont font;
+    font.setPointSize(12);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: rgb(9, 20, 82);"));
+    return label;
+}
+
+void makeLine(QWidget *parent, const char *objectName, QRect geometry)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(objectName));
+    line->setGeometry(geometry);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+}
+
+} // namespace
+
 comPort::comPort(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("comPort"));
+    shownPorts() = availablePorts();
+
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("comPort"));
+    resize(501, 351);
+    setMinimumSize(501, 351);
+    setMaximumSize(501, 351);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
+    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
+    setWindowIcon(icon);
+    setStyleSheet(applicationStyleSheet(QStringLiteral("blue")));
+    setModal(true);
+
+    auto *widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("widget"));
+    widget->setGeometry(QRect(10, 310, 481, 41));
+    auto *pushButtonCancel = makeButton(widget, "pushButtonCancel", QRect(400, 10, 75, 23));
+    pushButtonCancel->setAutoDefault(true);
+    pushButtonOk = makeButton(widget, "pushButtonOk", QRect(310, 10, 75, 23));
+    pushButtonOk->setAutoDefault(false);
+    pushButtonOk->setDefault(true);
+    auto *pushButtonRefresh = makeButton(widget, "pushButtonRefresh", QRect(5, 10, 75, 23));
+
+    auto *label = new QLabel(this);
+    label->setObjectName(QStringLiteral("label"));
+    label->setGeometry(QRect(10, 90, 481, 16));
+    label->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+
+    tableView = new QTableView(this);
+    tableView->setObjectName(QStringLiteral("tableView"));
+    tableView->setGeometry(QRect(10, 110, 481, 191));
+    tableView->setStyleSheet(QStringLiteral("QHeaderView{\n\tfont: 12px;\n\ttext-align: left;\n}"));
+    tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableView->setTabKeyNavigation(false);
+    tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView->setShowGrid(true);
+    tableView->setWordWrap(false);
+    tableView->setCornerButtonEnabled(false);
+    tableView->horizontalHeader()->setHighlightSections(false);
+    tableView->horizontalHeader()->setStretchLastSection(true);
+    tableView->verticalHeader()->setVisible(false);
+    tableView->verticalHeader()->setDefaultSectionSize(20);
+    tableView->verticalHeader()->setHighlightSections(false);
+
+    auto *widget_2 = new QWidget(this);
+    widget_2->setObjectName(QStringLiteral("widget_2"));
+    widget_2->setGeometry(QRect(10, 10, 481, 61));
+    QLabel *label_4 = makeHeading(widget_2, "label_4", QRect(0, 0, 351, 31), false);
+    QLabel *label_2 = makeHeading(widget_2, "label_2", QRect(0, 20, 351, 31), true);
+    auto *label_3 = new QLabel(widget_2);
+    label_3->setObjectName(QStringLiteral("label_3"));
+    label_3->setGeometry(QRect(350, 0, 131, 61));
+    label_3->setPixmap(QPixmap(QStringLiteral(":/images/logo-small.jpg")));
+    label_3->setScaledContents(false);
+
+    makeLine(this, "line", QRect(-10, 70, 521, 20));
+    makeLine(this, "line_2", QRect(-10, 300, 531, 20));
+
+    QWidget::setTabOrder(tableView, pushButtonOk);
+    QWidget::setTabOrder(pushButtonOk, pushButtonCancel);
+    QWidget::setTabOrder(pushButtonCancel, pushButtonRefresh);
+
+    setWindowTitle(tr("Serial interface selection"));
+    pushButtonCancel->setToolTip(tr("Cancel"));
+    pushButtonCancel->setText(tr("&Cancel"));
+    pushButtonOk->setToolTip(tr("Start readout / transmit"));
+    pushButtonOk->setText(tr("&OK"));
+    pushButtonRefresh->setToolTip(tr("Refresh the serial port list"));
+    pushButtonRefresh->setText(tr("&Refresh"));
+    label->setText(tr("Please choose the interface where the service cable is connected."));
+    tableView->setToolTip(tr("Choose serial port"));
+    label_4->setText(tr("Talvar QM-47 button configurator"));
+    label_2->setText(tr("Selection of the computer interface"));
+
+    QMetaObject::connectSlotsByName(this);
+
+    tableView->setModel(&MyTableModel::instance());
+    tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
+    tableView->setFocus();
 }
 
 comPort::~comPort() = default;
+
+void comPort::refreshPortList(const PortRecord &preselect)
+{
+    chosenPort = preselect;
+    MyTableModel::instance().replacePorts(availablePorts());
+
+    const QList<PortRecord> &ports = shownPorts();
+    int match = -1;
+    for (int row = 0; row < ports.size(); ++row)
+        if (ports.at(row).portName == chosenPort.portName)
+            match = row; // the last of equal names wins
+    tableView->selectRow(match >= 0 ? match : 0);
+    tableView->setFocus();
+}
+
+void comPort::setTransferTitle(const QString &text)
+{
+    setWindowTitle(text);
+    pushButtonOk->setToolTip(text);
+    pushButtonOk->setDefault(true);
+}
+
+int comPort::selectedRow() const
+{
+    const QModelIndexList rows = tableView->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void comPort::on_pushButtonOk_clicked()
+{
+    const int row = selectedRow();
+    if (row < 0 || row >= shownPorts().size())
+        return;
+    chosenPort = shownPorts().at(row);
+    accept();
+}
+
+void comPort::on_pushButtonCancel_clicked()
+{
+    reject();
+}
+
+void comPort::on_pushButtonRefresh_clicked()
+{
+    const int row = selectedRow();
+    if (row >= 0 && row < shownPorts().size())
+        chosenPort = shownPorts().at(row);
+    const PortRecord preselect = chosenPort;
+    refreshPortList(preselect);
+}

@@ -4,8 +4,11 @@
 
 #include <QDialog>
 
-// Serial port selection dialog (the form and the port list come with the
-// transfer work; until then it only carries the chosen port).
+class QTableView;
+class QPushButton;
+
+// Lets the user pick the serial port of the service cable, with the port
+// used last pre-selected.
 class comPort : public QDialog
 {
     Q_OBJECT
@@ -14,5 +17,22 @@ public:
     explicit comPort(QWidget *parent = nullptr);
     ~comPort() override;
 
+    // Reads the port list anew and selects the row of `preselect` (by port
+    // name), or row 0 when it is not listed.
+    void refreshPortList(const PortRecord &preselect);
+    // Title of the dialog and tool tip of OK for the transfer at hand.
+    void setTransferTitle(const QString &text);
+
     PortRecord chosenPort;
+
+public Q_SLOTS:
+    void on_pushButtonCancel_clicked();
+    void on_pushButtonOk_clicked();
+    void on_pushButtonRefresh_clicked();
+
+private:
+    int selectedRow() const;
+
+    QTableView *tableView;
+    QPushButton *pushButtonOk;
 };

@@ -1,0 +1,68 @@
+#include "device/porttablemodel.h"
+
+QList<PortRecord> &shownPorts()
+{
+    static QList<PortRecord> ports;
+    return ports;
+}
+
+MyTableModel &MyTableModel::instance()
+{
+    static MyTableModel model;
+    return model;
+}
+
+int MyTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(shownPorts().size());
+}
+
+int MyTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant MyTableModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= shownPorts().size())
+        return QVariant();
+    const PortRecord &port = shownPorts().at(index.row());
+    switch (index.column()) {
+    case 0:
+        return port.portName;
+    case 1:
+        return port.description + QStringLiteral(" (") + port.portName + QStringLiteral(")");
+    default:
+        return QVariant();
+    }
+}
+
+bool MyTableModel::setData(const QModelIndex &, const QVariant &, int)
+{
+    return false;
+}
+
+QVariant MyTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    if (section == 0)
+        return tr("Port");
+    if (section == 1)
+        return tr("Device name");
+    return section;
+}
+
+Qt::ItemFlags MyTableModel::flags(const QModelIndex &) const
+{
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}
+
+void MyTableModel::replacePorts(const QList<PortRecord> &ports)
+{
+    beginResetModel();
+    shownPorts() = ports;
+    endResetModel();
+}

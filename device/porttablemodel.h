@@ -1,0 +1,33 @@
+#pragma once
+
+#include "device/portrecord.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The ports the selection dialog shows; row r of the table is entry r.
+QList<PortRecord> &shownPorts();
+
+// Two-column view of shownPorts(): the port name, and the description
+// followed by the name in parentheses.
+class MyTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    static MyTableModel &instance();
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Replaces shownPorts() inside a model reset.
+    void replacePorts(const QList<PortRecord> &ports);
+
+private:
+    MyTableModel() = default;
+};

@@ -1,0 +1,156 @@
+#include "device/portdialog.h"
+#include "device/portlist.h"
+#include "device/porttablemodel.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+class TestPortDialog : public QObject
+{
+    Q_OBJECT
+
+    static int rowOf(const QString &name)
+    {
+        for (int r = 0; r < shownPorts().size(); ++r)
+            if (shownPorts().at(r).portName == name)
+                return r;
+        return -1;
+    }
+    static int selectedRow(comPort &dialog)
+    {
+        const auto rows = dialog.findChild<QTableView *>("tableView")->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+    static PortRecord named(const QString &name)
+    {
+        PortRecord p;
+        p.portName = name;
+        return p;
+    }
+
+private Q_SLOTS:
+    void init() { qputenv(ExtraPortsVariable, "COM1:COM3:/dev/pts/77"); }
+
+    void extraPortsFromTheEnvironment()
+    {
+        const auto ports = extraPortsFrom(QStringLiteral("/dev/pts/3::/tmp/link:"));
+        QCOMPARE(ports.size(), 2);
+        QCOMPARE(ports[0].portName, QString("/dev/pts/3"));
+        QCOMPARE(ports[0].systemLocation, QString("/dev/pts/3"));
+        QCOMPARE(ports[0].description, QString("Additional port"));
+        QCOMPARE(ports[1].portName, QString("/tmp/link"));
+        QVERIFY(extraPortsFrom(QString()).isEmpty());
+    }
+
+    void tableModelTexts()
+    {
+        comPort dialog;
+        dialog.refreshPortList(PortRecord());
+        MyTableModel &model = MyTableModel::instance();
+        const int row = rowOf("COM3");
+        QVERIFY(row >= 0);
+        QCOMPARE(model.columnCount(), 2);
+        QCOMPARE(model.data(model.index(row, 0)).toString(), QString("COM3"));
+        QCOMPARE(model.data(model.index(row, 1)).toString(), QString("Additional port (COM3)"));
+        QVERIFY(!model.data(model.index(row, 0), Qt::ToolTipRole).isValid());
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString("Port"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QString("Device name"));
+        QCOMPARE(model.headerData(5, Qt::Horizontal).toInt(), 5);
+        QCOMPARE(model.headerData(0, Qt::Vertical).toInt(), 1);
+        QVERIFY(!model.setData(model.index(row, 0), "x"));
+        QVERIFY(!(model.flags(model.index(row, 0)) & Qt::ItemIsEditable));
+    }
+
+    void preselectsTheLastPortByName()
+    {
+        comPort dialog;
+        dialog.refreshPortList(named("COM3"));
+        QCOMPARE(selectedRow(dialog), rowOf("COM3"));
+        QVERIFY(dialog.findChild<QTableView *>("tableView")->hasFocus()
+                || !dialog.isVisible());
+
+        dialog.refreshPortList(named("COM9")); // gone: row 0
+        QCOMPARE(selectedRow(dialog), 0);
+        dialog.refreshPortList(PortRecord());
+        QCOMPARE(selectedRow(dialog), 0);
+    }
+
+    void okTakesTheSelectedRow()
+    {
+        comPort dialog;
+        dialog.refreshPortList(named("COM1"));
+        dialog.show();
+        QTest::keyClick(dialog.findChild<QTableView *>("tableView"), Qt::Key_Down);
+        const int row = selectedRow(dialog);
+        QVERIFY(row >= 0);
+        dialog.findChild<QPushButton *>("pushButtonOk")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenPort.portName, shownPorts().at(row).portName);
+    }
+
+    void enterAcceptsThroughTheDefaultButton()
+    {
+        comPort dialog;
+        dialog.refreshPortList(named("COM3"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenPort.portName, QString("COM3"));
+    }
+
+    void okWithNothingSelectedStaysOpen()
+    {
+        qputenv(ExtraPortsVariable, "");
+        comPort dialog;
+        dialog.refreshPortList(named("COM3"));
+        dialog.findChild<QTableView *>("tableView")->clearSelection();
+        dialog.show();
+        dialog.findChild<QPushButton *>("pushButtonOk")->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.chosenPort.portName, QString("COM3"));
+    }
+
+    void cancelKeepsThePreselection()
+    {
+        comPort dialog;
+        dialog.refreshPortList(named("COM3"));
+        dialog.show();
+        dialog.findChild<QPushButton *>("pushButtonCancel")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.chosenPort.portName, QString("COM3"));
+    }
+
+    void refreshKeepsTheHighlightedRow()
+    {
+        comPort dialog;
+        dialog.refreshPortList(named("COM1"));
+        const int pts = rowOf("/dev/pts/77");
+        dialog.findChild<QTableView *>("tableView")->selectRow(pts);
+        // The port list changes order before the refresh.
+        qputenv(ExtraPortsVariable, "/dev/pts/77:COM1:COM3");
+        dialog.findChild<QPushButton *>("pushButtonRefresh")->click();
+        QCOMPARE(selectedRow(dialog), rowOf("/dev/pts/77"));
+        QCOMPARE(dialog.chosenPort.portName, QString("/dev/pts/77"));
+    }
+
+    void titleAndToolTipPerTransfer()
+    {
+        comPort dialog;
+        QCOMPARE(dialog.windowTitle(), QString("Serial interface selection"));
+        auto *ok = dialog.findChild<QPushButton *>("pushButtonOk");
+        QCOMPARE(ok->toolTip(), QString("Start readout / transmit"));
+        dialog.setTransferTitle("Get device configuration");
+        QCOMPARE(dialog.windowTitle(), QString("Get device configuration"));
+        QCOMPARE(ok->toolTip(), QString("Get device configuration"));
+        QVERIFY(ok->isDefault());
+        dialog.setTransferTitle("Set device configuration");
+        QCOMPARE(ok->toolTip(), QString("Set device configuration"));
+        QCOMPARE(dialog.size(), QSize(501, 351));
+    }
+};
+
+QTEST_MAIN(TestPortDialog)
+#include "test_portdialog.moc"
