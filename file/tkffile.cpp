@@ -9,9 +9,12 @@ bool saveConfigFile(const QString &path, const ButtonTable &table)
         return false;
     const QByteArray image = encodeConfig(table);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failing write (disk full, size limit) shows in
+    // write() itself: commit() does not notice a failure of its own final
+    // flush and would put a truncated file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(image) != image.size()) {
+    if (file.write(image) != image.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
