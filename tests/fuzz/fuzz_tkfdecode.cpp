@@ -1,0 +1,72 @@
+// Feeds arbitrary bytes to the configuration file reader and checks that what
+// it leaves in the table keeps the table's limits, and that an accepted file
+// reads back the same after being written again.
+#include "config/buttontable.h"
+#include "file/tkfcodec.h"
+
+#include <QByteArray>
+
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool sameTable(const ButtonTable &a, const ButtonTable &b)
+{
+    if (a.buttonCount != b.buttonCount || a.maxEntries != b.maxEntries)
+        return false;
+    for (int i = 0; i < a.buttonCount; ++i) {
+        const ButtonContent &x = a.content(uint8_t(i));
+        const ButtonContent &y = b.content(uint8_t(i));
+        if (x.length != y.length)
+            return false;
+        for (int k = 0; k < x.length; ++k)
+            if (x.entries[k] != y.entries[k])
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static ButtonTable table;
+    static ButtonTable again;
+    table.buttonCount = ButtonTable::DefaultButtonCount;
+    table.maxEntries = ButtonTable::DefaultMaxEntries;
+    table.buildTable();
+
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const TkfReadResult result = decodeConfig(bytes, table);
+    if (!result.signatureOk)
+        return 0;
+
+    require(table.buttonCount <= TkfMaxButtons);
+    require(table.maxEntries <= TkfMaxEntries);
+    for (int i = 0; i < ButtonTable::ButtonCapacity; ++i) {
+        const ButtonContent &c = table.content(uint8_t(i));
+        require(c.length <= table.maxEntries);
+        require(c.faulty == 0);
+        require(c.length == 0 || (result.accepted() && i < table.buttonCount));
+        for (int k = 0; k < c.length; ++k) {
+            const uint8_t action = c.entries[k].action;
+            require(action == ActionPress || action == ActionRelease || action == ActionDelay);
+        }
+    }
+    if (!result.accepted())
+        return 0;
+
+    require(!result.truncated);
+    const QByteArray written = encodeConfig(table);
+    require(written.size() <= TkfMaxReadSize);
+    again.buildTable();
+    require(decodeConfig(written, again).accepted());
+    require(sameTable(table, again));
+    return 0;
+}
