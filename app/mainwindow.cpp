@@ -4,12 +4,14 @@
 #include "app/mainwindow_form.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
+#include "config/contentlistmodel.h"
 #include "file/filestate.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QListView>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -62,6 +64,12 @@ MainWindow::MainWindow(QWidget *parent)
     msTimer->start(2);
 
     setControlMode(NoSelectionMode, true);
+    // The one list model shows the active button's script and is told of
+    // every change of it through the table.
+    ui->listView->setModel(&mylistviewmodel::instance());
+    table.setObserver(&mylistviewmodel::instance());
+    listSelection = ui->listView->selectionModel();
+
     statusBar()->addWidget(&fileLabel, 0);
     FileState::instance().filePath.clear();
     FileState::instance().fileName = QStringLiteral("QM47_File");

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 
+class QItemSelectionModel;
 class QTimer;
 
 namespace Ui {
@@ -145,3 +146,7 @@ private:
     DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
 };
+
+    // Selection model of the content list, taken once when the list model is
+    // attached; the editing commands and the recording read and set rows in it.
+    QItemSelectionModel *listSelection = nullptr;

@@ -1,0 +1,79 @@
+#include "config/contentlistmodel.h"
+
+#include "config/scriptbalance.h"
+#include "keyboard/keynames.h"
+#include "keyboard/recordingstate.h"
+
+#include <QBrush>
+
+mylistviewmodel &mylistviewmodel::instance()
+{
+    static mylistviewmodel model;
+    return model;
+}
+
+int mylistviewmodel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    const ButtonContent *c = ButtonTable::instance().activeContent();
+    return c ? c->length : 0;
+}
+
+const ButtonContent *mylistviewmodel::contentFor(const QModelIndex &index) const
+{
+    const ButtonContent *c = ButtonTable::instance().activeContent();
+    if (!c || !index.isValid() || index.row() < 0 || index.row() >= c->length)
+        return nullptr;
+    return c;
+}
+
+QVariant mylistviewmodel::data(const QModelIndex &index, int role) const
+{
+    const ButtonContent *c = contentFor(index);
+    if (!c)
+        return {};
+    const int row = index.row();
+    const ContentEntry &e = c->entries[row];
+
+    if (role == Qt::DisplayRole) {
+        if (e.action == ActionDelay && e.key == DelayFirstHalf)
+            return QStringLiteral("Delay");
+        if (e.action == ActionDelay && e.key == DelaySecondHalf)
+            return QStringLiteral("0.5s");
+        QString text = keyName(e.key);
+        if (e.action == ActionPress)
+            text += QStringLiteral(" down");
+        else if (e.action == ActionRelease)
+            text += QStringLiteral(" up");
+        return text;
+    }
+
+    if (role == Qt::ForegroundRole) {
+        // While keys are being captured the script is incomplete by nature:
+        // no colours until the capture ends.
+        if (RecordingState::instance().capturing())
+            return {};
+        if (e.action == ActionPress)
+            return QBrush(pressUnmatched(*c, row) ? Qt::red : Qt::black);
+        if (e.action == ActionRelease)
+            return QBrush(releaseUnmatched(*c, row) ? Qt::red : Qt::black);
+        return {};
+    }
+    return {};
+}
+
+QVariant mylistviewmodel::headerData(int, Qt::Orientation, int) const
+{
+    return {};
+}
+
+void mylistviewmodel::tableAboutToChange()
+{
+    beginResetModel();
+}
+
+void mylistviewmodel::tableChanged()
+{
+    endResetModel();
+}

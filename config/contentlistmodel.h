@@ -1,0 +1,36 @@
+#pragma once
+
+#include "config/buttontable.h"
+
+#include <QAbstractListModel>
+
+// The rows of the active button's script for the content list: one row per
+// entry, named by key and direction or as the two halves of a delay, coloured
+// red or black by whether a press or release has its counterpart.
+//
+// It keeps no data: every answer is read from ButtonTable::instance() when
+// asked. The table announces each change through the TableObserver interface,
+// which this model turns into a full reset of the view.
+class mylistviewmodel : public QAbstractListModel, public TableObserver
+{
+    Q_OBJECT
+
+public:
+    // The one model of the process; it outlives every window.
+    static mylistviewmodel &instance();
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    void tableAboutToChange() override;
+    void tableChanged() override;
+
+private:
+    mylistviewmodel() = default;
+
+    // The active content together with the row of `index`, or nullptr when
+    // no button is active or the row lies outside the script.
+    const ButtonContent *contentFor(const QModelIndex &index) const;
+};
