@@ -52,7 +52,8 @@ public:
 
     // File commands.
     bool askSaveChanges();
-    void writeConfigFile();
+    // Writes the table to the file path; false when nothing could be written.
+    bool writeConfigFile();
 
     // The last port chosen for a transfer.
     const PortRecord &lastPortRecord() const { return lastPort; }

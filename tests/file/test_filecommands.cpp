@@ -1,0 +1,527 @@
+#include "app/mainwindow.h"
+#include "config/buttontable.h"
+#include "file/filestate.h"
+#include "file/tkfcodec.h"
+#include "support/filedialogdriver.h"
+#include "support/filesizelimit.h"
+#include "support/modalanswerer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray EmptyImage = QByteArray::fromHex(
+    "C33C17FA00" "0000000000000000000000000000000000000000000000" "23C31BD9");
+const QByteArray DelayImage = QByteArray::fromHex(
+    "C33C17FA00" "02FA02FA03" "00000000000000000000000000000000000000000000" "3DD1AF3F");
+
+const QString Filter = QStringLiteral("QM-47 file (*.tkf)");
+const QString SaveCaption = QStringLiteral("Save button configuration");
+const QString OpenCaption = QStringLiteral("Open button configuration");
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+ButtonTable &table() { return ButtonTable::instance(); }
+FileState &files() { return FileState::instance(); }
+
+void setContent(uint8_t button, const QList<ContentEntry> &entries)
+{
+    ButtonContent &c = table().content(button);
+    c.length = uint8_t(entries.size());
+    for (int k = 0; k < entries.size(); ++k)
+        c.entries[k] = entries[k];
+}
+
+// A balanced script of `strokes` key strokes (press and release of one key each).
+void setStrokes(uint8_t button, int strokes, int seed)
+{
+    QList<ContentEntry> entries;
+    for (int s = 0; s < strokes; ++s) {
+        const uint8_t key = uint8_t(1 + (s * 7 + seed * 13) % 140);
+        entries << ContentEntry{ActionPress, key} << ContentEntry{ActionRelease, key};
+    }
+    setContent(button, entries);
+}
+
+bool tableIsEmpty()
+{
+    for (int i = 0; i < table().buttonCount; ++i)
+        if (table().content(uint8_t(i)).length != 0)
+            return false;
+    return true;
+}
+
+const QList<ContentEntry> DelayPair = {{ActionDelay, DelayFirstHalf},
+                                       {ActionDelay, DelaySecondHalf}};
+const QList<ContentEntry> KeyStroke = {{ActionPress, 0x1C}, {ActionRelease, 0x1C}};
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QAction *action(const char *name) const
+    {
+        auto *a = window->findChild<QAction *>(QString::fromLatin1(name));
+        Q_ASSERT(a);
+        return a;
+    }
+    QPushButton *button(int n) const
+    {
+        return window->findChild<QPushButton *>(QString("pushButton%1").arg(n));
+    }
+    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
+    QString fileLabel() const
+    {
+        const auto labels = window->statusBar()->findChildren<QLabel *>();
+        for (QLabel *l : labels)
+            if (l->objectName().isEmpty())
+                return l->text();
+        return {};
+    }
+    // Names a configuration as if it had been opened from `name`.
+    void pretendOpened(const QString &name)
+    {
+        files().filePath = path(name);
+        window->showFileName(files().filePath);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QDir(dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir.path()));
+        window = std::make_unique<MainWindow>();
+        files().defaultDirectory = dir.path();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void newThenSaveAsWritesTheEmptyConfiguration()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setContent(3, KeyStroke);
+        table().selectedButton = 3;
+        action("actionNew")->trigger(); // nothing modified: no question
+        QVERIFY(answerer.seen().isEmpty());
+        QVERIFY(tableIsEmpty());
+        QCOMPARE(table().selectedButton, NoButton);
+        QCOMPARE(status(), QString("Please select a button"));
+
+        QDir().mkpath(path("sub"));
+        dialogs.choose(path("sub/office.tkf"));
+        action("actionSave_as")->trigger();
+        QCOMPARE(dialogs.seen().size(), 1);
+        const auto seen = dialogs.last();
+        QCOMPARE(seen.caption, SaveCaption);
+        QCOMPARE(seen.nameFilters, QStringList{Filter});
+        QCOMPARE(seen.directory, dir.path());
+        QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
+        QVERIFY(!seen.parentEnabled);
+        QVERIFY(seen.enabled);
+        QVERIFY(window->isEnabled());
+
+        QCOMPARE(readAll(path("sub/office.tkf")).toHex(' '), EmptyImage.toHex(' '));
+        QCOMPARE(fileLabel(), QString("office"));
+        QCOMPARE(files().filePath, path("sub/office.tkf"));
+        QCOMPARE(files().defaultDirectory, path("sub"));
+        QVERIFY(answerer.seen().isEmpty());
+    }
+
+    void saveWritesTheDelayPair()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setContent(0, DelayPair);
+        table().modified = 1;
+        // Without a file path Save asks like Save as; the name is kept as typed.
+        dialogs.choose(path("plain"));
+        action("actionSave")->trigger();
+        QCOMPARE(dialogs.seen().size(), 1);
+        QCOMPARE(dialogs.last().caption, SaveCaption);
+        QCOMPARE(readAll(path("plain")).toHex(' '), DelayImage.toHex(' '));
+        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(fileLabel(), QString("plain"));
+
+        // With a file path it writes without a dialog.
+        setContent(0, KeyStroke);
+        table().modified = 1;
+        action("actionSave")->trigger();
+        QCOMPARE(dialogs.seen().size(), 1);
+        QCOMPARE(readAll(path("plain")), encodeConfig(table()));
+        QCOMPARE(table().modified, uint8_t(0));
+        QVERIFY(answerer.seen().isEmpty());
+        QVERIFY(window->isEnabled());
+    }
+
+    void saveAsCancelledLeavesNoFilePath()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        pretendOpened("office.tkf");
+        table().modified = 1;
+        dialogs.cancel();
+        action("actionSave_as")->trigger();
+        QCOMPARE(dialogs.seen().size(), 1);
+        QVERIFY(files().filePath.isEmpty());
+        QCOMPARE(fileLabel(), QString("office"));
+        QCOMPARE(table().modified, uint8_t(1));
+        QVERIFY(!QFile::exists(path("office.tkf")));
+        QVERIFY(window->isEnabled());
+        QVERIFY(answerer.seen().isEmpty());
+    }
+
+    // Save and Save as ask the checks first; a No stops them before any dialog.
+    void saveStopsWhenTheCheckIsDeclined()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setContent(0, {{ActionRelease, 0x1C}, {ActionPress, 0x1C}});
+        answerer.enqueue(QMessageBox::No);
+        answerer.enqueue(QMessageBox::No);
+        action("actionSave")->trigger();
+        action("actionSave_as")->trigger();
+        QCOMPARE(answerer.seen().size(), 2);
+        QCOMPARE(answerer.last().title, QString("Possible Error"));
+        QVERIFY(dialogs.seen().isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(window->isEnabled());
+    }
+
+    void openReadsAConfiguration()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        QDir().mkpath(path("cfg"));
+        QVERIFY(writeBytes(path("cfg/desk.tkf"), DelayImage));
+        setContent(5, KeyStroke);
+        button(6)->click();
+        table().modified = 0;
+
+        dialogs.choose(path("cfg/desk.tkf"));
+        action("actionOpen")->trigger();
+        QCOMPARE(dialogs.seen().size(), 1);
+        const auto seen = dialogs.last();
+        QCOMPARE(seen.caption, OpenCaption);
+        QCOMPARE(seen.nameFilters, QStringList{Filter});
+        QCOMPARE(seen.directory, dir.path());
+        QCOMPARE(seen.acceptMode, QFileDialog::AcceptOpen);
+        QVERIFY(!seen.parentEnabled);
+        QVERIFY(seen.enabled);
+        QVERIFY(answerer.seen().isEmpty());
+
+        QCOMPARE(table().content(0).length, uint8_t(2));
+        QCOMPARE(table().content(0).entries[1], DelayPair[1]);
+        QCOMPARE(table().content(5).length, uint8_t(0));
+        QCOMPARE(table().selectedButton, NoButton);
+        QCOMPARE(status(), QString("Please select a button"));
+        QVERIFY(button(1)->styleSheet().contains("rgb(75, 255, 0)"));
+        QVERIFY(button(6)->styleSheet().contains("border-color: black"));
+        QCOMPARE(files().filePath, path("cfg/desk.tkf"));
+        QCOMPARE(files().fileName, path("cfg/desk.tkf"));
+        QCOMPARE(files().defaultDirectory, path("cfg"));
+        QCOMPARE(fileLabel(), QString("desk"));
+        QCOMPARE(table().modified, uint8_t(0));
+        QVERIFY(window->isEnabled());
+    }
+
+    void openCancelledChangesNothing()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setContent(2, KeyStroke);
+        pretendOpened("office.tkf");
+        dialogs.cancel();
+        action("actionOpen")->trigger();
+        QCOMPARE(dialogs.seen().size(), 1);
+        QCOMPARE(table().content(2).length, uint8_t(2));
+        QCOMPARE(files().filePath, path("office.tkf"));
+        QCOMPARE(files().defaultDirectory, dir.path());
+        QVERIFY(window->isEnabled());
+        QVERIFY(answerer.seen().isEmpty());
+    }
+
+    void openRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<bool>("removeAfterChoice");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("tableKept");
+
+        QByteArray wrongSecond = DelayImage;
+        wrongSecond[1] = char(0x3D);
+        QByteArray changedKey = DelayImage;
+        changedKey[7] = char(0x04); // key byte of the first entry
+        QByteArray badAction = DelayImage;
+        badAction[6] = char(0x01); // action byte of the first entry
+
+        QTest::newRow("wrong second byte")
+            << wrongSecond << false << QStringList{"File corrupt! Could not read the file!"}
+            << true;
+        QTest::newRow("changed key byte")
+            << changedKey << false << QStringList{"CRC error reading the file!"} << false;
+        QTest::newRow("action byte 1")
+            << badAction << false
+            << QStringList{"File corrupt! Error reading the file.", "CRC error reading the file!"}
+            << false;
+        QTest::newRow("empty file") << QByteArray() << false
+                                    << QStringList{"File corrupt! Could not read the file!"}
+                                    << true;
+        // Missing lengths stay 0 and the missing CRC 0: only the CRC catches it.
+        QTest::newRow("short file") << DelayImage.left(20) << false
+                                    << QStringList{"CRC error reading the file!"} << false;
+        QTest::newRow("cannot open") << DelayImage << true
+                                     << QStringList{"Could not open file!"} << true;
+    }
+    void openRefusals()
+    {
+        QFETCH(QByteArray, image);
+        QFETCH(bool, removeAfterChoice);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, tableKept);
+
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        QVERIFY(writeBytes(path("bad.tkf"), image));
+        setContent(4, KeyStroke);
+        pretendOpened("office.tkf");
+        table().modified = 1;
+        answerer.enqueue(QMessageBox::Discard); // the unsaved change is given up
+        dialogs.choose(path("bad.tkf"), [&] {
+            if (removeAfterChoice)
+                QFile::remove(path("bad.tkf"));
+        });
+        action("actionOpen")->trigger();
+
+        QStringList shown;
+        for (const auto &seen : answerer.seen()) {
+            if (seen.title == "Save configuration")
+                continue;
+            QCOMPARE(seen.title, QString("Error"));
+            // The box is back to a single OK after the question.
+            QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            shown << seen.text;
+        }
+        QCOMPARE(shown, messages);
+        QCOMPARE(table().content(4).length, uint8_t(tableKept ? 2 : 0));
+        if (!tableKept) {
+            QVERIFY(tableIsEmpty());
+            QCOMPARE(table().buttonCount, uint8_t(23));
+            QCOMPARE(table().maxEntries, uint16_t(250));
+        }
+        QCOMPARE(files().filePath, path("office.tkf"));
+        QCOMPARE(fileLabel(), QString("office"));
+        QCOMPARE(table().modified, uint8_t(1));
+        QVERIFY(window->isEnabled());
+    }
+
+    // The save-changes prompt in front of New.
+    void promptBranches_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("hasFilePath");
+        QTest::addColumn<QString>("dialogChoice"); // empty: cancel the dialog
+        QTest::addColumn<bool>("newRuns");
+        QTest::addColumn<bool>("written");
+
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << true << "" << false << false;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << "" << true << false;
+        QTest::newRow("save to the file path")
+            << int(QMessageBox::Save) << true << "" << true << true;
+        QTest::newRow("save, dialog accepted")
+            << int(QMessageBox::Save) << false << "office.tkf" << true << true;
+        QTest::newRow("save, dialog cancelled")
+            << int(QMessageBox::Save) << false << "" << false << false;
+    }
+    void promptBranches()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, hasFilePath);
+        QFETCH(QString, dialogChoice);
+        QFETCH(bool, newRuns);
+        QFETCH(bool, written);
+
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setContent(7, KeyStroke);
+        table().modified = 1;
+        if (hasFilePath)
+            pretendOpened("office.tkf");
+        if (dialogChoice.isEmpty())
+            dialogs.cancel();
+        else
+            dialogs.choose(path(dialogChoice));
+        answerer.enqueue(QMessageBox::StandardButton(answer));
+
+        action("actionNew")->trigger();
+        QCOMPARE(answerer.seen().size(), 1);
+        const auto seen = answerer.last();
+        QCOMPARE(seen.title, QString("Save configuration"));
+        QCOMPARE(seen.text, QString("Do you want to save your changes?"));
+        QCOMPARE(seen.buttons,
+                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        QCOMPARE(seen.defaultButton, QMessageBox::Save);
+        // The prompt asks for a path only when Save has none.
+        const bool dialogExpected = answer == QMessageBox::Save && !hasFilePath;
+        QCOMPARE(dialogs.seen().size(), dialogExpected ? 1 : 0);
+        if (dialogExpected) {
+            QCOMPARE(dialogs.last().caption, SaveCaption);
+            QVERIFY(dialogs.last().parentEnabled); // the prompt does not disable the window
+        }
+
+        if (written) {
+            ButtonTable expected;
+            expected.content(7).length = 2;
+            expected.content(7).entries[0] = KeyStroke[0];
+            expected.content(7).entries[1] = KeyStroke[1];
+            QCOMPARE(readAll(path("office.tkf")), encodeConfig(expected));
+        } else {
+            QVERIFY(!QFile::exists(path("office.tkf")));
+        }
+        if (newRuns) {
+            QVERIFY(tableIsEmpty());
+            QCOMPARE(table().modified, uint8_t(0));
+            QVERIFY(files().filePath.isEmpty());
+            QCOMPARE(fileLabel(), QString("QM47_File"));
+        } else {
+            QCOMPARE(table().content(7).length, uint8_t(2));
+            QCOMPARE(table().modified, uint8_t(1));
+        }
+    }
+
+    void promptGuardsOpenAndClose()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        table().modified = 1;
+        answerer.enqueue(QMessageBox::Cancel);
+        action("actionOpen")->trigger();
+        QCOMPARE(answerer.seen().size(), 1);
+        QVERIFY(dialogs.seen().isEmpty());
+
+        answerer.enqueue(QMessageBox::Cancel);
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+
+        answerer.enqueue(QMessageBox::Discard);
+        QVERIFY(window->close());
+        QCOMPARE(answerer.seen().size(), 3);
+        QVERIFY(dialogs.seen().isEmpty());
+    }
+
+    // A write that fails keeps the old file, the flag and the label, and the
+    // prompt answers false so that closing does not drop the configuration.
+    void failedWriteKeepsOldFileAndStopsClose_data()
+    {
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::newRow("folder is a regular file") << true;
+        QTest::newRow("write runs out of room") << false;
+    }
+    void failedWriteKeepsOldFileAndStopsClose()
+    {
+        QFETCH(bool, folderIsAFile);
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        const QByteArray old = "OLD CONTENT, KEPT AS IT WAS";
+        QVERIFY(writeBytes(path("office.tkf"), old));
+        QVERIFY(writeBytes(path("folder"), "a file"));
+        pretendOpened(folderIsAFile ? "folder/office.tkf" : "office.tkf");
+        setContent(1, KeyStroke);
+        table().modified = 1;
+
+        answerer.enqueue(QMessageBox::Save);
+        bool closed = true;
+        {
+            FileSizeLimit limit(folderIsAFile ? RLIM_INFINITY : 16);
+            QVERIFY(limit.active());
+            closed = window->close();
+        }
+        QVERIFY(!closed);
+        QVERIFY(window->isVisible());
+        QCOMPARE(answerer.seen().size(), 2);
+        QCOMPARE(answerer.last().title, QString("Error"));
+        QCOMPARE(answerer.last().text, QString("Could not create file!"));
+        QCOMPARE(readAll(path("office.tkf")), old);
+        QCOMPARE(readAll(path("folder")), QByteArray("a file"));
+        QCOMPARE(table().modified, uint8_t(1));
+        QCOMPARE(fileLabel(), QString("office"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QVERIFY(dialogs.seen().isEmpty());
+
+        // The Save command reports the same and keeps the same.
+        {
+            FileSizeLimit limit(folderIsAFile ? RLIM_INFINITY : 16);
+            action("actionSave")->trigger();
+        }
+        QCOMPARE(answerer.seen().size(), 3);
+        QCOMPARE(answerer.last().text, QString("Could not create file!"));
+        QCOMPARE(readAll(path("office.tkf")), old);
+        QCOMPARE(table().modified, uint8_t(1));
+        QVERIFY(window->isEnabled());
+
+        // Once the write succeeds the window may close.
+        if (!folderIsAFile) {
+            answerer.enqueue(QMessageBox::Save);
+            QVERIFY(window->close());
+            QCOMPARE(readAll(path("office.tkf")), encodeConfig(table()));
+        }
+    }
+
+    void fullConfigurationSaveAndReopen()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        for (int i = 0; i < 23; ++i)
+            setStrokes(uint8_t(i), 125, i);
+        ButtonTable saved;
+        for (int i = 0; i < 23; ++i)
+            saved.content(uint8_t(i)) = table().content(uint8_t(i));
+
+        dialogs.choose(path("full.tkf"));
+        action("actionSave_as")->trigger();
+        QCOMPARE(QFile(path("full.tkf")).size(), qint64(9 + 23 + 2 * 23 * 250));
+
+        action("actionNew")->trigger();
+        QVERIFY(tableIsEmpty());
+        dialogs.choose(path("full.tkf"));
+        action("actionOpen")->trigger();
+        QVERIFY(answerer.seen().isEmpty());
+        QCOMPARE(table().buttonCount, uint8_t(23));
+        QCOMPARE(table().maxEntries, uint16_t(250));
+        for (int i = 0; i < 23; ++i) {
+            const ButtonContent &a = saved.content(uint8_t(i));
+            const ButtonContent &b = table().content(uint8_t(i));
+            QCOMPARE(b.length, uint8_t(250));
+            for (int k = 0; k < 250; ++k)
+                QCOMPARE(b.entries[k], a.entries[k]);
+        }
+        QCOMPARE(fileLabel(), QString("full"));
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "test_filecommands.moc"
