@@ -4,6 +4,7 @@
 #include "app/mainwindow_form.h"
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
+#include "config/scriptbalance.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
@@ -43,16 +44,18 @@ void MainWindow::paintButton(int index, const QString &colour)
 
 bool MainWindow::buttonCheck(int index)
 {
-    Q_UNUSED(index);
-    return true;
+    if (index < 0 || index >= ButtonTable::ButtonCapacity)
+        return true;
+    if (checkContent(ButtonTable::instance().content(uint8_t(index))))
+        return true;
+    paintButton(index, RedMark);
+    return false;
 }
 
 void MainWindow::applyRestingMark(int index)
 {
-    if (!buttonCheck(index)) {
-        paintButton(index, RedMark);
-        return;
-    }
+    if (!buttonCheck(index))
+        return; // painted red by the check
     const bool hasEntries = ButtonTable::instance().content(uint8_t(index)).length > 0;
     paintButton(index, hasEntries ? GreenMark : BlackMark);
 }
@@ -71,5 +74,38 @@ void MainWindow::refreshAllMarks()
 
 bool MainWindow::preTransferCheck()
 {
+    ButtonTable &table = ButtonTable::instance();
+
+    bool successiveDelays = false;
+    for (int i = 0; i < table.buttonCount; ++i)
+        successiveDelays = successiveDelays || hasSuccessiveDelays(table.content(uint8_t(i)));
+    if (successiveDelays) {
+        const auto answer = askQuestion(
+            tr("Attention"),
+            tr("The Button content contains successive delays.\r\n"
+               "If the Autorepeat function is active in the computer's keyboard settings,\r\n"
+               "it is possible that the previous key action is repeated several times.\r\n"
+               "Do you want to continue?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
+
+    // Every button is checked, also after a failure, so that all unbalanced
+    // buttons turn red before the question.
+    bool allBalanced = true;
+    for (int i = 0; i < table.buttonCount; ++i)
+        allBalanced = buttonCheck(i) && allBalanced;
+    if (allBalanced)
+        return true;
+
+    const auto answer = askQuestion(
+        tr("Possible Error"),
+        tr("The current configuration of the red marked buttons could lead to errors.\r\n"
+           "Do you want to continue?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    refreshAllMarks();
     return true;
 }

@@ -1,10 +1,163 @@
-// Editing commands of the active button's script.
+// Editing commands of the active button's script: move up, move down, delete
+// and insert delay. A delay (two entries) is always handled as one unit.
 #include "app/mainwindow.h"
 
-void MainWindow::on_pushButtonDelay_clicked() {}
-void MainWindow::on_pushButtonUp_clicked() {}
-void MainWindow::on_pushButtonDown_clicked() {}
-void MainWindow::on_pushButtonDelete_clicked() {}
-void MainWindow::completeDelaySelection() {}
-QList<int> MainWindow::selectedRowsAscending() const { return {}; }
-void MainWindow::selectRow(int) {}
+#include "app/mainwindow_form.h"
+#include "config/buttontable.h"
+#include "config/contentediting.h"
+#include "config/contentlistmodel.h"
+#include "keyboard/recordingstate.h"
+
+#include <QItemSelectionModel>
+#include <QListView>
+
+#include <algorithm>
+
+void MainWindow::on_pushButtonUp_clicked()
+{
+    ButtonTable &table = ButtonTable::instance();
+    ButtonContent *content = table.activeContent();
+    if (!content)
+        return;
+    completeDelaySelection();
+    const QList<int> rows = selectedRowsAscending();
+    if (rows.isEmpty() || rows.first() == 0)
+        return; // nothing selected, or the block is already at the top
+
+    // Ascending order moves a selected block as a whole: the entry above it
+    // ends up below it.
+    QList<int> steps(rows.size());
+    table.beginChange();
+    table.modified = 1;
+    for (int i = 0; i < rows.size(); ++i)
+        steps[i] = moveStep(*content, rows[i], MoveUp);
+    table.endChange();
+
+    for (int i = 0; i < rows.size(); ++i)
+        selectRow(rows[i] - steps[i]);
+    const QModelIndexList selected = listSelection->selectedIndexes();
+    if (!selected.isEmpty())
+        ui->listView->scrollTo(selected.first(), QAbstractItemView::EnsureVisible);
+    ui->listView->setFocus();
+}
+
+void MainWindow::on_pushButtonDown_clicked()
+{
+    ButtonTable &table = ButtonTable::instance();
+    ButtonContent *content = table.activeContent();
+    if (!content)
+        return;
+    completeDelaySelection();
+    const QList<int> rows = selectedRowsAscending();
+    if (rows.isEmpty() || rows.last() >= content->length - 1)
+        return; // nothing selected, or the block is already at the bottom
+
+    // Descending order moves a selected block as a whole: the entry below it
+    // ends up above it.
+    QList<int> steps(rows.size());
+    table.beginChange();
+    table.modified = 1;
+    for (int i = int(rows.size()) - 1; i >= 0; --i)
+        steps[i] = moveStep(*content, rows[i], MoveDown);
+    table.endChange();
+
+    for (int i = 0; i < rows.size(); ++i)
+        selectRow(rows[i] + steps[i]);
+    const QModelIndexList selected = listSelection->selectedIndexes();
+    if (!selected.isEmpty())
+        ui->listView->scrollTo(selected.last(), QAbstractItemView::EnsureVisible);
+    ui->listView->setFocus();
+}
+
+void MainWindow::on_pushButtonDelete_clicked()
+{
+    ButtonTable &table = ButtonTable::instance();
+    const ButtonContent *content = table.activeContent();
+    if (!content || content->length == 0)
+        return;
+    table.modified = 1;
+    completeDelaySelection();
+    const QList<int> rows = selectedRowsAscending();
+
+    // While recording, or with nothing selected, the last element goes: the
+    // last entry, or the whole delay pair that ends the script.
+    if (RecordingState::instance().recordingFlag || rows.isEmpty()) {
+        const int count = trailingUnitLength(*content);
+        for (int i = 0; i < count; ++i)
+            table.removeEntry(content->length - 1);
+        ui->listView->scrollToBottom();
+        return;
+    }
+
+    // From the largest row down, so that the smaller rows stay valid.
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        table.removeEntry(*it);
+
+    const int row = rowAfterDelete(rows);
+    selectRow(row);
+    if (row >= 0)
+        ui->listView->scrollTo(mylistviewmodel::instance().index(row, 0),
+                               QAbstractItemView::EnsureVisible);
+    ui->listView->setFocus();
+}
+
+void MainWindow::on_pushButtonDelay_clicked()
+{
+    ButtonTable &table = ButtonTable::instance();
+    const ButtonContent *content = table.activeContent();
+    if (!content)
+        return;
+    if (!roomForDelay(*content, table.maxEntries)) {
+        showMessage(tr("Information"), tr("Max. number of Keys recorded!"));
+        return;
+    }
+    table.modified = 1;
+
+    // The partners of selected delay halves are not added here: a new delay
+    // may go between the two halves of an old one.
+    const QList<int> rows = selectedRowsAscending();
+    if (!rows.isEmpty()) {
+        const int r = rows.last();
+        table.insertEntryAfter(r, ActionDelay, DelayFirstHalf);
+        table.insertEntryAfter(r + 1, ActionDelay, DelaySecondHalf);
+        selectRow(r + 2);
+        ui->listView->scrollTo(mylistviewmodel::instance().index(r + 2, 0),
+                               QAbstractItemView::EnsureVisible);
+    } else {
+        table.insertEntryAfter(content->length, ActionDelay, DelayFirstHalf);
+        table.insertEntryAfter(content->length, ActionDelay, DelaySecondHalf);
+        ui->listView->scrollToBottom();
+    }
+    ui->listView->setFocus();
+}
+
+void MainWindow::completeDelaySelection()
+{
+    const ButtonContent *content = ButtonTable::instance().activeContent();
+    if (!content)
+        return;
+    for (int row : selectedRowsAscending()) {
+        const int partner = delayPartnerRow(*content, row);
+        if (partner >= 0)
+            selectRow(partner);
+    }
+}
+
+QList<int> MainWindow::selectedRowsAscending() const
+{
+    QList<int> rows;
+    if (!listSelection)
+        return rows;
+    for (const QModelIndex &index : listSelection->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void MainWindow::selectRow(int row)
+{
+    const QModelIndex index = mylistviewmodel::instance().index(row, 0);
+    if (listSelection && index.isValid())
+        listSelection->select(index, QItemSelectionModel::Select);
+}
