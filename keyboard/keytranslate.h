@@ -1,0 +1,11 @@
+#pragma once
+
+#include "keyboard/keynames.h"
+
+#include <cstdint>
+
+// The device key code of a key event given with the Windows values
+// (virtual-key code, set 1 scan code, event flags); 0 for a key without code.
+// Keys are identified by their virtual-key code first; the others by their scan
+// code, with the extended flag telling the navigation block from the numeric pad.
+KeyCode translateKey(uint32_t vkCode, uint32_t scanCode, uint32_t flags);
