@@ -1,0 +1,353 @@
+// The keypad simulator program over a real pseudo-terminal: started as a
+// process, its port opened like a serial port, transfers run by the frame
+// layer on a 2 ms timer as the configurator does.
+#include "config/buttontable.h"
+#include "device/bytesink.h"
+#include "device/framelayer.h"
+#include "keypadmemoryfile.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+enum class Outcome { Done, Error, ConnectTimeout, Stuck };
+
+void fillPattern(ButtonTable &t, int count, int length, int seed)
+{
+    t.buildTable();
+    t.buttonCount = uint8_t(count);
+    for (int i = 0; i < count; ++i) {
+        ButtonContent &c = t.content(uint8_t(i));
+        c.length = uint8_t(length >= 0 ? length : (i * 13 + seed) % 40);
+        for (int j = 0; j < c.length; ++j)
+            c.entries[size_t(j)] = {uint8_t(j % 2 ? ActionRelease : ActionPress),
+                                    uint8_t((i * 17 + j / 2 + seed) % 0x90)};
+    }
+}
+
+QString firstDifference(const ButtonTable &a, const ButtonTable &b, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const ButtonContent &x = a.content(uint8_t(i));
+        const ButtonContent &y = b.content(uint8_t(i));
+        if (x.length != y.length)
+            return QString("button %1: length %2 vs %3").arg(i).arg(x.length).arg(y.length);
+        for (int j = 0; j < x.length; ++j)
+            if (x.entries[size_t(j)] != y.entries[size_t(j)])
+                return QString("button %1 entry %2").arg(i).arg(j);
+    }
+    return {};
+}
+
+// The simulator as a child process.
+class Simulator
+{
+public:
+    ~Simulator()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(3000))
+                process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+
+    // Starts it and reads the port from the first line of its output.
+    bool start(const QStringList &arguments)
+    {
+        process.setProgram(QStringLiteral(QM47_KEYPAD_SIM));
+        process.setArguments(arguments);
+        process.start();
+        if (!process.waitForStarted(5000))
+            return false;
+        QElapsedTimer clock;
+        clock.start();
+        while (!process.canReadLine() && clock.elapsed() < 10000)
+            process.waitForReadyRead(100);
+        port = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return port.startsWith('/');
+    }
+
+    QProcess process;
+    QString port;
+};
+
+// One transfer as the configurator runs it: a 2 ms timer reads every byte
+// that is there, hands it to the frame layer and ticks it.
+struct Transfer {
+    Outcome outcome = Outcome::Stuck;
+    int progressSteps = 0;
+    qint64 elapsedMs = 0;
+};
+
+Transfer runTransfer(QSerialPort &port, FrameLayer &layer, TransferDirection direction,
+                     int limitMs = 30000)
+{
+    Transfer result;
+    layer.prepareTransfer(direction);
+    if (!layer.sendWakeUp()) {
+        result.outcome = Outcome::Error;
+        return result;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(2);
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (port.isOpen()) {
+            const QByteArray bytes = port.readAll();
+            layer.receiveBytes(bytes.constData(), bytes.size());
+        }
+        layer.protocolTick();
+        LinkState &l = layer.link;
+        if (l.progressFlag) {
+            l.progressFlag = false;
+            ++result.progressSteps;
+        }
+        if (l.errorFlag)
+            result.outcome = Outcome::Error;
+        else if (l.connectTimeoutFlag)
+            result.outcome = Outcome::ConnectTimeout;
+        else if (l.doneFlag)
+            result.outcome = Outcome::Done;
+        if (result.outcome != Outcome::Stuck || clock.elapsed() > limitMs)
+            loop.quit();
+    });
+    tick.start();
+    loop.exec();
+    result.elapsedMs = clock.elapsed();
+    return result;
+}
+
+// Ends a transfer as the configurator does: EndTransfer, then the port is
+// closed a little later.
+void finishTransfer(QSerialPort &port, FrameLayer &layer)
+{
+    if (port.isOpen()) {
+        layer.sendEndTransfer();
+        port.waitForBytesWritten(1000);
+        QTest::qWait(100);
+        port.close();
+    }
+    layer.stopTransfer();
+}
+
+bool openPort(QSerialPort &port, const QString &path)
+{
+    port.setPortName(path);
+    if (!port.open(QIODevice::ReadWrite))
+        return false;
+    return port.setBaudRate(QSerialPort::Baud115200) && port.setDataBits(QSerialPort::Data8)
+           && port.setParity(QSerialPort::NoParity) && port.setStopBits(QSerialPort::OneStop)
+           && port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Outcome)
+
+class TestKeypadSim : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void readoutTransmitReadoutOverPty()
+    {
+        const QString file = dir.filePath("keypad.tkf");
+        ButtonTable stored;
+        fillPattern(stored, 23, -1, 1);
+        QVERIFY(saveKeypadMemory(file, stored));
+
+        Simulator sim;
+        QVERIFY2(sim.start({file}), qPrintable(sim.process.readAllStandardError()));
+
+        ButtonTable table;
+        table.buildTable();
+        QSerialPort port;
+        IoDeviceSink sink(port);
+        FrameLayer layer(table, sink);
+
+        QVERIFY2(openPort(port, sim.port), qPrintable(port.errorString()));
+        Transfer t = runTransfer(port, layer, TransferDirection::Readout);
+        QCOMPARE(t.outcome, Outcome::Done);
+        QCOMPARE(t.progressSteps, 23);
+        QCOMPARE(table.buttonCount, uint8_t(23));
+        QCOMPARE(firstDifference(table, stored, 23), QString());
+        finishTransfer(port, layer);
+
+        // The port is opened again for the next transfer, as the configurator does.
+        ButtonTable sent;
+        fillPattern(sent, 23, -1, 7);
+        table = sent;
+        QVERIFY2(openPort(port, sim.port), qPrintable(port.errorString()));
+        t = runTransfer(port, layer, TransferDirection::Transmit);
+        QCOMPARE(t.outcome, Outcome::Done);
+        QCOMPARE(t.progressSteps, 23);
+        finishTransfer(port, layer);
+
+        // The simulator writes its file once the transmit has ended.
+        ButtonTable inFile;
+        QTRY_VERIFY_WITH_TIMEOUT(loadKeypadMemory(file, inFile) == MemoryFileStatus::Loaded
+                                     && firstDifference(inFile, sent, 23).isEmpty(),
+                                 5000);
+
+        table.buildTable();
+        QVERIFY2(openPort(port, sim.port), qPrintable(port.errorString()));
+        t = runTransfer(port, layer, TransferDirection::Readout);
+        QCOMPARE(t.outcome, Outcome::Done);
+        QCOMPARE(firstDifference(table, sent, 23), QString());
+        finishTransfer(port, layer);
+        QCOMPARE(sim.process.state(), QProcess::Running);
+    }
+
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("logged"); // a text the verbose log must hold
+
+        QTest::newRow("device sizes")
+            << QStringList{"--buttons", "6", "--max-entries", "30"} << 0 << Outcome::Done << 6
+            << QString();
+        QTest::newRow("damaged CRCs, logged")
+            << QStringList{"--corrupt-crc", "3", "--verbose"} << 0 << Outcome::Done << 23
+            << QString("CRC damaged");
+        QTest::newRow("rejections") << QStringList{"--nak", "4"} << 1 << Outcome::Error << 0
+                                    << QString();
+        QTest::newRow("lost byte") << QStringList{"--drop-bytes", "1", "-v"} << 1 << Outcome::Done
+                                   << 23 << QString("last byte lost");
+        QTest::newRow("silent") << QStringList{"--silent-after-ack", "4"} << 0 << Outcome::Error
+                                << 2 << QString();
+        QTest::newRow("wake-up ignored") << QStringList{"--ignore-wakeup"} << 0
+                                         << Outcome::ConnectTimeout << 0 << QString();
+    }
+    void options()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, direction);
+        QFETCH(Outcome, outcome);
+        QFETCH(int, buttons);
+        QFETCH(QString, logged);
+
+        const QString file = dir.filePath(QString("options-%1.tkf").arg(QTest::currentDataTag()));
+        ButtonTable stored;
+        fillPattern(stored, 23, -1, 3);
+        QVERIFY(saveKeypadMemory(file, stored));
+        Simulator sim;
+        QVERIFY(sim.start(options << file));
+
+        ButtonTable table;
+        fillPattern(table, 23, -1, 4);
+        QSerialPort port;
+        IoDeviceSink sink(port);
+        FrameLayer layer(table, sink);
+        QVERIFY(openPort(port, sim.port));
+        const auto way = direction ? TransferDirection::Transmit : TransferDirection::Readout;
+        const Transfer t = runTransfer(port, layer, way);
+        QCOMPARE(t.outcome, outcome);
+        QCOMPARE(t.progressSteps, buttons);
+        if (outcome == Outcome::Done && direction == 0)
+            QCOMPARE(firstDifference(table, stored, buttons), QString());
+        finishTransfer(port, layer);
+        if (!logged.isEmpty())
+            QVERIFY(QString::fromLocal8Bit(sim.process.readAllStandardError()).contains(logged));
+    }
+
+    // At line rate every byte takes about 87 µs; without pacing the same
+    // readout is limited only by the 2 ms tick.
+    void pacedOutputTakesLineTime()
+    {
+        const QString file = dir.filePath("paced.tkf");
+        ButtonTable stored;
+        fillPattern(stored, 8, 250, 5);
+        QVERIFY(saveKeypadMemory(file, stored));
+        // Ack(7F), Ack + answer for the count and the maximum, and per button
+        // an Ack and an answer of 8 + 2 + 2 × 250 bytes.
+        const int deviceBytes = 9 + 2 * (9 + 9) + 8 * (9 + 8 + 2 + 500);
+        const double lineMs = deviceBytes * 10.0 / 115200 * 1000;
+
+        Simulator sim;
+        QVERIFY(sim.start({"--paced", file}));
+        ButtonTable table;
+        table.buildTable();
+        QSerialPort port;
+        IoDeviceSink sink(port);
+        FrameLayer layer(table, sink);
+        QVERIFY(openPort(port, sim.port));
+        const Transfer t = runTransfer(port, layer, TransferDirection::Readout);
+        QCOMPARE(t.outcome, Outcome::Done);
+        QCOMPARE(firstDifference(table, stored, 8), QString());
+        QVERIFY2(t.elapsedMs >= qint64(lineMs * 0.9),
+                 qPrintable(QString("%1 ms for %2 ms of line time").arg(t.elapsedMs).arg(lineMs)));
+        finishTransfer(port, layer);
+    }
+
+    void unplugEndsTransferAndProgram()
+    {
+        const QString file = dir.filePath("unplug.tkf");
+        Simulator sim;
+        QVERIFY(sim.start({"--unplug-after", "5", file}));
+        ButtonTable table;
+        table.buildTable();
+        QSerialPort port;
+        IoDeviceSink sink(port);
+        FrameLayer layer(table, sink);
+        QVERIFY(openPort(port, sim.port));
+        const Transfer t = runTransfer(port, layer, TransferDirection::Readout);
+        QCOMPARE(t.outcome, Outcome::Error);
+        QVERIFY(t.progressSteps < 23);
+        if (sim.process.state() != QProcess::NotRunning)
+            QVERIFY(sim.process.waitForFinished(5000));
+        QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process.exitCode(), 0);
+        finishTransfer(port, layer);
+        QVERIFY(!QFile::exists(file)); // nothing was transmitted, nothing written
+    }
+
+    void refusesBadStart_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("fileContent"); // empty: no file
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no file named") << QStringList{} << QByteArray() << 2;
+        QTest::newRow("too many buttons") << QStringList{"--buttons", "256"} << QByteArray() << 2;
+        QTest::newRow("not a number") << QStringList{"--nak", "x"} << QByteArray() << 2;
+        QTest::newRow("not a configuration") << QStringList{} << QByteArray("hello") << 1;
+    }
+    void refusesBadStart()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, fileContent);
+        QFETCH(int, exitCode);
+        if (QTest::currentDataTag() != QLatin1String("no file named")) {
+            const QString file = dir.filePath("bad.tkf");
+            QFile::remove(file);
+            if (!fileContent.isEmpty()) {
+                QFile f(file);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(fileContent);
+            }
+            arguments << file;
+        }
+        QProcess process;
+        process.start(QStringLiteral(QM47_KEYPAD_SIM), arguments);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), exitCode);
+        QVERIFY(process.readAllStandardOutput().isEmpty()); // no port announced
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeypadSim)
+#include "test_keypadsim.moc"

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "config/buttontable.h"
+#include "device/frame.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Misbehaviour the simulated keypad can be told to show. Counts of 0 (or -1
+// where noted) switch a fault off.
+struct KeypadFaults {
+    // The wake-up byte gets no acknowledgement.
+    bool ignoreWakeUp = false;
+    // After this many requests have been answered, the next request is
+    // acknowledged and then nothing is answered any more. -1: off.
+    int silentAfterAnswers = -1;
+    // The next N frames sent carry a damaged CRC.
+    int corruptCrcFrames = 0;
+    // The next N intact frames received are rejected with Nak (and not acted on).
+    int nakFrames = 0;
+    // The next N frames sent lose their last byte on the line.
+    int dropByteFrames = 0;
+    // The line is closed when frame number N (counted from 1) arrives, before
+    // it is acknowledged. -1: off.
+    int unplugAtFrame = -1;
+};
+
+// The keypad's side of the serial protocol, without any I/O: bytes from the
+// configurator go in through receive(), the bytes the keypad sends come out of
+// takeOutput(). The pseudo-terminal front end and the tests drive it alike.
+//
+// The keypad answers the wake-up byte with Ack(0x7F), acknowledges every frame
+// except Ack and Nak before acting on it, answers the button-count, maximum
+// and GetButton requests, stores SetButton frames, resends its last frame on
+// Nak and rejects frames with a bad CRC. Its buttons live in `memory()`, whose
+// buttonCount and maxEntries are the values it reports.
+class KeypadEngine
+{
+public:
+    // A partial frame is dropped after this long without a byte.
+    static constexpr int ReceiveTimeoutMs = 100;
+
+    explicit KeypadEngine(const ButtonTable &memory = ButtonTable());
+
+    void setFaults(const KeypadFaults &faults) { faults_ = faults; }
+    const KeypadFaults &faults() const { return faults_; }
+    // Receives one line of text per frame in either direction when set.
+    void setLogger(std::function<void(const QString &)> logger) { logger_ = std::move(logger); }
+
+    ButtonTable &memory() { return memory_; }
+    const ButtonTable &memory() const { return memory_; }
+
+    void receive(const QByteArray &bytes);
+    void receiveByte(uint8_t byte);
+    // Drops a partly received frame (the line went quiet in the middle of it).
+    void abortPartialFrame();
+    bool frameInProgress() const { return !rx_.isEmpty(); }
+
+    QByteArray takeOutput();
+    bool hasOutput() const { return !output_.isEmpty(); }
+
+    // True once the unplug fault has fired; the line must then be closed.
+    bool isUnplugged() const { return unplugged_; }
+    // True once after EndTransfer ended a transfer that stored buttons.
+    bool takeMemoryChanged();
+
+    // Commands of the intact frames received, in order, for inspection.
+    const QList<uint8_t> &receivedCommands() const { return receivedCommands_; }
+    int wakeUpsSeen() const { return wakeUps_; }
+
+private:
+    void wakeUp();
+    void frameComplete();
+    void actOn(const Frame &frame);
+    void answer(const Frame &frame);
+    void storeButton(const Frame &frame);
+    Frame buttonAnswer(uint8_t index) const;
+    void send(const Frame &frame);
+    void log(const QString &direction, const QByteArray &bytes, const QString &note);
+
+    ButtonTable memory_;
+    KeypadFaults faults_;
+    std::function<void(const QString &)> logger_;
+
+    QByteArray rx_;
+    QByteArray output_;
+    Frame lastSent_;
+    bool hasSent_ = false;
+    int answersGiven_ = 0;
+    bool silent_ = false;
+    bool storedThisTransfer_ = false;
+    bool memoryChanged_ = false;
+    bool unplugged_ = false;
+    int framesReceived_ = 0;
+    int wakeUps_ = 0;
+    QList<uint8_t> receivedCommands_;
+};

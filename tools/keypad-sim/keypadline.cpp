@@ -1,0 +1,186 @@
+#include "keypadline.h"
+
+#include "keypadengine.h"
+
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+KeypadLine::KeypadLine(KeypadEngine &engine, QObject *parent)
+    : QObject(parent)
+    , engine_(engine)
+{
+    paceTimer_.setInterval(1);
+    paceTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&paceTimer_, &QTimer::timeout, this, &KeypadLine::writeDue);
+
+    receiveTimer_.setSingleShot(true);
+    receiveTimer_.setInterval(KeypadEngine::ReceiveTimeoutMs);
+    connect(&receiveTimer_, &QTimer::timeout, this, [this] { engine_.abortPartialFrame(); });
+}
+
+KeypadLine::~KeypadLine()
+{
+    close();
+}
+
+bool KeypadLine::open(QString *error)
+{
+    close();
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        if (error)
+            *error = QString("openpty failed: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+
+    // Raw bytes in both directions: no echo, no line editing, no translation;
+    // a read returns as soon as one byte is there.
+    termios tio{};
+    if (::tcgetattr(slave, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        tio.c_cc[VMIN] = 1;
+        tio.c_cc[VTIME] = 0;
+        ::cfsetispeed(&tio, B115200);
+        ::cfsetospeed(&tio, B115200);
+        ::tcsetattr(slave, TCSANOW, &tio);
+    }
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    ::fcntl(master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+
+    master_ = master;
+    slave_ = slave;
+    slavePath_ = QString::fromLocal8Bit(name);
+
+    readNotifier_ = new QSocketNotifier(master_, QSocketNotifier::Read, this);
+    connect(readNotifier_, &QSocketNotifier::activated, this, &KeypadLine::readMaster);
+    writeNotifier_ = new QSocketNotifier(master_, QSocketNotifier::Write, this);
+    writeNotifier_->setEnabled(false);
+    connect(writeNotifier_, &QSocketNotifier::activated, this, [this] {
+        writeNotifier_->setEnabled(false);
+        if (!paced_)
+            writePending(pending_.size());
+    });
+    return true;
+}
+
+void KeypadLine::close()
+{
+    paceTimer_.stop();
+    receiveTimer_.stop();
+    // Deferred: close() may run inside a notifier's own signal.
+    for (QSocketNotifier *notifier : {readNotifier_, writeNotifier_}) {
+        if (notifier) {
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+        }
+    }
+    readNotifier_ = nullptr;
+    writeNotifier_ = nullptr;
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
+    master_ = -1;
+    slave_ = -1;
+    pending_.clear();
+}
+
+void KeypadLine::readMaster()
+{
+    char buffer[512];
+    for (;;) {
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n > 0) {
+            engine_.receive(QByteArray(buffer, int(n)));
+            if (engine_.isUnplugged())
+                break;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        // EAGAIN: everything read. Anything else cannot happen while our own
+        // slave descriptor is open; stop listening rather than spin.
+        if (n == 0 || errno != EAGAIN)
+            readNotifier_->setEnabled(false);
+        break;
+    }
+    afterInput();
+}
+
+void KeypadLine::afterInput()
+{
+    if (engine_.isUnplugged()) {
+        close();
+        emit unplugged();
+        return;
+    }
+    if (engine_.frameInProgress())
+        receiveTimer_.start();
+    else
+        receiveTimer_.stop();
+    if (engine_.hasOutput())
+        queueOutput(engine_.takeOutput());
+    if (engine_.takeMemoryChanged())
+        emit memoryChanged();
+}
+
+void KeypadLine::queueOutput(const QByteArray &bytes)
+{
+    pending_.append(bytes);
+    if (!paced_) {
+        writePending(pending_.size());
+        return;
+    }
+    if (!paceTimer_.isActive()) {
+        if (!clock_.isValid())
+            clock_.start();
+        // An idle line sends the first byte at once.
+        nextByteDueUs_ = std::max(nextByteDueUs_, clock_.nsecsElapsed() / 1000.0);
+        paceTimer_.start();
+        writeDue();
+    }
+}
+
+void KeypadLine::writeDue()
+{
+    const double now = clock_.nsecsElapsed() / 1000.0;
+    if (now >= nextByteDueUs_) {
+        const qsizetype due = qsizetype((now - nextByteDueUs_) / ByteTimeUs) + 1;
+        const qsizetype before = pending_.size();
+        writePending(std::min(due, before));
+        nextByteDueUs_ += double(before - pending_.size()) * ByteTimeUs;
+    }
+    if (pending_.isEmpty())
+        paceTimer_.stop();
+}
+
+void KeypadLine::writePending(qsizetype limit)
+{
+    if (master_ < 0)
+        return;
+    qsizetype done = 0;
+    while (done < limit) {
+        const ssize_t n = ::write(master_, pending_.constData() + done, size_t(limit - done));
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        break;
+    }
+    pending_.remove(0, done);
+    // The terminal's buffer is full: go on when it has room again.
+    if (!paced_ && !pending_.isEmpty() && writeNotifier_)
+        writeNotifier_->setEnabled(true);
+}

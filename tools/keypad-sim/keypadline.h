@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class KeypadEngine;
+class QSocketNotifier;
+
+// Connects a KeypadEngine to a pseudo-terminal: the configurator opens the
+// slave side like a serial port, the engine talks through the master side.
+//
+// The line keeps a descriptor of the slave open itself, so the configurator
+// can close and reopen the port between transfers without the master seeing a
+// hang-up. Output is written at once, or paced at the rate of a 115200-baud
+// line (10 bits a byte), writing every millisecond the bytes that are due.
+class KeypadLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    // 10 bits per byte at 115200 baud.
+    static constexpr double ByteTimeUs = 1e6 * 10 / 115200;
+
+    explicit KeypadLine(KeypadEngine &engine, QObject *parent = nullptr);
+    ~KeypadLine() override;
+
+    // Opens the pseudo-terminal pair in raw mode. False with `error` set on failure.
+    bool open(QString *error);
+    // Closes both sides; the slave path disappears.
+    void close();
+    bool isOpen() const { return master_ >= 0; }
+
+    QString slavePath() const { return slavePath_; }
+    void setPaced(bool paced) { paced_ = paced; }
+
+Q_SIGNALS:
+    // A transfer that stored buttons has ended: the memory should be saved.
+    void memoryChanged();
+    // The unplug fault fired; the line is closed.
+    void unplugged();
+
+private:
+    void readMaster();
+    void afterInput();
+    void queueOutput(const QByteArray &bytes);
+    void writePending(qsizetype limit);
+    void writeDue();
+
+    KeypadEngine &engine_;
+    int master_ = -1;
+    int slave_ = -1;
+    QString slavePath_;
+    QSocketNotifier *readNotifier_ = nullptr;
+    QSocketNotifier *writeNotifier_ = nullptr;
+    QTimer paceTimer_;
+    QTimer receiveTimer_;
+    QElapsedTimer clock_;
+    double nextByteDueUs_ = 0;
+    QByteArray pending_;
+    bool paced_ = false;
+};

@@ -1,0 +1,125 @@
+// qm47-keypad-sim: plays the keypad's side of the serial protocol on a
+// pseudo-terminal, so that the configurator can be tried and tested without
+// the hardware. The first line on stdout is the port to open.
+#include "keypadengine.h"
+#include "keypadline.h"
+#include "keypadmemoryfile.h"
+
+#include "config/buttontable.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// Reads a whole-number option within [low, high]; `ok` turns false on a bad value.
+int intOption(const QCommandLineParser &parser, const QString &name, int low, int high,
+              int fallback, bool &ok)
+{
+    if (!parser.isSet(name))
+        return fallback;
+    bool valid = false;
+    const int value = parser.value(name).toInt(&valid);
+    if (!valid || value < low || value > high) {
+        err() << "qm47-keypad-sim: --" << name << " needs a number from " << low << " to "
+              << high << Qt::endl;
+        ok = false;
+    }
+    return value;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("qm47-keypad-sim");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulates a QM-47 keypad on a pseudo-terminal. Prints the port to open as the first "
+        "line, then serves readouts and transmits until it is stopped. The buttons are read "
+        "from FILE at start and written back after every transmit (at most 23 buttons of 250 "
+        "entries are kept in the file).");
+    parser.addHelpOption();
+    parser.addPositionalArgument("FILE", "Configuration file (.tkf) holding the keypad's buttons.");
+    parser.addOptions({
+        {"buttons", "Number of buttons the keypad reports (0-255; default: the file's, else 23).", "n"},
+        {"max-entries", "Maximum entries per button it reports (0-255; default: the file's, else 250).", "n"},
+        {{"v", "verbose"}, "Log every frame in both directions on stderr."},
+        {"paced", "Send at the pace of a 115200-baud line instead of at once."},
+        {"ignore-wakeup", "Fault: never acknowledge the wake-up byte."},
+        {"silent-after-ack", "Fault: after n answered requests, acknowledge the next request and "
+                             "answer nothing any more.", "n"},
+        {"corrupt-crc", "Fault: damage the CRC of the next n frames sent.", "n"},
+        {"nak", "Fault: reject the next n intact frames with Nak.", "n"},
+        {"drop-bytes", "Fault: lose the last byte of each of the next n frames sent.", "n"},
+        {"unplug-after", "Fault: close the line when frame number n arrives, before "
+                         "acknowledging it, and exit.", "n"},
+    });
+    parser.process(app);
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        err() << "qm47-keypad-sim: give exactly one configuration file (see --help)" << Qt::endl;
+        return 2;
+    }
+    const QString path = files.first();
+
+    ButtonTable memory;
+    memory.buildTable();
+    if (loadKeypadMemory(path, memory) == MemoryFileStatus::Invalid) {
+        err() << "qm47-keypad-sim: " << path << " is not a valid configuration file" << Qt::endl;
+        return 1;
+    }
+
+    bool ok = true;
+    memory.buttonCount = uint8_t(intOption(parser, "buttons", 0, 255, memory.buttonCount, ok));
+    memory.maxEntries = uint16_t(intOption(parser, "max-entries", 0, 255,
+                                           std::min<int>(memory.maxEntries, 255), ok));
+    KeypadFaults faults;
+    faults.ignoreWakeUp = parser.isSet("ignore-wakeup");
+    faults.silentAfterAnswers = intOption(parser, "silent-after-ack", 0, 1 << 20, -1, ok);
+    faults.corruptCrcFrames = intOption(parser, "corrupt-crc", 0, 1 << 20, 0, ok);
+    faults.nakFrames = intOption(parser, "nak", 0, 1 << 20, 0, ok);
+    faults.dropByteFrames = intOption(parser, "drop-bytes", 0, 1 << 20, 0, ok);
+    faults.unplugAtFrame = intOption(parser, "unplug-after", 1, 1 << 20, -1, ok);
+    if (!ok)
+        return 2;
+
+    KeypadEngine engine(memory);
+    engine.setFaults(faults);
+    if (parser.isSet("verbose"))
+        engine.setLogger([](const QString &line) { err() << line << Qt::endl; });
+
+    KeypadLine line(engine);
+    line.setPaced(parser.isSet("paced"));
+    QString error;
+    if (!line.open(&error)) {
+        err() << "qm47-keypad-sim: " << error << Qt::endl;
+        return 1;
+    }
+
+    QObject::connect(&line, &KeypadLine::memoryChanged, &app, [&] {
+        if (!saveKeypadMemory(path, engine.memory()))
+            err() << "qm47-keypad-sim: cannot write " << path << Qt::endl;
+    });
+    QObject::connect(&line, &KeypadLine::unplugged, &app, [] {
+        err() << "qm47-keypad-sim: line closed (unplugged)" << Qt::endl;
+        QCoreApplication::exit(0);
+    });
+
+    std::fputs(qPrintable(line.slavePath() + '\n'), stdout);
+    std::fflush(stdout);
+
+    return app.exec();
+}
