@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 
@@ -23,3 +24,9 @@ QString keyNameIn(NameTable table, KeyCode code);
 
 // Display name of a code for the layout in force.
 QString keyName(KeyCode code);
+
+// The number of a Windows keyboard layout name such as "00000407" (0x407):
+// the text read as a hexadecimal number. A text that is not hexadecimal
+// digits only, or whose value does not fit a signed 32-bit number (such as
+// "E0010411"), gives 0.
+int32_t layoutIdFromName(QStringView name);
