@@ -5,13 +5,15 @@
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
 #include "config/contentlistmodel.h"
+#include "device/portlist.h"
+#include "device/transfersession.h"
 #include "file/filestate.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QListView>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -46,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent)
     recording.keyInsertFlag = 0;
     table.modified = 0;
     table.maxReached = 0;
+    TransferSession::instance().frameLayer().prepareTransfer(TransferDirection::Readout);
 
     ui->setupUi(this);
 
@@ -59,17 +62,24 @@ MainWindow::MainWindow(QWidget *parent)
     recording.heldKeys.clear();
     readKeyboardLayout();
 
-    msTimer = new QTimer(this);
-    connect(msTimer, &QTimer::timeout, this, &MainWindow::MsTimerSlot);
-    msTimer->start(2);
-
-    setControlMode(NoSelectionMode, true);
     // The one list model shows the active button's script and is told of
     // every change of it through the table.
     ui->listView->setModel(&mylistviewmodel::instance());
     table.setObserver(&mylistviewmodel::instance());
     listSelection = ui->listView->selectionModel();
 
+    // The transfer timer: its ticks pace the serial protocol and count its
+    // time-outs, so it must not be coalesced with coarser timers.
+    msTimer = new QTimer(this);
+    msTimer->setTimerType(Qt::PreciseTimer);
+    connect(msTimer, &QTimer::timeout, this, &MainWindow::MsTimerSlot);
+    msTimer->start(2);
+
+    portList = availablePorts();
+    if (!portList.isEmpty())
+        lastPort = portList.first();
+
+    setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
     FileState::instance().filePath.clear();
     FileState::instance().fileName = QStringLiteral("QM47_File");

@@ -135,7 +135,8 @@ private:
     // Transfer helpers.
     void startTransfer();
     void closePortDelayed();
-    void readPortBytes();
+    // Tells the user how a transfer ended and makes the window usable again.
+    void windUpTransfer(const QString &errorText);
 
     PortRecord lastPort;
     comPort portDialog;
@@ -143,11 +144,18 @@ private:
     QList<PortRecord> portList;
     QMessageBox messageBox;
     QTimer *msTimer = nullptr;
+    // Single shots of a transfer: wake-up 100 ms after opening, port close
+    // 750 ms after the end-of-transfer frame. Kept so that a new transfer can
+    // cancel a close still pending from the last one.
+    QTimer *connectionDelay = nullptr;
+    QTimer *closingDelay = nullptr;
+    // The wake-up byte went out: a readout may have replaced buttons.
+    bool transferStarted = false;
     QLabel fileLabel;
     DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
-};
 
     // Selection model of the content list, taken once when the list model is
     // attached; the editing commands and the recording read and set rows in it.
     QItemSelectionModel *listSelection = nullptr;
+};

@@ -1,0 +1,317 @@
+// Readout and transmit end to end: the real main window (offscreen) talks
+// through a real serial port to the simulated keypad on a pseudo-terminal.
+#include "app/mainwindow.h"
+#include "config/buttontable.h"
+#include "device/portlist.h"
+#include "device/portdialog.h"
+#include "device/transfersession.h"
+#include "file/filestate.h"
+#include "file/tkfcodec.h"
+#include "keypadengine.h"
+#include "keypadline.h"
+#include "support/modalanswerer.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QStatusBar>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+const QString CommError =
+    "An error occured during cummunication, connection refused! Please try again.";
+const QString ConnectError =
+    "Cannot connect to the target! Please check the connection / serial port.";
+
+// Picks a port in the port dialog when it opens: the row named `port`, then
+// OK; or Cancel when `port` is empty.
+class PortDialogAnswerer : public QObject
+{
+public:
+    explicit PortDialogAnswerer(QString port)
+        : port_(std::move(port))
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+    }
+    int opened = 0;
+    QString title;
+
+private:
+    void poll()
+    {
+        auto *dialog = qobject_cast<comPort *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        ++opened;
+        title = dialog->windowTitle();
+        if (port_.isEmpty()) {
+            dialog->findChild<QPushButton *>("pushButtonCancel")->click();
+            return;
+        }
+        auto *table = dialog->findChild<QTableView *>("tableView");
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            if (table->model()->index(row, 0).data().toString() == port_)
+                table->selectRow(row);
+        dialog->findChild<QPushButton *>("pushButtonOk")->click();
+    }
+    QString port_;
+    QTimer timer_;
+};
+
+// Fills `device` with a configuration whose buttons differ from each other.
+void fillConfiguration(ButtonTable &device, uint8_t buttons, uint16_t maxEntries)
+{
+    device.buildTable();
+    device.buttonCount = buttons;
+    device.maxEntries = maxEntries;
+    for (int b = 0; b < buttons; ++b) {
+        ButtonContent &c = device.content(uint8_t(b));
+        const int pairs = (b * 3) % 7;
+        for (int p = 0; p < pairs; ++p) {
+            c.entries[c.length++] = {ActionPress, uint8_t(0x10 + b)};
+            c.entries[c.length++] = {ActionRelease, uint8_t(0x10 + b)};
+        }
+    }
+}
+
+ButtonTable deviceConfiguration(uint8_t buttons, uint16_t maxEntries)
+{
+    ButtonTable device;
+    fillConfiguration(device, buttons, maxEntries);
+    return device;
+}
+
+} // namespace
+
+class TestTransfers : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<KeypadEngine> engine;
+    std::unique_ptr<KeypadLine> line;
+    std::unique_ptr<MainWindow> window;
+
+    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
+    QString fileLabel() const
+    {
+        for (QLabel *l : window->statusBar()->findChildren<QLabel *>())
+            if (l->objectName().isEmpty())
+                return l->text();
+        return {};
+    }
+    static QProgressBar *progress()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == "progressBar")
+                return w->findChild<QProgressBar *>("progressBar_2");
+        return nullptr;
+    }
+    QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
+
+    // Starts the keypad simulator with the given memory and faults.
+    void startKeypad(const ButtonTable &memory, const KeypadFaults &faults = {})
+    {
+        engine = std::make_unique<KeypadEngine>(memory);
+        engine->setFaults(faults);
+        line = std::make_unique<KeypadLine>(*engine);
+        QString error;
+        QVERIFY2(line->open(&error), qPrintable(error));
+        qputenv(ExtraPortsVariable, line->slavePath().toLocal8Bit());
+    }
+
+    // Runs a transfer action and waits until the window is usable again.
+    void runTransfer(const char *actionName)
+    {
+        action(actionName)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !progress()->isVisible(), 15000);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        ButtonTable::instance().buildTable();
+        ButtonTable::instance().modified = 0;
+        FileState::instance() = FileState();
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup()
+    {
+        window.reset();
+        TransferSession::instance().closePort();
+        line.reset();
+        engine.reset();
+    }
+
+    void readoutFillsTheTable()
+    {
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(23, 200));
+        PortDialogAnswerer dialog(line->slavePath());
+        window->findChild<QPushButton *>("pushButton3")->click();
+        runTransfer("actionReadout");
+
+        QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
+        QCOMPARE(dialog.title, QString("Get device configuration"));
+        const ButtonTable &table = ButtonTable::instance();
+        QCOMPARE(encodeConfig(table), encodeConfig(engine->memory()));
+        QCOMPARE(int(table.buttonCount), 23);
+        QCOMPARE(int(table.maxEntries), 200);
+        QCOMPARE(table.selectedButton, NoButton);
+        QCOMPARE(int(table.modified), 1);
+        QCOMPARE(fileLabel(), QString("QM47_File"));
+        QVERIFY(FileState::instance().filePath.isEmpty());
+        QCOMPARE(status(), QString("Please select a button"));
+        // Marks refreshed: button 2 (index 1) holds entries, button 1 none.
+        QVERIFY(window->findChild<QPushButton *>("pushButton2")->styleSheet().contains("rgb(75, 255, 0)"));
+        QVERIFY(window->findChild<QPushButton *>("pushButton1")->styleSheet().contains("black"));
+        QCOMPARE(progress()->value(), 23);
+        QCOMPARE(progress()->maximum(), 23);
+    }
+
+    void transmitStoresTheTable()
+    {
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(23, 250));
+        engine->memory().buildTable();
+        ButtonTable &table = ButtonTable::instance();
+        fillConfiguration(table, 23, 250);
+        FileState::instance().filePath = "/tmp/some.tkf";
+        table.modified = 0;
+        window->findChild<QPushButton *>("pushButton4")->click();
+        const QByteArray before = encodeConfig(table);
+        PortDialogAnswerer dialog(line->slavePath());
+
+        runTransfer("actionTransmit");
+        QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
+        QCOMPARE(dialog.title, QString("Set device configuration"));
+        QCOMPARE(encodeConfig(engine->memory()), before);
+        QCOMPARE(encodeConfig(table), before);
+        QCOMPARE(int(table.modified), 0);
+        QCOMPARE(FileState::instance().filePath, QString("/tmp/some.tkf"));
+        QCOMPARE(status(), QString("Button 4 active"));
+        QCOMPARE(progress()->value(), 23);
+
+        // The port closes 750 ms after the end-of-transfer frame.
+        QSerialPort &port = TransferSession::instance().port();
+        QVERIFY(engine->receivedCommands().contains(0x04));
+        QVERIFY(port.isOpen());
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!port.isOpen(), 3000);
+        QVERIFY2(clock.elapsed() <= 800, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void portClosesOnlyAfterTheDelay()
+    {
+        startKeypad(deviceConfiguration(2, 250));
+        PortDialogAnswerer dialog(line->slavePath());
+        QElapsedTimer sinceEnd;
+        QSerialPort &port = TransferSession::instance().port();
+        action("actionTransmit")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 10000);
+        sinceEnd.start();
+        QVERIFY(port.isOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!port.isOpen(), 3000);
+        QVERIFY2(sinceEnd.elapsed() >= 700, qPrintable(QString::number(sinceEnd.elapsed())));
+    }
+
+    void cancelledPortDialogRestoresTheStatusLine()
+    {
+        PortDialogAnswerer dialog{QString()};
+        window->findChild<QPushButton *>("pushButton3")->click();
+        action("actionTransmit")->trigger();
+        QCOMPARE(dialog.opened, 1);
+        QCOMPARE(status(), QString("Button 3 active"));
+        QVERIFY(window->isEnabled());
+        QVERIFY(!TransferSession::instance().port().isOpen());
+    }
+
+    void portInUse()
+    {
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(23, 250));
+        QSerialPort other;
+        other.setPortName(line->slavePath());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        PortDialogAnswerer dialog(line->slavePath());
+        action("actionReadout")->trigger();
+        QTRY_VERIFY(window->isEnabled());
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.last().title, QString("Error"));
+        QCOMPARE(boxes.last().text, QString("Error connecting to Serial Port! Port in use."));
+        // Nothing was read: the configuration keeps its name and state.
+        QCOMPARE(int(ButtonTable::instance().modified), 0);
+        QCOMPARE(engine->wakeUpsSeen(), 0);
+    }
+
+    void deviceIgnoringTheWakeUp()
+    {
+        ModalAnswerer boxes;
+        KeypadFaults faults;
+        faults.ignoreWakeUp = true;
+        startKeypad(deviceConfiguration(23, 250), faults);
+        PortDialogAnswerer dialog(line->slavePath());
+        window->findChild<QPushButton *>("pushButton6")->click();
+        QElapsedTimer clock;
+        clock.start();
+        runTransfer("actionTransmit");
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.last().text, ConnectError);
+        // 600 ticks of 2 ms at the least.
+        QVERIFY(clock.elapsed() >= 1200);
+        QCOMPARE(status(), QString("Button 6 active"));
+    }
+
+    void faultsEndInTheCommunicationError_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("direction");
+        QTest::newRow("corrupted frames, readout") << "corrupt" << "actionReadout";
+        QTest::newRow("Nak storm, transmit") << "nak" << "actionTransmit";
+        QTest::newRow("silence after an acknowledgement") << "silent" << "actionReadout";
+        QTest::newRow("unplugged line, transmit") << "unplug" << "actionTransmit";
+        QTest::newRow("unplugged line, readout") << "unplug" << "actionReadout";
+    }
+    void faultsEndInTheCommunicationError()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, direction);
+        KeypadFaults faults;
+        if (fault == "corrupt")
+            faults.corruptCrcFrames = 100;
+        else if (fault == "nak")
+            faults.nakFrames = 100;
+        else if (fault == "silent")
+            faults.silentAfterAnswers = 4;
+        else
+            faults.unplugAtFrame = 6;
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(23, 250), faults);
+        PortDialogAnswerer dialog(line->slavePath());
+        window->findChild<QPushButton *>("pushButton2")->click();
+        runTransfer(qPrintable(direction));
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
+        QCOMPARE(boxes.last().title, QString("Error"));
+        QCOMPARE(boxes.last().text, CommError);
+        QVERIFY(window->isEnabled());
+        if (direction == "actionTransmit")
+            QCOMPARE(status(), QString("Button 2 active"));
+        else
+            QCOMPARE(status(), QString("Please select a button"));
+        // The window is usable again: a button can be selected.
+        window->findChild<QPushButton *>("pushButton9")->click();
+        QCOMPARE(status(), QString("Button 9 active"));
+        QTRY_VERIFY_WITH_TIMEOUT(!TransferSession::instance().port().isOpen(), 3000);
+    }
+};
+
+QTEST_MAIN(TestTransfers)
+#include "test_transfers.moc"
