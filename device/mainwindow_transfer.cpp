@@ -3,6 +3,7 @@
 
 #include "app/mainwindow_form.h"
 #include "config/buttontable.h"
+#include "device/transfermessages.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"
 
@@ -71,7 +72,7 @@ void MainWindow::startTransfer()
     closingDelay->stop();
     TransferSession &session = TransferSession::instance();
     if (!session.open(lastPort)) {
-        showMessage(tr("Error"), tr("Error connecting to Serial Port! Port in use."));
+        showMessage(tr("Error"), transferMessage(TransferOutcome::PortInUse));
         session.link().doneFlag = true;
         return;
     }
@@ -82,7 +83,7 @@ void MainWindow::ConnectionDelaySlot()
 {
     TransferSession &session = TransferSession::instance();
     if (!session.wakeUp()) {
-        showMessage(tr("Error"), tr("Error connecting to seriel port!"));
+        showMessage(tr("Error"), transferMessage(TransferOutcome::PortNotOpen));
         session.link().doneFlag = true;
         return;
     }
@@ -119,11 +120,11 @@ void MainWindow::MsTimerSlot()
     }
     if (link.errorFlag) {
         link.errorFlag = false;
-        windUpTransfer(tr("An error occured during cummunication, connection refused! Please try again."));
+        windUpTransfer(transferMessage(TransferOutcome::CommunicationError));
     }
     if (link.connectTimeoutFlag) {
         link.connectTimeoutFlag = false;
-        windUpTransfer(tr("Cannot connect to the target! Please check the connection / serial port."));
+        windUpTransfer(transferMessage(TransferOutcome::ConnectTimeout));
     }
     if (link.readoutDoneFlag) {
         link.readoutDoneFlag = false;

@@ -14,6 +14,7 @@ TransferSession::TransferSession(ButtonTable &table, QObject *parent)
     , frameLayer_(table, sink_)
 {
     connect(&port_, &QSerialPort::readyRead, this, &TransferSession::pump);
+    connect(&port_, &QSerialPort::bytesWritten, this, [this](qint64 bytes) { bytesSent_ += bytes; });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         // A broken line during a transfer; errors while opening are read by open().
         if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError
@@ -30,6 +31,8 @@ void TransferSession::begin(TransferDirection direction)
 {
     frameLayer_.prepareTransfer(direction);
     progressSteps_ = 0;
+    bytesSent_ = 0;
+    bytesReceived_ = 0;
     active_ = true;
 }
 
@@ -95,6 +98,7 @@ void TransferSession::pump()
         return;
     pumping_ = true;
     const QByteArray bytes = port_.readAll();
+    bytesReceived_ += bytes.size();
     if (active_) {
         for (char byte : bytes) {
             frameLayer_.receiveByte(uint8_t(byte));

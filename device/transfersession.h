@@ -63,6 +63,10 @@ public:
     int takeProgressSteps();
 
     void sendEndTransfer() { frameLayer_.sendEndTransfer(); }
+
+    // Bytes that crossed the line since begin(), in each direction.
+    qint64 bytesSent() const { return bytesSent_; }
+    qint64 bytesReceived() const { return bytesReceived_; }
     void closePort();
 
 private:
@@ -78,4 +82,6 @@ private:
     int progressSteps_ = 0;
     bool pumping_ = false;
     bool active_ = false;
+    qint64 bytesSent_ = 0;
+    qint64 bytesReceived_ = 0;
 };

@@ -19,6 +19,9 @@ KeypadLine::KeypadLine(KeypadEngine &engine, QObject *parent)
     paceTimer_.setInterval(1);
     paceTimer_.setTimerType(Qt::PreciseTimer);
     connect(&paceTimer_, &QTimer::timeout, this, &KeypadLine::writeDue);
+    inputTimer_.setInterval(1);
+    inputTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&inputTimer_, &QTimer::timeout, this, &KeypadLine::feedDueInput);
 
     receiveTimer_.setSingleShot(true);
     receiveTimer_.setInterval(KeypadEngine::ReceiveTimeoutMs);
@@ -76,6 +79,8 @@ bool KeypadLine::open(QString *error)
 void KeypadLine::close()
 {
     paceTimer_.stop();
+    inputTimer_.stop();
+    inbox_.clear();
     receiveTimer_.stop();
     // Deferred: close() may run inside a notifier's own signal.
     for (QSocketNotifier *notifier : {readNotifier_, writeNotifier_}) {
@@ -101,6 +106,10 @@ void KeypadLine::readMaster()
     for (;;) {
         const ssize_t n = ::read(master_, buffer, sizeof buffer);
         if (n > 0) {
+            if (paced_) {
+                queueInput(QByteArray(buffer, int(n)));
+                continue;
+            }
             engine_.receive(QByteArray(buffer, int(n)));
             if (engine_.isUnplugged())
                 break;
@@ -114,7 +123,42 @@ void KeypadLine::readMaster()
             readNotifier_->setEnabled(false);
         break;
     }
-    afterInput();
+    if (!paced_)
+        afterInput();
+}
+
+void KeypadLine::queueInput(const QByteArray &bytes)
+{
+    if (!clock_.isValid())
+        clock_.start();
+    const double now = clock_.nsecsElapsed() / 1000.0;
+    if (inbox_.isEmpty())
+        nextInputDueUs_ = std::max(nextInputDueUs_, now) + ByteTimeUs; // an idle line
+    inbox_.append(bytes);
+    if (!inputTimer_.isActive())
+        inputTimer_.start();
+}
+
+void KeypadLine::feedDueInput()
+{
+    const double now = clock_.nsecsElapsed() / 1000.0;
+    qsizetype due = 0;
+    while (due < inbox_.size() && nextInputDueUs_ <= now) {
+        ++due;
+        nextInputDueUs_ += ByteTimeUs;
+    }
+    if (due > 0) {
+        const QByteArray bytes = inbox_.left(due);
+        inbox_.remove(0, due);
+        for (char byte : bytes) {
+            engine_.receiveByte(uint8_t(byte));
+            if (engine_.isUnplugged())
+                break;
+        }
+        afterInput();
+    }
+    if (inbox_.isEmpty() || master_ < 0)
+        inputTimer_.stop();
 }
 
 void KeypadLine::afterInput()

@@ -16,6 +16,8 @@ class QSocketNotifier;
 // can close and reopen the port between transfers without the master seeing a
 // hang-up. Output is written at once, or paced at the rate of a 115200-baud
 // line (10 bits a byte), writing every millisecond the bytes that are due.
+// Paced, the input is taken at the same rate: a byte reaches the keypad only
+// once the line could have carried it, as with a real cable.
 class KeypadLine : public QObject
 {
     Q_OBJECT
@@ -44,6 +46,8 @@ Q_SIGNALS:
 
 private:
     void readMaster();
+    void queueInput(const QByteArray &bytes);
+    void feedDueInput();
     void afterInput();
     void queueOutput(const QByteArray &bytes);
     void writePending(qsizetype limit);
@@ -60,5 +64,8 @@ private:
     QElapsedTimer clock_;
     double nextByteDueUs_ = 0;
     QByteArray pending_;
+    QByteArray inbox_;
+    double nextInputDueUs_ = 0;
+    QTimer inputTimer_;
     bool paced_ = false;
 };

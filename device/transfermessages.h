@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// How a transfer ended, and what the user is told about it. The configurator
+// and the command-line tool say the same thing for the same outcome.
+enum class TransferOutcome {
+    Completed,
+    PortInUse,         // the port could not be opened or configured
+    PortNotOpen,       // the wake-up byte could not be written
+    ConnectTimeout,    // the keypad did not acknowledge the wake-up byte
+    CommunicationError // time-out, retry limit or broken line during the transfer
+};
+
+// The message shown for an outcome (empty for Completed). Translated in the
+// main window's context.
+QString transferMessage(TransferOutcome outcome);
