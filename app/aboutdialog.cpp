@@ -1,5 +1,6 @@
 #include "app/aboutdialog.h"
 
+#include "app/formparts.h"
 #include "app/stylesheet.h"
 
 #include <QFrame>
@@ -9,20 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
-
-QFrame *makeLine(QWidget *parent, const char *objectName, QRect geometry)
-{
-    auto *line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(objectName));
-    line->setGeometry(geometry);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
-} // namespace
-
 About::About(QWidget *parent)
     : QDialog(parent)
 {
@@ -31,10 +18,7 @@ About::About(QWidget *parent)
     resize(501, 222);
     setMinimumSize(501, 222);
     setMaximumSize(501, 222);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
-    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
-    setWindowIcon(icon);
+    setWindowIcon(squareLogoIcon());
     setStyleSheet(applicationStyleSheet());
 
     auto *widget_2 = new QWidget(this);
@@ -60,8 +44,8 @@ About::About(QWidget *parent)
     pushButtonOk->setObjectName(QStringLiteral("pushButtonOk"));
     pushButtonOk->setGeometry(QRect(400, 10, 75, 23));
 
-    makeLine(this, "line", QRect(-10, 70, 521, 20));
-    makeLine(this, "line_2", QRect(0, 170, 521, 20));
+    makeHorizontalLine(this, "line", QRect(-10, 70, 521, 20));
+    makeHorizontalLine(this, "line_2", QRect(0, 170, 521, 20));
 
     label_version = new QLabel(this);
     label_version->setObjectName(QStringLiteral("label_version"));

@@ -1,5 +1,6 @@
 #include "app/mainwindow_form.h"
 
+#include "app/formparts.h"
 #include "app/stylesheet.h"
 
 #include <QAbstractItemView>
@@ -41,16 +42,6 @@ QPushButton *makeEditButton(QWidget *parent, const char *objectName, QRect geome
     return button;
 }
 
-QFrame *makeLine(QWidget *parent, const char *objectName, QRect geometry)
-{
-    auto *line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(objectName));
-    line->setGeometry(geometry);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 } // namespace
 
 void Ui_MainWindow::setupUi(QMainWindow *window)
@@ -60,10 +51,7 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     window->resize(520, 390);
     window->setMinimumSize(520, 390);
     window->setMaximumSize(520, 390);
-    QIcon windowIcon;
-    windowIcon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
-    windowIcon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
-    window->setWindowIcon(windowIcon);
+    window->setWindowIcon(squareLogoIcon());
     window->setStyleSheet(applicationStyleSheet());
 
     actionNew = makeAction(window, "actionNew", ":/images/document-new.png");
@@ -95,7 +83,7 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     labelState->setStyleSheet(QStringLiteral("color: rgb(9, 20, 82);"));
     labelState->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
 
-    line = makeLine(centralWidget, "line", QRect(0, 20, 521, 20));
+    line = makeHorizontalLine(centralWidget, "line", QRect(0, 20, 521, 20));
 
     groupBoxButton = new QGroupBox(centralWidget);
     groupBoxButton->setObjectName(QStringLiteral("groupBoxButton"));

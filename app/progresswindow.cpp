@@ -1,5 +1,7 @@
 #include "app/progresswindow.h"
 
+#include "app/formparts.h"
+
 #include <QIcon>
 #include <QProgressBar>
 
@@ -10,10 +12,7 @@ progressBar::progressBar(QWidget *parent)
         setObjectName(QStringLiteral("progressBar"));
     resize(250, 23);
     setContextMenuPolicy(Qt::NoContextMenu);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
-    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
-    setWindowIcon(icon);
+    setWindowIcon(squareLogoIcon());
     setStyleSheet(QStringLiteral("background:transparent;"));
     setWindowTitle(tr("Form"));
 

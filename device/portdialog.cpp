@@ -1,5 +1,6 @@
 #include "device/portdialog.h"
 
+#include "app/formparts.h"
 #include "app/stylesheet.h"
 #include "device/portlist.h"
 #include "device/porttablemodel.h"
@@ -37,15 +38,6 @@ QLabel *makeHeading(QWidget *parent, const char *objectName, QRect geometry, boo
     return label;
 }
 
-void makeLine(QWidget *parent, const char *objectName, QRect geometry)
-{
-    auto *line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(objectName));
-    line->setGeometry(geometry);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-}
-
 } // namespace
 
 comPort::comPort(QWidget *parent)
@@ -58,10 +50,7 @@ comPort::comPort(QWidget *parent)
     resize(501, 351);
     setMinimumSize(501, 351);
     setMaximumSize(501, 351);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
-    icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
-    setWindowIcon(icon);
+    setWindowIcon(squareLogoIcon());
     setStyleSheet(applicationStyleSheet(QStringLiteral("blue")));
     setModal(true);
 
@@ -108,8 +97,8 @@ comPort::comPort(QWidget *parent)
     label_3->setPixmap(QPixmap(QStringLiteral(":/images/logo-small.jpg")));
     label_3->setScaledContents(false);
 
-    makeLine(this, "line", QRect(-10, 70, 521, 20));
-    makeLine(this, "line_2", QRect(-10, 300, 531, 20));
+    makeHorizontalLine(this, "line", QRect(-10, 70, 521, 20));
+    makeHorizontalLine(this, "line_2", QRect(-10, 300, 531, 20));
 
     QWidget::setTabOrder(tableView, pushButtonOk);
     QWidget::setTabOrder(pushButtonOk, pushButtonCancel);
