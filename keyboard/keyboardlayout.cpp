@@ -1,4 +1,30 @@
 #include "keyboard/keyboardlayout.h"
 
-// Placeholder until the platform layout readers land.
-void readKeyboardLayout() {}
+#include "keyboard/keynames.h"
+
+#include <QtGlobal>
+
+#if defined(Q_OS_WIN)
+#include <QString>
+#include <windows.h>
+#elif defined(QM47_HAVE_XCB_XKB)
+#include "keyboard/x11keyboardlayout.h"
+#endif
+
+void readKeyboardLayout()
+{
+#if defined(Q_OS_WIN)
+    // The name of the calling thread's layout: 8 hexadecimal digits and a zero.
+    wchar_t buffer[9] = {};
+    if (GetKeyboardLayoutNameW(buffer) == 0)
+        return;
+    char text[8];
+    for (int i = 0; i < 8; ++i)
+        text[i] = char(buffer[i] & 0xFF);
+    setKeyboardLayoutId(layoutIdFromName(QString::fromLatin1(text, 8)));
+#elif defined(QM47_HAVE_XCB_XKB)
+    if (const std::optional<int32_t> id = x11KeyboardLayoutId())
+        setKeyboardLayoutId(*id);
+#endif
+    // Elsewhere no layout number can be had: the stored one stays.
+}
