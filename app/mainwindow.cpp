@@ -8,6 +8,7 @@
 #include "device/portlist.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"
+#include "keyboard/keyboardhook.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
@@ -51,6 +52,10 @@ MainWindow::MainWindow(QWidget *parent)
     TransferSession::instance().frameLayer().prepareTransfer(TransferDirection::Readout);
 
     ui->setupUi(this);
+
+    // Keys captured while recording; the hook is not set yet.
+    connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
+    connect(keyboardHook::instance(), &keyboardHook::keyReleased, this, &MainWindow::MyKeyReleased);
 
     ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
     ui->pushButtonDown->setText(QStringLiteral("\u25BC"));

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+
+class KeyCaptureBackend;
+class QWindow;
+
+// The process-wide keyboard capture of the recording. While the hook is set,
+// every key event is reported through keyPressed or keyReleased with the
+// Windows key data (virtual-key code, set 1 scan code without E0, Windows
+// event flags) on the GUI thread, and kept from other programs and from this
+// program's own widgets and shortcuts.
+//
+// On Windows the low-level keyboard hook captures the whole desktop; under
+// X11 a keyboard grab of the main window does; on other window systems only
+// keys that reach this program's windows are captured.
+class keyboardHook : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The single instance, created by the first call and never destroyed.
+    static keyboardHook *instance();
+
+    // The main window, which takes the keyboard grab where one exists. Kept
+    // as a guarded pointer; the window may be set before or after it is shown.
+    void setCaptureWindow(QWindow *window);
+
+    // on: starts capturing; off: stops. Returns true when a capture of the
+    // whole desktop is in force afterwards.
+    bool setHook(bool on);
+
+    // Whether a capture runs, system-wide or not.
+    bool isCapturing() const { return capturing_; }
+
+Q_SIGNALS:
+    void keyPressed(uint32_t key, uint32_t scancode, uint32_t flags);
+    void keyReleased(uint32_t key, uint32_t scancode, uint32_t flags);
+
+private:
+    keyboardHook();
+    ~keyboardHook() override;
+
+    std::unique_ptr<KeyCaptureBackend> backend_;
+    QPointer<QWindow> window_;
+    bool capturing_ = false;
+};

@@ -1,0 +1,233 @@
+// Recording under a real X server: the keys typed while recording reach the
+// configurator whichever window has the input focus, and no other client sees
+// them; after Stop they go to the focused client again.
+//
+// Needs the private X server named by QM47_TEST_DISPLAY, and xdotool and xset.
+// The same executable, started with --second-client, is the other X client: a
+// small window that prints every key it receives.
+#include "app/mainwindow.h"
+#include "config/buttontable.h"
+#include "keyboard/keyboardhook.h"
+#include "keyboard/recordingstate.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QWidget>
+#include <QWindow>
+#include <QtTest>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char SecondClientOption[] = "--second-client";
+
+// The other client: prints "ready <window id>", then one line per key event.
+class KeyPrinter : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched->isWindowType()
+            && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            std::printf("%s %u\n", event->type() == QEvent::KeyPress ? "press" : "release",
+                        key->nativeScanCode());
+            std::fflush(stdout);
+        }
+        return false;
+    }
+};
+
+int runSecondClient(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    KeyPrinter printer;
+    app.installEventFilter(&printer);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("second client"));
+    window.setGeometry(800, 600, 200, 100);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    std::printf("ready %llu\n", static_cast<unsigned long long>(window.winId()));
+    std::fflush(stdout);
+    QTimer::singleShot(60000, &app, &QCoreApplication::quit); // never outlive the test
+    return app.exec();
+}
+
+} // namespace
+
+class TestCaptureX11 : public QObject
+{
+    Q_OBJECT
+
+    QProcess secondClient;
+    QString secondClientWindow;
+    std::unique_ptr<MainWindow> window;
+
+    // Runs an X tool against the test display; true when it succeeded.
+    static bool run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        if (!process.waitForFinished(10000)) {
+            process.kill();
+            process.waitForFinished();
+            return false;
+        }
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            qWarning() << program << arguments << process.readAllStandardError();
+            return false;
+        }
+        return true;
+    }
+    bool clickOn(const char *buttonName)
+    {
+        auto *button = window->findChild<QPushButton *>(QString::fromLatin1(buttonName));
+        const QPoint p = button->mapToGlobal(button->rect().center());
+        return run("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()),
+                               "click", "1"});
+    }
+    bool focusSecondClient()
+    {
+        return run("xdotool", {"windowfocus", "--sync", secondClientWindow});
+    }
+    // The lines the other client printed up to and including `last`.
+    QStringList secondClientLinesUntil(const QString &last)
+    {
+        QStringList lines;
+        QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired()) {
+            while (secondClient.canReadLine()) {
+                lines << QString::fromLatin1(secondClient.readLine()).trimmed();
+                if (lines.last() == last)
+                    return lines;
+            }
+            secondClient.waitForReadyRead(100);
+        }
+        return lines;
+    }
+    static QString entries()
+    {
+        QStringList parts;
+        const ButtonContent *c = ButtonTable::instance().activeContent();
+        for (int i = 0; c && i < c->length; ++i)
+            parts << QString::asprintf("%X:%02X", c->entries[i].action, c->entries[i].key);
+        return parts.join(',');
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("QM47_TEST_DISPLAY"))
+            QSKIP("QM47_TEST_DISPLAY names no private X server");
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        // No auto-repeat while xdotool holds keys down.
+        QVERIFY(run("xset", {"r", "off"}));
+
+        secondClient.start(QCoreApplication::applicationFilePath(), {SecondClientOption});
+        QVERIFY(secondClient.waitForStarted());
+        QDeadlineTimer deadline(20000);
+        while (!secondClient.canReadLine() && !deadline.hasExpired())
+            secondClient.waitForReadyRead(100);
+        const QString ready = QString::fromLatin1(secondClient.readLine()).trimmed();
+        QVERIFY2(ready.startsWith("ready "), qPrintable(ready));
+        secondClientWindow = ready.mid(6);
+
+        window = std::make_unique<MainWindow>();
+        window->move(20, 20);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanupTestCase()
+    {
+        if (window)
+            window->on_pushButtonStop_clicked();
+        ButtonTable::instance().modified = 0;
+        window.reset();
+        if (secondClient.state() != QProcess::NotRunning) {
+            secondClient.kill();
+            secondClient.waitForFinished();
+        }
+        if (!qEnvironmentVariableIsEmpty("QM47_TEST_DISPLAY"))
+            run("xset", {"r", "on"});
+    }
+
+    void recordsTheKeysOfTheWholeDesktop()
+    {
+        RecordingState &recording = RecordingState::instance();
+        QVERIFY(clickOn("pushButton1"));
+        QTRY_COMPARE(ButtonTable::instance().selectedButton, uint8_t(0));
+
+        // The other client has the input focus before and during the recording.
+        QVERIFY(focusSecondClient());
+        QVERIFY(clickOn("pushButtonStart"));
+        QTRY_COMPARE(recording.recordingFlag, uint8_t(1));
+        QVERIFY(focusSecondClient());
+
+        // Shift+A, the numeric-pad Enter and Home, by X keycode.
+        QVERIFY(run("xdotool", {"keydown", "50", "keydown", "38", "keyup", "38", "keyup", "50",
+                                "key", "104", "key", "110"}));
+        QTRY_COMPARE(entries(), QString("2:12,2:1C,3:1C,3:12,2:79,3:79,2:6E,3:6E"));
+
+        // The mouse still works: Stop is clicked.
+        QVERIFY(clickOn("pushButtonStop"));
+        QTRY_COMPARE(recording.recordingFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+
+        // Now a key goes to the focused client, and it is the first it sees.
+        QVERIFY(focusSecondClient());
+        QVERIFY(run("xdotool", {"key", "39"}));
+        QCOMPARE(secondClientLinesUntil("release 39"), QStringList({"press 39", "release 39"}));
+        QTest::qWait(50);
+        QCOMPARE(entries(), QString("2:12,2:1C,3:1C,3:12,2:79,3:79,2:6E,3:6E"));
+    }
+
+    // The release of the keyboard reaches the X server within Stop itself: a
+    // key typed right after it, before the event loop runs again, goes to the
+    // focused client.
+    void stopReleasesTheKeyboardAtOnce()
+    {
+        const ButtonContent *content = ButtonTable::instance().activeContent();
+        QVERIFY(content);
+        const int before = content->length;
+        QVERIFY(clickOn("pushButtonStart"));
+        QTRY_COMPARE(RecordingState::instance().recordingFlag, uint8_t(1));
+        QVERIFY(focusSecondClient());
+        QVERIFY(run("xdotool", {"key", "40"}));
+        QTRY_COMPARE(int(content->length), before + 2);
+
+        window->on_pushButtonStop_clicked();
+        QVERIFY(run("xdotool", {"key", "41"}));
+        QCOMPARE(secondClientLinesUntil("release 41"), QStringList({"press 41", "release 41"}));
+        QTest::qWait(50);
+        QCOMPARE(int(content->length), before + 2);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], SecondClientOption) == 0)
+        return runSecondClient(1, argv);
+
+    // The X server of the test, when there is one; otherwise the test skips.
+    const QByteArray display = qgetenv("QM47_TEST_DISPLAY");
+    if (!display.isEmpty()) {
+        qputenv("DISPLAY", display);
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        // No session bus belongs to the private X server. Without an address
+        // the D-Bus library would look for one through the X server, and keep
+        // the memory of that attempt to the end.
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    }
+    QApplication app(argc, argv);
+    TestCaptureX11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_capture_x11.moc"

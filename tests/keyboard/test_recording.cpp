@@ -1,0 +1,428 @@
+// Recording into the active button, driven by key events with native scan
+// codes sent through the capture path of a real main window.
+#include "app/mainwindow.h"
+#include "config/buttontable.h"
+#include "keyboard/keyboardhook.h"
+#include "keyboard/recordingstate.h"
+#include "support/modalanswerer.h"
+
+#include <QAbstractItemModel>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QShortcut>
+#include <QtTest>
+
+namespace {
+
+// XKB keycodes (Linux input event code + 8).
+enum XKey : uint32_t {
+    XQ = 24, XW = 25, XEnter = 36, XLeftCtrl = 37, XA = 38, XLeftShift = 50, XB = 56,
+    XSpace = 65, XPad7 = 79, XPadEnter = 104, XPrint = 107, XRightAlt = 108, XHome = 110,
+    XPause = 127, XMenu = 135, XF13 = 191,
+};
+
+// Counts the key events that reach a widget.
+class KeyCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestRecording : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+
+    QPushButton *button(const char *name) const
+    {
+        return window->findChild<QPushButton *>(QString::fromLatin1(name));
+    }
+    QListView *list() const { return window->findChild<QListView *>("listView"); }
+    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
+    RecordingState &recording() const { return RecordingState::instance(); }
+    ButtonTable &table() const { return ButtonTable::instance(); }
+
+    // "2:12,3:12": action and key of every entry of the active button.
+    QString entries() const
+    {
+        QStringList parts;
+        const ButtonContent *c = table().activeContent();
+        for (int i = 0; c && i < c->length; ++i)
+            parts << QString::asprintf("%X:%02X", c->entries[i].action, c->entries[i].key);
+        return parts.join(',');
+    }
+    // n distinct entries (key bytes 0x80 + i) in the active button.
+    void prefill(int n)
+    {
+        ButtonContent *c = table().activeContent();
+        table().beginChange();
+        for (int i = 0; i < n; ++i)
+            c->entries[i] = ContentEntry{uint8_t(i % 2 ? ActionRelease : ActionPress),
+                                         uint8_t(0x80 + i)};
+        c->length = uint8_t(n);
+        table().endChange();
+    }
+
+    void key(QEvent::Type type, uint32_t keycode, Qt::KeyboardModifiers modifiers = {},
+             bool autoRepeat = false)
+    {
+        QKeyEvent event(type, Qt::Key_unknown, modifiers, keycode, 0, 0, QString(), autoRepeat);
+        QCoreApplication::sendEvent(window->windowHandle(), &event);
+    }
+    void press(uint32_t keycode, Qt::KeyboardModifiers m = {}) { key(QEvent::KeyPress, keycode, m); }
+    void release(uint32_t keycode, Qt::KeyboardModifiers m = {}) { key(QEvent::KeyRelease, keycode, m); }
+    void stroke(uint32_t keycode)
+    {
+        press(keycode);
+        release(keycode);
+    }
+
+    // "1010101": Start, Stop, Delay, Key, Up, Down, Delete enabled.
+    QString editState() const
+    {
+        QString s;
+        for (const char *name : {"pushButtonStart", "pushButtonStop", "pushButtonDelay",
+                                 "pushButtonKey", "pushButtonUp", "pushButtonDown",
+                                 "pushButtonDelete"})
+            s += button(name)->isEnabled() ? '1' : '0';
+        return s;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        button("pushButton1")->click();
+        QCOMPARE(table().selectedButton, uint8_t(0));
+        QVERIFY(list()->selectionModel());
+    }
+    void cleanup()
+    {
+        window->on_pushButtonStop_clicked();
+        table().modified = 0;
+        window.reset();
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+    }
+
+    void startAndStopSetTheControls()
+    {
+        button("pushButtonStart")->click();
+        QCOMPARE(recording().recordingFlag, uint8_t(1));
+        QCOMPARE(table().modified, uint8_t(1));
+        QVERIFY(keyboardHook::instance()->isCapturing());
+        QCOMPARE(status(), QString("Recording to button 1"));
+        QCOMPARE(editState(), QString("0110001"));
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(QWidget::keyboardGrabber(), window.get());
+
+        button("pushButtonStop")->click();
+        QCOMPARE(recording().recordingFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+        QCOMPARE(status(), QString("Button 1 active"));
+        QCOMPARE(editState(), QString("1011111"));
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+    }
+
+    void startWithoutActiveButton()
+    {
+        window.reset();
+        window = std::make_unique<MainWindow>();
+        ModalAnswerer answerer;
+        window->on_pushButtonStart_clicked();
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.last().title, QString("Information"));
+        QCOMPARE(answerer.last().text, QString("Please activate a button first!"));
+        QCOMPARE(recording().recordingFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+        // Insert one key without a button does nothing at all.
+        window->on_pushButtonKey_clicked();
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(recording().keyInsertFlag, uint8_t(0));
+    }
+
+    void shiftA()
+    {
+        button("pushButtonStart")->click();
+        press(XLeftShift, Qt::ShiftModifier);
+        press(XA, Qt::ShiftModifier);
+        release(XA, Qt::ShiftModifier);
+        release(XLeftShift);
+        QCOMPARE(entries(), QString("2:12,2:1C,3:1C,3:12"));
+        QCOMPARE(recording().heldKeys.count(), 0);
+    }
+
+    // Holding A: the window system repeats it as release and press pairs.
+    void heldKeyRecordsOnePress()
+    {
+        button("pushButtonStart")->click();
+        press(XA);
+        for (int i = 0; i < 5; ++i) {
+            key(QEvent::KeyRelease, XA, {}, true);
+            key(QEvent::KeyPress, XA, {}, true);
+        }
+        release(XA);
+        QCOMPARE(entries(), QString("2:1C,3:1C"));
+    }
+
+    void altGrQ()
+    {
+        button("pushButtonStart")->click();
+        press(XRightAlt);
+        press(XQ);
+        release(XQ);
+        release(XRightAlt);
+        QCOMPARE(entries(), QString("2:39,2:15,3:15,3:39"));
+    }
+
+    void keyCodes_data()
+    {
+        QTest::addColumn<uint32_t>("keycode");
+        QTest::addColumn<QString>("recorded");
+        QTest::newRow("pad Enter") << uint32_t(XPadEnter) << "2:79,3:79";
+        QTest::newRow("Enter") << uint32_t(XEnter) << "2:5A,3:5A";
+        QTest::newRow("Home") << uint32_t(XHome) << "2:6E,3:6E";
+        QTest::newRow("pad 7") << uint32_t(XPad7) << "2:6C,3:6C";
+        QTest::newRow("Menu") << uint32_t(XMenu) << "2:8D,3:8D";
+        QTest::newRow("Print") << uint32_t(XPrint) << "2:57,3:57";
+        QTest::newRow("Pause") << uint32_t(XPause) << "2:62,3:62";
+        QTest::newRow("F13") << uint32_t(XF13) << "2:00,3:00";
+        QTest::newRow("F13 as keycode 8") << 8u << "2:00,3:00";
+    }
+    void keyCodes()
+    {
+        QFETCH(uint32_t, keycode);
+        QFETCH(QString, recorded);
+        button("pushButtonStart")->click();
+        stroke(keycode);
+        QCOMPARE(entries(), recorded);
+    }
+
+    // Ctrl+Pause comes as Break and keeps Pause's code.
+    void ctrlPause()
+    {
+        button("pushButtonStart")->click();
+        press(XLeftCtrl, Qt::ControlModifier);
+        press(XPause, Qt::ControlModifier);
+        release(XLeftCtrl);
+        release(XPause);
+        QCOMPARE(entries(), QString("2:11,2:62,3:11,3:62"));
+    }
+
+    // A key that was down before Start.
+    void loneRelease()
+    {
+        button("pushButtonStart")->click();
+        release(XA);
+        QCOMPARE(entries(), QString("3:1C"));
+    }
+
+    void insertionBehindSelectedRow()
+    {
+        prefill(5);
+        list()->selectionModel()->select(list()->model()->index(2, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+        button("pushButtonStart")->click();
+        stroke(XB);
+        QCOMPARE(entries(), QString("2:80,3:81,2:82,2:32,3:32,3:83,2:84"));
+        const QModelIndexList selected = list()->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().row(), 4);
+        QVERIFY(list()->hasFocus());
+    }
+
+    // Without a selection the entries are appended and stay unselected.
+    void appendWithoutSelection()
+    {
+        prefill(3);
+        button("pushButtonStart")->click();
+        stroke(XB);
+        QCOMPARE(entries(), QString("2:80,3:81,2:82,2:32,3:32"));
+        QVERIFY(list()->selectionModel()->selectedIndexes().isEmpty());
+    }
+
+    // With room for one more entry, the press is stored and the release ends
+    // the recording; the message follows on the next timer tick.
+    void recordingFillsTheButton()
+    {
+        table().maxEntries = 6;
+        prefill(5);
+        ModalAnswerer answerer;
+        button("pushButtonStart")->click();
+        press(XA);
+        QCOMPARE(recording().recordingFlag, uint8_t(1));
+        release(XA);
+        QCOMPARE(entries(), QString("2:80,3:81,2:82,3:83,2:84,2:1C"));
+        QCOMPARE(recording().recordingFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+        QCOMPARE(status(), QString("Button 1 active"));
+        QTRY_COMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.last().title, QString("Information"));
+        QCOMPARE(answerer.last().text, QString("Max. number of Keys recorded!"));
+        QCOMPARE(table().maxReached, uint8_t(0));
+    }
+
+    void startOnAFullButton()
+    {
+        table().maxEntries = 4;
+        prefill(4);
+        ModalAnswerer answerer;
+        button("pushButtonStart")->click();
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.last().text, QString("Max. number of keys for this button recorded!"));
+        QCOMPARE(recording().recordingFlag, uint8_t(0));
+        QCOMPARE(table().modified, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+    }
+
+    void insertOneKeyWithoutRoomForTwo()
+    {
+        table().maxEntries = 4;
+        prefill(3);
+        ModalAnswerer answerer;
+        button("pushButtonKey")->click();
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.last().title, QString("Information"));
+        QCOMPARE(answerer.last().text, QString("Max. number of Keys recorded!"));
+        QCOMPARE(recording().keyInsertFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+        QCOMPARE(entries(), QString("2:80,3:81,2:82"));
+        QCOMPARE(status(), QString("Button 1 active"));
+    }
+
+    // One key press becomes a whole stroke; its release is never recorded.
+    void insertOneKey()
+    {
+        prefill(2);
+        button("pushButtonKey")->click();
+        QCOMPARE(recording().keyInsertFlag, uint8_t(1));
+        QCOMPARE(table().modified, uint8_t(1));
+        QCOMPARE(status(), QString("Insert key to button 1"));
+        QCOMPARE(editState(), QString("0100000"));
+        press(XSpace);
+        QCOMPARE(recording().keyInsertFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+        QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+        release(XSpace);
+        press(XA);
+        release(XA);
+        QCOMPARE(entries(), QString("2:80,3:81,2:29,3:29"));
+        QCOMPARE(status(), QString("Button 1 active"));
+        QCOMPARE(editState(), QString("1011111"));
+    }
+
+    void insertOneKeyBehindSelectedRow()
+    {
+        prefill(3);
+        list()->selectionModel()->select(list()->model()->index(0, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+        button("pushButtonKey")->click();
+        press(XW);
+        QCOMPARE(entries(), QString("2:80,2:1D,3:1D,3:81,2:82"));
+        const QModelIndexList selected = list()->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().row(), 2);
+    }
+
+    void stopWithNothingRunning()
+    {
+        prefill(2);
+        list()->setSelectionMode(QAbstractItemView::SingleSelection);
+        window->findChild<QLabel *>("labelState")->setText(QString());
+        QSignalSpy resets(list()->model(), &QAbstractItemModel::modelReset);
+        window->on_pushButtonStop_clicked();
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(status(), QString("Button 1 active"));
+        QCOMPARE(editState(), QString("1011111"));
+        QCOMPARE(entries(), QString("2:80,3:81"));
+    }
+
+    // The list of held keys has room for 25: a 26th key is recorded, but not
+    // remembered, so its repeats are recorded too.
+    void moreThan25HeldKeys()
+    {
+        const uint32_t keys[26] = {24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 38, 39, 40,
+                                   41, 42, 43, 44, 45, 46, 52, 53, 54, 55, 56, 57, 58};
+        button("pushButtonStart")->click();
+        for (uint32_t k : keys)
+            press(k);
+        QCOMPARE(recording().heldKeys.count(), 25);
+        const ButtonContent *c = table().activeContent();
+        QCOMPARE(int(c->length), 26);
+        key(QEvent::KeyPress, keys[0], {}, true);
+        QCOMPARE(int(c->length), 26);
+        key(QEvent::KeyPress, keys[25], {}, true);
+        QCOMPARE(int(c->length), 27);
+        for (uint32_t k : keys)
+            release(k);
+        QCOMPARE(int(c->length), 53);
+        QCOMPARE(recording().heldKeys.count(), 0);
+        QCOMPARE(c->entries[52], (ContentEntry{ActionRelease, 0x3A})); // M
+    }
+
+    // While a capture runs, keys reach neither the widgets nor the shortcuts.
+    void keysKeptFromWidgetsAndShortcuts()
+    {
+        int fired = 0;
+        QShortcut shortcut(QKeySequence(Qt::CTRL | Qt::Key_K), window.get());
+        shortcut.setContext(Qt::ApplicationShortcut);
+        connect(&shortcut, &QShortcut::activated, this, [&fired] { ++fired; });
+        KeyCounter counter;
+        list()->installEventFilter(&counter);
+        list()->setFocus();
+
+        QWindow *handle = window->windowHandle();
+        QTest::keyClick(handle, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(fired, 1);
+        QTest::keyClick(handle, Qt::Key_X);
+        QVERIFY(counter.count > 0);
+
+        button("pushButtonStart")->click();
+        list()->setFocus();
+        const int before = counter.count;
+        QTest::keyClick(handle, Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(handle, Qt::Key_X);
+        stroke(XA);
+        QCOMPARE(fired, 1);
+        QCOMPARE(counter.count, before);
+        QVERIFY(table().activeContent()->length > 0);
+
+        button("pushButtonStop")->click();
+        QTest::keyClick(handle, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(fired, 2);
+    }
+
+    // Closing while recording asks; Cancel keeps the capture running.
+    void closeWhileRecordingCancelled()
+    {
+        ModalAnswerer answerer;
+        answerer.enqueue(QMessageBox::Cancel);
+        button("pushButtonStart")->click();
+        QVERIFY(!window->close());
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(recording().recordingFlag, uint8_t(1));
+        QVERIFY(keyboardHook::instance()->isCapturing());
+        stroke(XA);
+        QCOMPARE(entries(), QString("2:1C,3:1C"));
+    }
+};
+
+QTEST_MAIN(TestRecording)
+#include "test_recording.moc"
