@@ -1,5 +1,6 @@
 #include "config/contentlistmodel.h"
 
+#include "config/contentrowtext.h"
 #include "config/scriptbalance.h"
 #include "keyboard/keynames.h"
 #include "keyboard/recordingstate.h"
@@ -36,18 +37,8 @@ QVariant mylistviewmodel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     const ContentEntry &e = c->entries[row];
 
-    if (role == Qt::DisplayRole) {
-        if (e.action == ActionDelay && e.key == DelayFirstHalf)
-            return QStringLiteral("Delay");
-        if (e.action == ActionDelay && e.key == DelaySecondHalf)
-            return QStringLiteral("0.5s");
-        QString text = keyName(e.key);
-        if (e.action == ActionPress)
-            text += QStringLiteral(" down");
-        else if (e.action == ActionRelease)
-            text += QStringLiteral(" up");
-        return text;
-    }
+    if (role == Qt::DisplayRole)
+        return contentRowText(e, nameTableFor(keyboardLayoutId()));
 
     if (role == Qt::ForegroundRole) {
         // While keys are being captured the script is incomplete by nature:
