@@ -126,6 +126,27 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(engine.memory().content(6)), (QList<ContentEntry>{{2, 9}}));
     }
 
+    void corruptStoreKeepsOneKeyChanged()
+    {
+        KeypadFaults f;
+        f.corruptStoreButton = 2;
+        f.corruptStoreEntry = 1;
+        engine.setFaults(f);
+        const QList<ContentEntry> sent{{2, 0x1C}, {3, 0x1C}, {250, 2}, {250, 3}};
+        // Acknowledged as usual, stored with entry 1 changed, on every store.
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(exchange(buttonFrame(CmdSetButton, 2, sent).toWire()), wire(CmdAck, {CmdSetButton}));
+            QList<ContentEntry> kept = sent;
+            kept[1].key = 0x1D;
+            QCOMPARE(entriesOf(engine.memory().content(2)), kept);
+        }
+        // Other buttons, and an entry the button does not hold, stay intact.
+        exchange(buttonFrame(CmdSetButton, 3, sent).toWire());
+        QCOMPARE(entriesOf(engine.memory().content(3)), sent);
+        exchange(buttonFrame(CmdSetButton, 2, sent.mid(0, 1)).toWire());
+        QCOMPARE(entriesOf(engine.memory().content(2)), sent.mid(0, 1));
+    }
+
     void memoryChangeReportedOnceAtTheEnd()
     {
         exchange(QByteArray(1, char(CmdWakeUp)));

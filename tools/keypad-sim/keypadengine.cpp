@@ -210,6 +210,13 @@ void KeypadEngine::storeButton(const Frame &frame)
         content.entries[size_t(j)].action = frame.payloadByte(2 + 2 * j);
         content.entries[size_t(j)].key = frame.payloadByte(3 + 2 * j);
     }
+    if (index == faults_.corruptStoreButton && faults_.corruptStoreEntry >= 0
+        && faults_.corruptStoreEntry < n) {
+        uint8_t &key = content.entries[size_t(faults_.corruptStoreEntry)].key;
+        key = uint8_t(key + 1);
+        log("keypad", {}, QString("button %1 entry %2 stored with key byte %3")
+                              .arg(index).arg(faults_.corruptStoreEntry).arg(key, 2, 16, QChar('0')));
+    }
     storedThisTransfer_ = true;
 }
 

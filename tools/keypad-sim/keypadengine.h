@@ -26,6 +26,12 @@ struct KeypadFaults {
     // The line is closed when frame number N (counted from 1) arrives, before
     // it is acknowledged. -1: off.
     int unplugAtFrame = -1;
+    // A bad memory cell: whenever button corruptStoreButton (index) is stored,
+    // the key byte of its entry corruptStoreEntry (index) is kept changed,
+    // although the frame was acknowledged. Only an entry the button holds is
+    // changed. -1: off.
+    int corruptStoreButton = -1;
+    int corruptStoreEntry = 0;
 };
 
 // The keypad's side of the serial protocol, without any I/O: bytes from the

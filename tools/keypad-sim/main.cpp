@@ -37,6 +37,19 @@ int intOption(const QCommandLineParser &parser, const QString &name, int low, in
     return value;
 }
 
+// Reads "BUTTON" or "BUTTON:ENTRY" (both counted from 1) into indexes.
+bool corruptStoreOption(const QString &text, int &button, int &entry)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() > 2)
+        return false;
+    bool buttonOk = false;
+    bool entryOk = parts.size() == 1;
+    button = parts.at(0).toInt(&buttonOk) - 1;
+    entry = parts.size() == 2 ? parts.at(1).toInt(&entryOk) - 1 : 0;
+    return buttonOk && entryOk && button >= 0 && button < 255 && entry >= 0 && entry < 255;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,6 +78,9 @@ int main(int argc, char *argv[])
         {"drop-bytes", "Fault: lose the last byte of each of the next n frames sent.", "n"},
         {"unplug-after", "Fault: close the line when frame number n arrives, before "
                          "acknowledging it, and exit.", "n"},
+        {"corrupt-store", "Fault: keep the key byte of entry E (default 1) of button B changed "
+                          "whenever that button is stored, although the frame is acknowledged.",
+         "B[:E]"},
     });
     parser.process(app);
 
@@ -93,6 +109,13 @@ int main(int argc, char *argv[])
     faults.nakFrames = intOption(parser, "nak", 0, 1 << 20, 0, ok);
     faults.dropByteFrames = intOption(parser, "drop-bytes", 0, 1 << 20, 0, ok);
     faults.unplugAtFrame = intOption(parser, "unplug-after", 1, 1 << 20, -1, ok);
+    if (parser.isSet("corrupt-store")
+        && !corruptStoreOption(parser.value("corrupt-store"), faults.corruptStoreButton,
+                               faults.corruptStoreEntry)) {
+        err() << "qm47-keypad-sim: --corrupt-store needs a button and an entry from 1 to 255, "
+                 "as B or B:E" << Qt::endl;
+        ok = false;
+    }
     if (!ok)
         return 2;
 
