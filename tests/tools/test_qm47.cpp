@@ -1,0 +1,562 @@
+// The command-line companion as a user runs it: every command as a process,
+// transfers against the keypad simulator program on a pseudo-terminal.
+#include "config/buttontable.h"
+#include "file/tkfcodec.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+using Entries = QList<ContentEntry>;
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Result qm47(const QStringList &arguments, const QProcessEnvironment &environment = {})
+{
+    QProcess process;
+    process.setProgram(QStringLiteral(QM47_CLI));
+    process.setArguments(arguments);
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
+    process.start();
+    Result result;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished(3000);
+        result.err = QStringLiteral("(did not finish)");
+        return result;
+    }
+    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString describe(const Result &r)
+{
+    return QStringLiteral("status %1\nstdout:\n%2\nstderr:\n%3").arg(r.status).arg(r.out, r.err);
+}
+
+ButtonTable makeTable(uint8_t buttons = 23, uint16_t maxEntries = 250)
+{
+    ButtonTable t;
+    t.buttonCount = buttons;
+    t.maxEntries = maxEntries;
+    t.buildTable();
+    return t;
+}
+
+void setButton(ButtonTable &t, int index, const Entries &entries)
+{
+    ButtonContent &c = t.content(uint8_t(index));
+    c.length = uint8_t(entries.size());
+    for (int k = 0; k < entries.size(); ++k)
+        c.entries[size_t(k)] = entries[k];
+}
+
+Entries strokes(int count, int seed)
+{
+    Entries e;
+    for (int k = 0; k < count; ++k) {
+        const uint8_t key = uint8_t(0x10 + (seed * 7 + k) % 0x70);
+        e << ContentEntry{2, key} << ContentEntry{3, key};
+    }
+    return e;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The simulator as a child process; it prints its port as the first line.
+class Simulator
+{
+public:
+    ~Simulator()
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(3000))
+            process.kill();
+        process.waitForFinished(3000);
+    }
+
+    bool start(const QStringList &arguments)
+    {
+        process.setProgram(QStringLiteral(QM47_KEYPAD_SIM));
+        process.setArguments(arguments);
+        process.start();
+        if (!process.waitForStarted(5000))
+            return false;
+        QElapsedTimer clock;
+        clock.start();
+        while (!process.canReadLine() && clock.elapsed() < 10000)
+            process.waitForReadyRead(100);
+        port = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return port.startsWith(QLatin1Char('/'));
+    }
+
+    QProcess process;
+    QString port;
+};
+
+// Waits until the file at `path` holds `bytes` (the simulator saves its
+// memory when the end of a transmit reaches it).
+bool fileBecomes(const QString &path, const QByteArray &bytes)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 3000) {
+        if (readBytes(path) == bytes)
+            return true;
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+using TableMaker = std::function<ButtonTable()>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(TableMaker)
+
+class TestQm47 : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString saved(const QString &name, const ButtonTable &t) const
+    {
+        writeBytes(path(name), encodeConfig(t));
+        return path(name);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(QFile::exists(QStringLiteral(QM47_CLI)));
+    }
+
+    // --- command line ------------------------------------------------------
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("nothing") << QStringList{} << 2 << "Usage: qm47 COMMAND";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command";
+        QTest::newRow("help of an unknown command") << QStringList{"help", "x"} << 2 << "unknown command";
+        QTest::newRow("too few arguments") << QStringList{"read", "/dev/null"} << 2 << "PORT FILE.tkf";
+        QTest::newRow("too many arguments") << QStringList{"check", "a.tkf", "b.tkf"} << 2 << "FILE.tkf";
+        QTest::newRow("arguments to ports") << QStringList{"ports", "extra"} << 2 << "no arguments";
+        QTest::newRow("unknown option") << QStringList{"write", "--bogus", "p", "f.tkf"} << 2
+                                        << "unknown option --bogus";
+        QTest::newRow("option of another command") << QStringList{"read", "--verify", "p", "f.tkf"}
+                                                   << 2 << "unknown option";
+        QTest::newRow("value to a flag") << QStringList{"write", "--verify=yes", "p", "f.tkf"} << 2
+                                         << "takes no value";
+        QTest::newRow("option without its value") << QStringList{"show", "f.tkf", "--layout"} << 2
+                                                  << "needs a value";
+        QTest::newRow("unknown layout") << QStringList{"show", "--layout", "xx", "f.tkf"} << 2
+                                        << "de, fr, es, pt or en";
+        QTest::newRow("convert between two files") << QStringList{"convert", "a.tkf", "b.TKF"} << 2
+                                                   << "exactly one";
+        QTest::newRow("convert between two texts") << QStringList{"convert", "a.txt", "b.txt"} << 2
+                                                   << "exactly one";
+    }
+    void usage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        const Result r = qm47(arguments);
+        QVERIFY2(r.status == status, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(says), qPrintable(describe(r)));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("program") << QStringList{"--help"}
+                                 << QStringList{"ports", "read PORT FILE.tkf",
+                                                "write [--verify] PORT FILE.tkf",
+                                                "show [--layout de|fr|es|pt|en] FILE.tkf",
+                                                "check FILE.tkf", "convert IN OUT", "Exit status"};
+        QTest::newRow("help command") << QStringList{"help"} << QStringList{"convert IN OUT"};
+        QTest::newRow("ports") << QStringList{"ports", "--help"} << QStringList{"QM47_EXTRA_PORTS"};
+        QTest::newRow("read") << QStringList{"read", "-h"}
+                              << QStringList{"Usage: qm47 read PORT FILE.tkf", "only when"};
+        QTest::newRow("write") << QStringList{"write", "p", "--help"}
+                               << QStringList{"Usage: qm47 write [--verify] PORT FILE.tkf", "--verify"};
+        QTest::newRow("show") << QStringList{"help", "show"} << QStringList{"--layout de|fr|es|pt|en"};
+        QTest::newRow("check") << QStringList{"check", "--help"} << QStringList{"successive"};
+        // The text form is documented where it is used.
+        QTest::newRow("convert") << QStringList{"convert", "--help"}
+                                 << QStringList{"buttons N", "max-entries N", "button N", "KEY down",
+                                                "KEY up", "delay", "KEY delay", "0x13 and 0x53",
+                                                "0x1C", "#", "line number"};
+    }
+    void help()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, says);
+        const Result r = qm47(arguments);
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        for (const QString &text : says)
+            QVERIFY2(r.out.contains(text), qPrintable(text + "\n" + describe(r)));
+    }
+
+    // --- ports ---------------------------------------------------------------
+
+    void portsListsTheExtraPorts()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QM47_EXTRA_PORTS", "/tmp/qm47-a::/tmp/qm47-b");
+        const Result r = qm47({"ports"}, env);
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.contains("/tmp/qm47-a\tAdditional port"));
+        QVERIFY(lines.contains("/tmp/qm47-b\tAdditional port"));
+        QVERIFY(lines.indexOf("/tmp/qm47-a\tAdditional port")
+                < lines.indexOf("/tmp/qm47-b\tAdditional port"));
+        for (const QString &line : lines)
+            QCOMPARE(line.count('\t'), 1);
+    }
+
+    // --- refused files ---------------------------------------------------------
+
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+        QTest::addColumn<QString>("says");
+        ButtonTable t = makeTable();
+        setButton(t, 0, strokes(2, 1));
+        const QByteArray good = encodeConfig(t);
+        QByteArray signature = good;
+        signature[1] = 0x3D;
+        QByteArray action = good;
+        action[6] = 7;
+        QByteArray key = good;
+        key[7] = char(key.at(7) + 1);
+        const QString open = "Could not open file!";
+        const QString corrupt = "File corrupt! Could not read the file!";
+        const QString entry = "File corrupt! Error reading the file.";
+        const QString crc = "CRC error reading the file!";
+        QTest::newRow("check, missing") << QStringList{"check"} << QByteArray() << open;
+        QTest::newRow("check, signature") << QStringList{"check"} << signature << corrupt;
+        QTest::newRow("check, action") << QStringList{"check"} << action << entry;
+        QTest::newRow("check, checksum") << QStringList{"check"} << key << crc;
+        QTest::newRow("show, checksum") << QStringList{"show"} << key << crc;
+        QTest::newRow("write, signature") << QStringList{"write", "/dev/qm47-none"} << signature << corrupt;
+        QTest::newRow("convert, action") << QStringList{"convert"} << action << entry;
+        QTest::newRow("convert, missing") << QStringList{"convert"} << QByteArray() << open;
+    }
+    void refusedFiles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, says);
+        const QString file = path("refused.tkf");
+        QFile::remove(file);
+        if (!bytes.isEmpty())
+            QVERIFY(writeBytes(file, bytes));
+        arguments << file;
+        if (arguments.first() == "convert")
+            arguments << path("refused.txt");
+        const Result r = qm47(arguments);
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(file + ": " + says), qPrintable(describe(r)));
+        QVERIFY(!QFile::exists(path("refused.txt")));
+    }
+
+    // --- show --------------------------------------------------------------------
+
+    void showNamesKeysAsTheListDoes_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("button1");
+        QTest::addColumn<QString>("button2");
+        QTest::newRow("default") << QStringList{} << "  Z down\n  Z up\n" << "  - down\n";
+        QTest::newRow("en") << QStringList{"--layout", "en"} << "  Z down\n  Z up\n" << "  - down\n";
+        QTest::newRow("de") << QStringList{"--layout=de"} << "  Y down\n  Y up\n"
+                            << QString::fromUtf8("  ß down\n");
+        QTest::newRow("fr, upper case") << QStringList{"--layout", "FR"} << "  W down\n  W up\n"
+                                        << "  ) down\n";
+    }
+    void showNamesKeysAsTheListDoes()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, button1);
+        QFETCH(QString, button2);
+        ButtonTable t = makeTable();
+        setButton(t, 0, {{2, 0x1A}, {3, 0x1A}, {250, 2}, {250, 3}});
+        setButton(t, 1, {{2, 0x4E}});
+        const Result r = qm47(QStringList{"show"} + options + QStringList{saved("show.tkf", t)});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QVERIFY2(r.out.startsWith("23 buttons, at most 250 entries each\n"
+                                  "Button 1: 4 entries\n" + button1 + "  Delay\n  0.5s\n"
+                                  "Button 2: 1 entry\n" + button2 + "Button 3: empty\n"),
+                 qPrintable(describe(r)));
+        QVERIFY(r.out.endsWith("Button 23: empty\n"));
+    }
+
+    // --- check -------------------------------------------------------------------
+
+    void checkPassesABalancedFile()
+    {
+        ButtonTable t = makeTable();
+        setButton(t, 0, {{2, 0x12}, {2, 0x1C}, {3, 0x1C}, {3, 0x12}});
+        setButton(t, 1, {{250, 2}, {250, 3}, {2, 0x1C}, {3, 0x1C}, {250, 2}, {250, 3}});
+        const Result r = qm47({"check", saved("balanced.tkf", t)});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QVERIFY(r.out.contains("All 23 buttons"));
+    }
+
+    void checkNamesEachFailingButtonAndWhy()
+    {
+        ButtonTable t = makeTable();
+        setButton(t, 0, strokes(3, 0));
+        setButton(t, 1, {{2, 0x1C}});                                     // odd, never released
+        setButton(t, 4, {{250, 2}, {250, 3}, {250, 2}, {250, 3}});          // successive delays
+        setButton(t, 6, {{3, 0x32}, {2, 0x32}});                            // released first
+        setButton(t, 9, {{2, 0x1C}, {2, 0x1C}, {3, 0x1C}, {3, 0x1C}, {250, 2}, {250, 3},
+                         {250, 2}, {250, 3}});                              // both
+        const Result r = qm47({"check", saved("unbalanced.tkf", t)});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[0].startsWith("Button 2: unbalanced"));
+        QVERIFY(lines[0].contains("odd number of entries (1)"));
+        QVERIFY(lines[0].contains("entry 1 (A down) has no release after it"));
+        QVERIFY(lines[1].startsWith("Button 5: successive delays"));
+        QVERIFY(lines[2].startsWith("Button 7: unbalanced"));
+        QVERIFY(lines[2].contains("entry 1 (B up) has no press before it"));
+        QVERIFY(lines[3].startsWith("Button 10: unbalanced"));
+        QVERIFY(lines[4].startsWith("Button 10: successive delays"));
+    }
+
+    // --- convert -----------------------------------------------------------------
+
+    void convertRoundTrips_data()
+    {
+        QTest::addColumn<TableMaker>("make");
+        QTest::newRow("empty") << TableMaker([] { return makeTable(); });
+        QTest::newRow("full 23 x 250") << TableMaker([] {
+            ButtonTable t = makeTable();
+            for (int i = 0; i < 23; ++i)
+                setButton(t, i, strokes(125, i));
+            return t;
+        });
+        QTest::newRow("every key code pressed and released") << TableMaker([] {
+            ButtonTable t = makeTable();
+            for (int k = 0; k < 256; ++k) {
+                ButtonContent &c = t.content(uint8_t(k / 100));
+                c.entries[size_t(c.length++)] = {2, uint8_t(k)};
+                c.entries[size_t(c.length++)] = {3, uint8_t(255 - k)};
+            }
+            return t;
+        });
+        QTest::newRow("odd lengths and lone halves") << TableMaker([] {
+            ButtonTable t = makeTable();
+            setButton(t, 0, {{2, 0x1C}});
+            setButton(t, 1, {{250, 3}, {2, 0x53}, {3, 0x13}});
+            setButton(t, 2, {{250, 2}, {250, 0xFA}, {2, 0xFA}});
+            return t;
+        });
+        QTest::newRow("unbalanced scripts") << TableMaker([] {
+            ButtonTable t = makeTable();
+            setButton(t, 0, {{3, 0x1C}, {2, 0x1C}});
+            setButton(t, 1, {{2, 0x41}, {2, 0x41}, {3, 0x52}, {3, 0x0E}});
+            return t;
+        });
+        QTest::newRow("five buttons, maximum stored above 250") << TableMaker([] {
+            ButtonTable t = makeTable(5, 1000);
+            setButton(t, 4, strokes(3, 4));
+            return t;
+        });
+    }
+    void convertRoundTrips()
+    {
+        QFETCH(TableMaker, make);
+        const QByteArray original = encodeConfig(make());
+        QVERIFY(writeBytes(path("original.tkf"), original));
+        QFile::remove(path("back.tkf"));
+        Result r = qm47({"convert", path("original.tkf"), path("text.txt")});
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(describe(r)));
+        r = qm47({"convert", path("text.txt"), path("back.tkf")});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QCOMPARE(readBytes(path("back.tkf")).toHex(' '), original.toHex(' '));
+    }
+
+    void convertReportsTheLineAndWritesNothing()
+    {
+        const QByteArray text = "buttons 23\n# comment\nbutton 1\n  A down\n  A sideways\n";
+        QVERIFY(writeBytes(path("bad.txt"), text));
+        QFile::remove(path("new.tkf"));
+        Result r = qm47({"convert", path("bad.txt"), path("new.tkf")});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(path("bad.txt") + ", line 5: "), qPrintable(describe(r)));
+        QVERIFY(!QFile::exists(path("new.tkf")));
+
+        // An existing file stays as it was.
+        const QByteArray old = encodeConfig(makeTable(3, 10));
+        QVERIFY(writeBytes(path("old.tkf"), old));
+        r = qm47({"convert", path("bad.txt"), path("old.tkf")});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(readBytes(path("old.tkf")), old);
+        QCOMPARE(QDir(dir.path()).entryList({"old.tkf*"}, QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void convertWritesEditedText()
+    {
+        QVERIFY(writeBytes(path("edited.txt"),
+                           "buttons 2\nbutton 2\n  lshift down\n  a down\n  a up\n  lshift up\n"));
+        const Result r = qm47({"convert", path("edited.txt"), path("edited.tkf")});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        ButtonTable expected = makeTable(2, 250);
+        setButton(expected, 1, {{2, 0x12}, {2, 0x1C}, {3, 0x1C}, {3, 0x12}});
+        QCOMPARE(readBytes(path("edited.tkf")), encodeConfig(expected));
+    }
+
+    void convertWarnsAboutBytesAfterTheChecksum()
+    {
+        QVERIFY(writeBytes(path("tail.tkf"), encodeConfig(makeTable()) + "tail"));
+        const Result r = qm47({"convert", path("tail.tkf"), path("tail.txt")});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains("warning"), qPrintable(describe(r)));
+        QVERIFY(QFile::exists(path("tail.txt")));
+    }
+
+    // --- transfers ---------------------------------------------------------------
+
+    void readAndWriteThroughTheSimulator()
+    {
+        ButtonTable inKeypad = makeTable();
+        setButton(inKeypad, 0, strokes(4, 0));
+        setButton(inKeypad, 22, {{250, 2}, {250, 3}, {2, 0x5A}});
+        const QString memory = saved("keypad.tkf", inKeypad);
+        Simulator sim;
+        QVERIFY(sim.start({memory}));
+
+        Result r = qm47({"read", sim.port, path("readout.tkf")});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QCOMPARE(readBytes(path("readout.tkf")).toHex(' '), encodeConfig(inKeypad).toHex(' '));
+
+        ButtonTable other = makeTable();
+        setButton(other, 5, strokes(125, 5));
+        r = qm47({"write", sim.port, saved("other.tkf", other)});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QVERIFY(fileBecomes(memory, encodeConfig(other)));
+    }
+
+    void writeVerifyPassesOnAGoodKeypad()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({path("verify-good.tkf")}));
+        ButtonTable t = makeTable();
+        for (int i = 0; i < 23; ++i)
+            setButton(t, i, strokes(i + 1, i));
+        const Result r = qm47({"write", "--verify", sim.port, saved("good.tkf", t)});
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QVERIFY(r.out.contains("Verified"));
+    }
+
+    void writeVerifyNamesWhatTheKeypadStoredOtherwise()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({"--corrupt-store", "3:2", path("verify-bad.tkf")}));
+        ButtonTable t = makeTable();
+        setButton(t, 0, strokes(3, 0));
+        setButton(t, 2, {{2, 0x1C}, {3, 0x1C}, {2, 0x5A}, {3, 0x5A}});
+        const Result r = qm47({"write", "--verify", sim.port, saved("sent.tkf", t)});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains("verification failed: button 3, entry 2: sent A up, read back W up"),
+                 qPrintable(describe(r)));
+
+        // Without --verify the transmit itself looks fine.
+        const Result plain = qm47({"write", sim.port, path("sent.tkf")});
+        QVERIFY2(plain.status == 0, qPrintable(describe(plain)));
+    }
+
+    void failedReadoutKeepsTheOldFile()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({"--ignore-wakeup", path("deaf.tkf")}));
+        const QByteArray old = "not even a configuration";
+        QVERIFY(writeBytes(path("kept.tkf"), old));
+        const Result r = qm47({"read", sim.port, path("kept.tkf")});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY(r.err.contains("Cannot connect to the target! Please check the connection / serial port."));
+        QCOMPARE(readBytes(path("kept.tkf")), old);
+    }
+
+    void portThatCannotBeOpened_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("read") << "read";
+        QTest::newRow("write") << "write";
+    }
+    void portThatCannotBeOpened()
+    {
+        QFETCH(QString, command);
+        const QString file = command == "write" ? saved("any.tkf", makeTable()) : path("none.tkf");
+        QFile::remove(path("none.tkf"));
+        const Result r = qm47({command, "/dev/qm47-no-such-port", file});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY(r.err.contains("Error connecting to Serial Port! Port in use."));
+        QVERIFY(!QFile::exists(path("none.tkf")));
+    }
+
+    void writeFailsWhenTheKeypadCannotHoldTheFile()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({"--buttons", "5", "--max-entries", "6", path("small.tkf")}));
+        ButtonTable t = makeTable();
+        setButton(t, 1, strokes(4, 1)); // 8 entries, the keypad keeps 6
+        setButton(t, 7, strokes(1, 7)); // beyond its 5 buttons
+        const Result r = qm47({"write", sim.port, saved("large.tkf", t)});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY(r.err.contains("button 2 holds 8 entries, the keypad keeps at most 6"));
+        QVERIFY(r.err.contains("button 8 was not sent: the keypad has 5 buttons"));
+    }
+
+    void readRefusesAConfigurationNoFileCanHold()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({"--buttons", "30", path("big.tkf")}));
+        const Result r = qm47({"read", sim.port, path("big-readout.tkf")});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY(r.err.contains("nothing was written"));
+        QVERIFY(!QFile::exists(path("big-readout.tkf")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQm47)
+#include "test_qm47.moc"

@@ -1,0 +1,35 @@
+// qm47 ports: the serial ports the configurator's port dialog would list.
+#include "command.h"
+#include "console.h"
+
+#include "device/portlist.h"
+
+namespace {
+
+int runPorts(const Invocation &)
+{
+    const QList<PortRecord> ports = availablePorts();
+    for (const PortRecord &port : ports)
+        out() << port.portName << '\t' << port.description << '\n';
+    if (ports.isEmpty())
+        err() << "qm47: no serial ports found" << Qt::endl;
+    return ExitSuccess;
+}
+
+} // namespace
+
+Command portsCommand()
+{
+    Command c;
+    c.name = QStringLiteral("ports");
+    c.summary = QStringLiteral("List the serial ports that PORT can name.");
+    c.description = QStringLiteral(
+        "Lists the ports that the configurator's port dialog offers, one a line: the\n"
+        "port's name, a tab and its description. These are the serial ports found on\n"
+        "this computer, then the device paths named in the environment variable\n"
+        "QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of\n"
+        "the keypad simulator. Any of the names can be given as PORT to \"qm47 read\"\n"
+        "and \"qm47 write\"; so can a device path.\n");
+    c.run = runPorts;
+    return c;
+}

@@ -1,0 +1,70 @@
+// qm47 read: the keypad's configuration into a new configuration file.
+#include "command.h"
+#include "configfiles.h"
+#include "console.h"
+#include "transfer.h"
+
+#include "config/buttontable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// True when the configurator would read a file of `table` back as it is. A
+// keypad may report more buttons or entries than a file can hold, or entries
+// with actions a file does not allow; such a file would be refused.
+bool fitsConfigFile(const ButtonTable &table)
+{
+    ButtonTable readBack;
+    return decodeConfig(encodeConfig(table), readBack).accepted();
+}
+
+int runRead(const Invocation &invocation)
+{
+    const QString path = invocation.arguments.at(1);
+    // Fail before the transfer, not after it, when the file cannot be made.
+    if (!QFileInfo(path).absoluteDir().exists() || QFileInfo(path).isDir()) {
+        complain(path, QCoreApplication::translate("MainWindow", "Could not create file!"));
+        return ExitFailure;
+    }
+
+    ButtonTable table;
+    const TransferOutcome outcome = runTransfer(resolvePort(invocation.arguments.at(0)),
+                                                TransferDirection::Readout, table,
+                                                QStringLiteral("Reading"));
+    if (outcome != TransferOutcome::Completed) {
+        complain(transferMessage(outcome));
+        return ExitFailure;
+    }
+    if (!fitsConfigFile(table)) {
+        complain(QStringLiteral("the keypad reports %1 buttons of at most %2 entries, or entries "
+                                "a configuration file cannot hold; nothing was written")
+                     .arg(table.buttonCount)
+                     .arg(table.maxEntries));
+        return ExitFailure;
+    }
+    if (!saveConfigOrComplain(path, table))
+        return ExitFailure;
+    out() << "Read " << table.buttonCount << " buttons into " << path << '\n';
+    return ExitSuccess;
+}
+
+} // namespace
+
+Command readCommand()
+{
+    Command c;
+    c.name = QStringLiteral("read");
+    c.synopsis = QStringLiteral("PORT FILE.tkf");
+    c.summary = QStringLiteral("Read the keypad's configuration into a configuration file.");
+    c.description = QStringLiteral(
+        "Runs a readout over PORT (see \"qm47 ports\") as the configurator does and\n"
+        "writes the configuration to FILE.tkf. The file is written only when the\n"
+        "readout completed; after a failure an existing FILE.tkf stays as it was.\n"
+        "A progress bar is shown on standard error when it is a terminal.\n");
+    c.minArguments = c.maxArguments = 2;
+    c.run = runRead;
+    return c;
+}

@@ -1,0 +1,78 @@
+// qm47 show: a configuration file as the configurator's content list shows it.
+#include "command.h"
+#include "configfiles.h"
+#include "console.h"
+
+#include "config/buttontable.h"
+#include "config/contentrowtext.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct LayoutChoice {
+    const char *name;
+    NameTable table;
+};
+
+constexpr LayoutChoice Layouts[] = {
+    {"en", NameTable::English}, {"de", NameTable::German},     {"fr", NameTable::French},
+    {"es", NameTable::Spanish}, {"pt", NameTable::Portuguese},
+};
+
+int runShow(const Invocation &invocation)
+{
+    NameTable names = NameTable::English;
+    if (invocation.isSet(QStringLiteral("layout"))) {
+        const QString wanted = invocation.value(QStringLiteral("layout")).toLower();
+        const auto *choice = std::find_if(std::begin(Layouts), std::end(Layouts),
+                                          [&](const LayoutChoice &l) { return wanted == QLatin1String(l.name); });
+        if (choice == std::end(Layouts)) {
+            err() << "qm47: show: --layout takes de, fr, es, pt or en" << Qt::endl
+                  << "Run \"qm47 show --help\" for help." << Qt::endl;
+            return ExitUsage;
+        }
+        names = choice->table;
+    }
+
+    const QString path = invocation.arguments.at(0);
+    ButtonTable table;
+    if (!loadConfigOrComplain(path, table))
+        return ExitFailure;
+    out() << table.buttonCount << " buttons, at most " << table.maxEntries
+          << " entries each\n";
+    for (int i = 0; i < table.buttonCount; ++i) {
+        const ButtonContent &c = table.content(uint8_t(i));
+        out() << "Button " << (i + 1);
+        if (c.length == 0) {
+            out() << ": empty\n";
+            continue;
+        }
+        out() << ": " << c.length << (c.length == 1 ? " entry\n" : " entries\n");
+        for (int k = 0; k < c.length; ++k)
+            out() << "  " << contentRowText(c.entries[size_t(k)], names) << '\n';
+    }
+    return ExitSuccess;
+}
+
+} // namespace
+
+Command showCommand()
+{
+    Command c;
+    c.name = QStringLiteral("show");
+    c.synopsis = QStringLiteral("FILE.tkf");
+    c.summary = QStringLiteral("Show a configuration file as text, one button a block.");
+    c.description = QStringLiteral(
+        "Lists every button of FILE.tkf with its entries as the configurator's content\n"
+        "list shows them: the key's name followed by \"down\" or \"up\", and a delay as\n"
+        "the two rows \"Delay\" and \"0.5s\". Key names follow the keyboard layout\n"
+        "chosen with --layout (English when not given). For a form that can be edited\n"
+        "and turned back into a file, see \"qm47 convert\".\n");
+    c.options = {{QStringLiteral("layout"), QStringLiteral("de|fr|es|pt|en"),
+                  QStringLiteral("Name keys as on this keyboard layout (default en).")}};
+    c.minArguments = c.maxArguments = 1;
+    c.run = runShow;
+    return c;
+}

@@ -1,0 +1,123 @@
+// qm47 write: a configuration file to the keypad, optionally read back and compared.
+#include "buttonchecks.h"
+#include "command.h"
+#include "configfiles.h"
+#include "console.h"
+#include "transfer.h"
+
+#include "config/buttontable.h"
+#include "file/tkftext.h"
+
+#include <algorithm>
+
+namespace {
+
+// What of the file the keypad did not take. A transmit sends as many buttons
+// as the keypad reports and the keypad keeps at most its maximum of entries
+// per button, so a file made for a larger keypad loses buttons or entries.
+QStringList notKept(const ButtonTable &file, const ButtonTable &sent)
+{
+    QStringList lost;
+    for (int i = 0; i < file.buttonCount; ++i) {
+        const int length = file.content(uint8_t(i)).length;
+        if (i >= sent.buttonCount && length > 0)
+            lost.append(QStringLiteral("button %1 was not sent: the keypad has %2 buttons")
+                            .arg(i + 1).arg(sent.buttonCount));
+        else if (i < sent.buttonCount && length > sent.maxEntries)
+            lost.append(QStringLiteral("button %1 holds %2 entries, the keypad keeps at most %3")
+                            .arg(i + 1).arg(length).arg(sent.maxEntries));
+    }
+    return lost;
+}
+
+QString entryOrNothing(const ButtonContent &c, int k)
+{
+    return k < c.length ? textEntry(c.entries[size_t(k)]) : QStringLiteral("no entry");
+}
+
+// The first difference between what was sent and what was read back, or an
+// empty text when they agree. Buttons and entries are counted from 1.
+QString firstDifference(const ButtonTable &sent, const ButtonTable &readBack)
+{
+    if (sent.buttonCount != readBack.buttonCount)
+        return QStringLiteral("the keypad reports %1 buttons, %2 during the transmit")
+            .arg(readBack.buttonCount).arg(sent.buttonCount);
+    for (int i = 0; i < sent.buttonCount; ++i) {
+        const ButtonContent &a = sent.content(uint8_t(i));
+        const ButtonContent &b = readBack.content(uint8_t(i));
+        const int n = std::max(a.length, b.length);
+        for (int k = 0; k < n; ++k) {
+            if (k < a.length && k < b.length && a.entries[size_t(k)] == b.entries[size_t(k)])
+                continue;
+            return QStringLiteral("button %1, entry %2: sent %3, read back %4")
+                .arg(i + 1).arg(k + 1).arg(entryOrNothing(a, k), entryOrNothing(b, k));
+        }
+    }
+    return QString();
+}
+
+int runWrite(const Invocation &invocation)
+{
+    const PortRecord port = resolvePort(invocation.arguments.at(0));
+    const QString path = invocation.arguments.at(1);
+    ButtonTable file;
+    if (!loadConfigOrComplain(path, file))
+        return ExitFailure;
+    // The configurator asks before sending such a configuration; here the
+    // command line is the user's answer, so the doubts are only reported.
+    for (const QString &problem : buttonProblems(file))
+        complain(QStringLiteral("warning: ") + problem);
+
+    ButtonTable sent = file;
+    TransferOutcome outcome = runTransfer(port, TransferDirection::Transmit, sent,
+                                          QStringLiteral("Writing"));
+    if (outcome != TransferOutcome::Completed) {
+        complain(transferMessage(outcome));
+        return ExitFailure;
+    }
+    const QStringList lost = notKept(file, sent);
+    for (const QString &text : lost)
+        complain(text);
+    out() << "Wrote " << sent.buttonCount << " buttons from " << path << '\n';
+    out().flush();
+
+    if (invocation.isSet(QStringLiteral("verify"))) {
+        ButtonTable readBack;
+        outcome = runTransfer(port, TransferDirection::Readout, readBack,
+                              QStringLiteral("Verifying"));
+        if (outcome != TransferOutcome::Completed) {
+            complain(QStringLiteral("verification readout failed: ") + transferMessage(outcome));
+            return ExitFailure;
+        }
+        const QString difference = firstDifference(sent, readBack);
+        if (!difference.isEmpty()) {
+            complain(QStringLiteral("verification failed: ") + difference);
+            return ExitFailure;
+        }
+        out() << "Verified: the keypad holds what was sent\n";
+    }
+    return lost.isEmpty() ? ExitSuccess : ExitFailure;
+}
+
+} // namespace
+
+Command writeCommand()
+{
+    Command c;
+    c.name = QStringLiteral("write");
+    c.synopsis = QStringLiteral("PORT FILE.tkf");
+    c.summary = QStringLiteral("Write a configuration file to the keypad.");
+    c.description = QStringLiteral(
+        "Runs a transmit of FILE.tkf over PORT (see \"qm47 ports\") as the configurator\n"
+        "does. Unbalanced buttons and successive delays are reported as warnings (see\n"
+        "\"qm47 check\") and sent all the same. The keypad takes as many buttons as it\n"
+        "has and at most its maximum of entries per button; when that leaves part of\n"
+        "the file behind, the command says so and fails.\n"
+        "With --verify the configuration is read back afterwards and must equal what\n"
+        "was sent; otherwise the first button and entry that differ are named.\n");
+    c.options = {{QStringLiteral("verify"), QString(),
+                  QStringLiteral("Read the keypad back and compare.")}};
+    c.minArguments = c.maxArguments = 2;
+    c.run = runWrite;
+    return c;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// Standard output (results) and standard error (messages, progress).
+QTextStream &out();
+QTextStream &err();
+
+// A progress bar on standard error, drawn only when standard error is a
+// terminal, so that logs and pipes get no control characters.
+class ProgressBar
+{
+public:
+    explicit ProgressBar(const QString &label);
+    ~ProgressBar();
+
+    void show(int done, int total);
+    // Ends the bar's line, if one was drawn.
+    void finish();
+
+private:
+    QString label_;
+    bool enabled_ = false;
+    bool drawn_ = false;
+};

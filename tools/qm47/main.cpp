@@ -1,0 +1,13 @@
+// qm47: reads, writes, shows, checks and converts QM-47 keypad configurations
+// from the command line, with the configurator's own table, file codec and
+// transfer code.
+#include "commandline.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qm47"));
+    return runProgram(QCoreApplication::arguments().mid(1));
+}

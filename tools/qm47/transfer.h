@@ -1,0 +1,19 @@
+#pragma once
+
+#include "device/framelayer.h"
+#include "device/portrecord.h"
+#include "device/transfermessages.h"
+
+#include <QString>
+
+class ButtonTable;
+
+// The port a command-line argument names: a port of the list (by name or
+// system location), else the argument itself as a device path or port name.
+PortRecord resolvePort(const QString &argument);
+
+// Runs one whole readout or transmit on `table`, with the configurator's
+// protocol, time-outs and closing delay, and a progress bar labelled `label`.
+// Returns once the port is closed again.
+TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
+                            ButtonTable &table, const QString &label);
