@@ -3,6 +3,8 @@
 #include "config/buttontable.h"
 #include "device/crc32.h"
 
+#include <algorithm>
+
 namespace {
 
 // Appends bytes to the image and to the running CRC.
@@ -53,17 +55,32 @@ bool isStoredAction(uint8_t action)
 
 QByteArray encodeConfig(const ButtonTable &table)
 {
+    // A device may have raised the counts beyond what a file can carry. Such a
+    // table is written as the largest file that still reads back: at most 23
+    // buttons, the maximum raised to the longest button (up to 250) where a
+    // button is longer, and no button longer than that maximum. Written as it
+    // stands, the reader's clamping would fail the CRC and lose everything.
+    const int buttons = std::min<int>(table.buttonCount, TkfMaxButtons);
+    int longest = 0;
+    for (int i = 0; i < buttons; ++i)
+        longest = std::max<int>(longest, table.content(uint8_t(i)).length);
+    uint16_t maxEntries = table.maxEntries;
+    if (longest > maxEntries)
+        maxEntries = uint16_t(std::min<int>(longest, TkfMaxEntries));
+    const int lengthLimit = std::min<int>(maxEntries, TkfMaxEntries);
+
     TkfWriter out;
-    out.bytes().reserve(9 + table.buttonCount * (1 + 2 * ButtonContent::Capacity));
+    out.bytes().reserve(9 + buttons * (1 + 2 * lengthLimit));
     out.put(TkfSignature0);
     out.put(TkfSignature1);
-    out.put(table.buttonCount);
-    out.put(uint8_t(table.maxEntries & 0xFF));
-    out.put(uint8_t(table.maxEntries >> 8));
-    for (int i = 0; i < table.buttonCount; ++i) {
+    out.put(uint8_t(buttons));
+    out.put(uint8_t(maxEntries & 0xFF));
+    out.put(uint8_t(maxEntries >> 8));
+    for (int i = 0; i < buttons; ++i) {
         const ButtonContent &c = table.content(uint8_t(i));
-        out.put(c.length);
-        for (int k = 0; k < c.length; ++k) {
+        const int length = std::min<int>(c.length, lengthLimit);
+        out.put(uint8_t(length));
+        for (int k = 0; k < length; ++k) {
             out.put(c.entries[k].action);
             out.put(c.entries[k].key);
         }

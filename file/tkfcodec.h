@@ -44,8 +44,10 @@ struct TkfReadResult {
 };
 
 // The file image of `table`: buttonCount records with each button's length in
-// force. The table always allocates 256 buttons of 255 entries, so any 8-bit
-// count or length stays inside it.
+// force. Counts beyond what a file can carry (after a device reported larger
+// values) are cut so that the image always reads back: at most 23 buttons, a
+// maximum raised to the longest button where needed (up to 250), no button
+// longer than the maximum.
 QByteArray encodeConfig(const ButtonTable &table);
 
 // Reads a file image into `table`. With a bad signature the table is left as it

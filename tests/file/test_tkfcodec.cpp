@@ -409,54 +409,49 @@ private Q_SLOTS:
         QVERIFY(allEmpty(back));
     }
 
-    // After a device reported larger counts the table is written as it stands:
-    // every record with its length in force, within the table's allocation.
-    void oversizedTableIsWrittenAsItStands()
+    // After a device reported larger counts the table is cut to the largest
+    // file that reads back: 23 buttons of at most 250 entries.
+    void oversizedTableIsCutToWhatReadsBack()
     {
         QRandomGenerator rng(1234);
         ButtonTable t;
         resetTable(t, 255, 255);
         fillRandom(t, 255, 255, rng);
         const QByteArray image = encodeConfig(t);
-        QCOMPARE(image.size(), 9 + 255 + 2 * 255 * 255);
-        QCOMPARE(image.left(5), hex("C33CFFFF00"));
-        // The last record: its length and its last entry, then the CRC.
-        const ButtonContent &last = t.content(254);
-        const int lastRecord = image.size() - 4 - (1 + 2 * 255);
-        QCOMPARE(uint8_t(image[lastRecord]), uint8_t(255));
-        QCOMPARE(uint8_t(image[image.size() - 6]), last.entries[254].action);
-        QCOMPARE(uint8_t(image[image.size() - 5]), last.entries[254].key);
-        const uint32_t crc = frameCrc(reinterpret_cast<const uint8_t *>(image.constData()),
-                                      size_t(image.size() - 4));
-        QByteArray tail;
-        appendCrc(tail, crc);
-        QCOMPARE(image.right(4), tail);
+        QCOMPARE(image.size(), 9 + 23 + 2 * 23 * 250);
+        QCOMPARE(image.left(5), hex("C33C17FF00"));
 
-        // Reading it back clamps the counts; the clamped button count enters
-        // the CRC, so the file is refused with an empty 23 x 250 table.
         ButtonTable back;
-        const TkfReadResult r = decodeConfig(image, back);
-        QVERIFY(r.signatureOk);
-        QVERIFY(!r.accepted());
+        QVERIFY(decodeConfig(image, back).accepted());
         QCOMPARE(back.buttonCount, uint8_t(23));
         QCOMPARE(back.maxEntries, uint16_t(250));
-        QVERIFY(allEmpty(back));
+        for (int i = 0; i < 23; ++i) {
+            const ButtonContent &c = back.content(uint8_t(i));
+            QCOMPARE(int(c.length), 250);
+            for (int k = 0; k < 250; ++k)
+                QVERIFY(c.entries[k] == t.content(uint8_t(i)).entries[k]);
+        }
     }
 
-    void lengthsAboveMaximumAreWrittenInFull()
+    // Buttons longer than the maximum the device reported: the stored maximum
+    // is raised so that no entry the file can carry is lost.
+    void lengthsAboveMaximumRaiseIt()
     {
         ButtonTable t;
         resetTable(t, 2, 1);
         fillButton(t, 1, {{ActionPress, 1}, {ActionRelease, 1}, {ActionPress, 2}});
         const QByteArray image = encodeConfig(t);
-        QCOMPARE(image.left(image.size() - 4), hex("C33C020100" "00" "03020103010202"));
-
-        // Read back, the length is clamped to the maximum of 1 and the CRC fails.
+        QCOMPARE(image.left(image.size() - 4), hex("C33C020300" "00" "03020103010202"));
         ButtonTable back;
-        const TkfReadResult r = decodeConfig(image, back);
-        QVERIFY(!r.accepted());
-        QCOMPARE(back.maxEntries, uint16_t(1));
-        QVERIFY(allEmpty(back));
+        QVERIFY(decodeConfig(image, back).accepted());
+        QCOMPARE(back.maxEntries, uint16_t(3));
+        QCOMPARE(int(back.content(1).length), 3);
+        QVERIFY(back.content(1).entries[2] == (ContentEntry{ActionPress, 2}));
+
+        // Within the limits the maximum stays as it is.
+        resetTable(t, 2, 200);
+        fillButton(t, 1, {{ActionPress, 1}, {ActionRelease, 1}});
+        QCOMPARE(encodeConfig(t).mid(3, 2), hex("C800"));
     }
 };
 

@@ -10,15 +10,29 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
-// True when the configurator would read a file of `table` back as it is. A
-// keypad may report more buttons or entries than a file can hold, or entries
-// with actions a file does not allow; such a file would be refused.
+// True when the configurator would read a file of `table` back with every
+// button as it is. A keypad may report more buttons or entries than a file can
+// hold (the file would be cut), or entries with actions a file does not allow
+// (the file would be refused).
 bool fitsConfigFile(const ButtonTable &table)
 {
     ButtonTable readBack;
-    return decodeConfig(encodeConfig(table), readBack).accepted();
+    if (!decodeConfig(encodeConfig(table), readBack).accepted()
+        || readBack.buttonCount != table.buttonCount)
+        return false;
+    for (int i = 0; i < table.buttonCount; ++i) {
+        const ButtonContent &want = table.content(uint8_t(i));
+        const ButtonContent &got = readBack.content(uint8_t(i));
+        if (got.length != want.length
+            || !std::equal(want.entries.begin(), want.entries.begin() + want.length,
+                           got.entries.begin()))
+            return false;
+    }
+    return true;
 }
 
 int runRead(const Invocation &invocation)
