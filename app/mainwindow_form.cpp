@@ -134,6 +134,11 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     pushButtonUp = makeEditButton(groupBoxEdit_2, "pushButtonUp", QRect(10, 58, 90, 26));
     pushButtonDown = makeEditButton(groupBoxEdit_2, "pushButtonDown", QRect(10, 90, 90, 25));
     pushButtonKey = makeEditButton(groupBoxEdit_2, "pushButtonKey", QRect(10, 121, 90, 26));
+    // Its caption is the longest of the group and would touch the frame of the
+    // 90-pixel button in common desktop fonts: set it a little narrower.
+    QFont keyFont = pushButtonKey->font();
+    keyFont.setStretch(90);
+    pushButtonKey->setFont(keyFont);
     pushButtonDelete = makeEditButton(groupBoxEdit_2, "pushButtonDelete", QRect(10, 153, 90, 26));
 
     window->setCentralWidget(centralWidget);
