@@ -3,6 +3,7 @@
 #include "app/progresswindow.h"
 #include "config/buttontable.h"
 #include "keyboard/recordingstate.h"
+#include "device/portdialog.h"
 #include "support/modalanswerer.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 namespace {
@@ -21,6 +23,33 @@ const char *const EditButtons[] = {"pushButtonStart", "pushButtonStop", "pushBut
                                    "pushButtonDelete"};
 const char *const FileActions[] = {"actionNew", "actionOpen", "actionSave",
                                    "actionSave_as", "actionReadout", "actionTransmit"};
+
+// Names of the buttons and labels under `root` whose text does not fit them
+// in the font they use.
+QStringList clippedTexts(QWidget *root)
+{
+    QStringList clipped;
+    for (QPushButton *b : root->findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        const int width = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'));
+        if (width > room.width() - 4) // keep clear of the frame
+            clipped << b->objectName();
+    }
+    for (QLabel *l : root->findChildren<QLabel *>()) {
+        const QStringList lines = l->text().split('\n');
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = std::max(widest, l->fontMetrics().horizontalAdvance(line));
+        const int height = int(lines.size()) * l->fontMetrics().height();
+        if (!l->text().isEmpty()
+            && (widest > l->contentsRect().width() || height > l->contentsRect().height()))
+            clipped << l->objectName();
+    }
+    return clipped;
+}
 
 } // namespace
 
@@ -234,6 +263,25 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         about.findChild<QPushButton *>("pushButtonOk")->click();
         QVERIFY(!about.isVisible());
+    }
+
+    // With the fonts of a stock desktop, no text of the windows is cut off,
+    // also the longest texts of the status line.
+    void noTextIsClipped()
+    {
+        QCOMPARE(clippedTexts(window.get()), QStringList());
+        auto *state = window->findChild<QLabel *>("labelState");
+        for (const char *text : {"Transmitting configuration", "Recording to button 23",
+                                 "Insert key to button 23", "Please select a button"}) {
+            state->setText(text);
+            QCOMPARE(clippedTexts(window.get()), QStringList());
+        }
+        About about;
+        about.setVersion(About::versionText());
+        QCOMPARE(clippedTexts(&about), QStringList());
+        comPort ports;
+        ports.setTransferTitle("Set device configuration");
+        QCOMPARE(clippedTexts(&ports), QStringList());
     }
 
     void progressWindow()
