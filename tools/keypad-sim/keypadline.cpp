@@ -132,8 +132,10 @@ void KeypadLine::queueInput(const QByteArray &bytes)
     if (!clock_.isValid())
         clock_.start();
     const double now = clock_.nsecsElapsed() / 1000.0;
+    // On an idle line the first byte is in one byte time from now; otherwise
+    // it follows the bytes still on the line.
     if (inbox_.isEmpty())
-        nextInputDueUs_ = std::max(nextInputDueUs_, now) + ByteTimeUs; // an idle line
+        nextInputDueUs_ = std::max(nextInputDueUs_, now + ByteTimeUs);
     inbox_.append(bytes);
     if (!inputTimer_.isActive())
         inputTimer_.start();
@@ -141,7 +143,9 @@ void KeypadLine::queueInput(const QByteArray &bytes)
 
 void KeypadLine::feedDueInput()
 {
-    const double now = clock_.nsecsElapsed() / 1000.0;
+    // Bytes due before the middle of the next millisecond go now, so that the
+    // 1 ms timer is early as often as late instead of always late.
+    const double now = clock_.nsecsElapsed() / 1000.0 + TickSlackUs;
     qsizetype due = 0;
     while (due < inbox_.size() && nextInputDueUs_ <= now) {
         ++due;
@@ -197,7 +201,7 @@ void KeypadLine::queueOutput(const QByteArray &bytes)
 
 void KeypadLine::writeDue()
 {
-    const double now = clock_.nsecsElapsed() / 1000.0;
+    const double now = clock_.nsecsElapsed() / 1000.0 + TickSlackUs;
     if (now >= nextByteDueUs_) {
         const qsizetype due = qsizetype((now - nextByteDueUs_) / ByteTimeUs) + 1;
         const qsizetype before = pending_.size();

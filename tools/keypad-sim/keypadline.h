@@ -25,6 +25,8 @@ class KeypadLine : public QObject
 public:
     // 10 bits per byte at 115200 baud.
     static constexpr double ByteTimeUs = 1e6 * 10 / 115200;
+    // Half the pacing timer's period: bytes are moved at the nearest tick.
+    static constexpr double TickSlackUs = 500;
 
     explicit KeypadLine(KeypadEngine &engine, QObject *parent = nullptr);
     ~KeypadLine() override;
