@@ -1,16 +1,9 @@
 #include "config/buttontable.h"
+#include "support/countingobserver.h"
 
 #include <QtTest>
 
 namespace {
-
-// Counts the change notifications the table sends.
-struct CountingObserver : TableObserver {
-    int begins = 0;
-    int ends = 0;
-    void tableAboutToChange() override { ++begins; }
-    void tableChanged() override { ++ends; }
-};
 
 QString dump(const ButtonContent &c)
 {

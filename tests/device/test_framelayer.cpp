@@ -2,51 +2,15 @@
 #include "config/buttontable.h"
 #include "device/crc32.h"
 #include "device/framelayer.h"
+#include "support/buttonframe.h"
+#include "support/countingobserver.h"
+#include "support/hexbytes.h"
 #include "support/recordingsink.h"
+#include "support/tablecontent.h"
 
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
-
-// A GetButton answer or SetButton frame for `index` with the given entries.
-Frame buttonFrame(uint8_t command, uint8_t index, const QList<ContentEntry> &entries)
-{
-    Frame f;
-    f.command = command;
-    f.payload[0] = index;
-    f.payload[1] = uint8_t(entries.size());
-    for (int j = 0; j < entries.size(); ++j) {
-        f.payload[size_t(2 + 2 * j)] = entries[j].action;
-        f.payload[size_t(3 + 2 * j)] = entries[j].key;
-    }
-    f.length = uint16_t(2 + 2 * entries.size());
-    f.seal();
-    return f;
-}
-
-QList<ContentEntry> entriesOf(const ButtonContent &c)
-{
-    QList<ContentEntry> out;
-    for (int j = 0; j < c.length; ++j)
-        out.append(c.entries[size_t(j)]);
-    return out;
-}
-
-struct CountingObserver : TableObserver {
-    int begins = 0;
-    int ends = 0;
-    void tableAboutToChange() override { ++begins; }
-    void tableChanged() override { ++ends; }
-};
-
-} // namespace
 
 class TestFrameLayer : public QObject
 {

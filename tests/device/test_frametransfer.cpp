@@ -4,6 +4,7 @@
 #include "device/framelayer.h"
 #include "keypadengine.h"
 #include "support/recordingsink.h"
+#include "support/tablecontent.h"
 
 #include <QtTest>
 
@@ -24,20 +25,6 @@ void fillPattern(ButtonTable &t, int count, int longest, int seed)
                                     uint8_t(j == 1 ? 0xC3 : j == 2 ? 0x7F : key)};
         }
     }
-}
-
-QString firstDifference(const ButtonTable &a, const ButtonTable &b, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const ButtonContent &x = a.content(uint8_t(i));
-        const ButtonContent &y = b.content(uint8_t(i));
-        if (x.length != y.length)
-            return QString("button %1: length %2 vs %3").arg(i).arg(x.length).arg(y.length);
-        for (int j = 0; j < x.length; ++j)
-            if (x.entries[size_t(j)] != y.entries[size_t(j)])
-                return QString("button %1 entry %2").arg(i).arg(j);
-    }
-    return {};
 }
 
 enum class Outcome { Done, Error, ConnectTimeout, Stuck };

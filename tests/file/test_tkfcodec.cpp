@@ -1,13 +1,13 @@
 #include "config/buttontable.h"
 #include "device/crc32.h"
 #include "file/tkfcodec.h"
+#include "support/hexbytes.h"
+#include "support/tablecontent.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
-
-QByteArray hex(const char *text) { return QByteArray::fromHex(text); }
 
 void appendCrc(QByteArray &bytes, uint32_t crc)
 {
@@ -42,14 +42,6 @@ void resetTable(ButtonTable &t, uint8_t buttons = 23, uint16_t maxEntries = 250)
     t.buildTable();
 }
 
-void fillButton(ButtonTable &t, uint8_t index, const QList<ContentEntry> &entries)
-{
-    ButtonContent &c = t.content(index);
-    c.length = uint8_t(entries.size());
-    for (int k = 0; k < entries.size(); ++k)
-        c.entries[k] = entries[k];
-}
-
 // Every button of the first `buttons` holds `length` random stored entries.
 void fillRandom(ButtonTable &t, int buttons, int length, QRandomGenerator &rng)
 {
@@ -60,22 +52,6 @@ void fillRandom(ButtonTable &t, int buttons, int length, QRandomGenerator &rng)
         for (int k = 0; k < length; ++k)
             c.entries[k] = ContentEntry{actions[rng.bounded(3)], uint8_t(rng.bounded(256))};
     }
-}
-
-bool sameContents(const ButtonTable &a, const ButtonTable &b)
-{
-    if (a.buttonCount != b.buttonCount || a.maxEntries != b.maxEntries)
-        return false;
-    for (int i = 0; i < ButtonTable::ButtonCapacity; ++i) {
-        const ButtonContent &x = a.content(uint8_t(i));
-        const ButtonContent &y = b.content(uint8_t(i));
-        if (x.length != y.length)
-            return false;
-        for (int k = 0; k < x.length; ++k)
-            if (x.entries[k] != y.entries[k])
-                return false;
-    }
-    return true;
 }
 
 bool allEmpty(const ButtonTable &t)
@@ -106,7 +82,7 @@ private Q_SLOTS:
     {
         ButtonTable t;
         resetTable(t);
-        fillButton(t, 0, {{ActionDelay, DelayFirstHalf}, {ActionDelay, DelaySecondHalf}});
+        setButton(t, 0, {{ActionDelay, DelayFirstHalf}, {ActionDelay, DelaySecondHalf}});
         const QByteArray image = encodeConfig(t);
         QCOMPARE(image.size(), 36);
         QCOMPARE(image.toHex(' '),
@@ -177,7 +153,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, data);
         ButtonTable t;
         resetTable(t, 12, 100);
-        fillButton(t, 3, {{ActionPress, 0x1C}, {ActionRelease, 0x1C}});
+        setButton(t, 3, {{ActionPress, 0x1C}, {ActionRelease, 0x1C}});
         t.content(5).faulty = 1;
         const TkfReadResult r = decodeConfig(data, t);
         QVERIFY(!r.signatureOk);
@@ -193,7 +169,7 @@ private Q_SLOTS:
     {
         ButtonTable t;
         resetTable(t);
-        fillButton(t, 2, {{ActionPress, 0x1C}, {ActionRelease, 0x1C}});
+        setButton(t, 2, {{ActionPress, 0x1C}, {ActionRelease, 0x1C}});
         QByteArray image = encodeConfig(t);
         // Button 2's record starts after the header and two empty records.
         QCOMPARE(uint8_t(image[5 + 2]), uint8_t(2));
@@ -201,7 +177,7 @@ private Q_SLOTS:
 
         ButtonTable back;
         resetTable(back, 4, 9);
-        fillButton(back, 0, {{ActionPress, 1}, {ActionRelease, 1}});
+        setButton(back, 0, {{ActionPress, 1}, {ActionRelease, 1}});
         const TkfReadResult r = decodeConfig(image, back);
         QVERIFY(r.signatureOk);
         QVERIFY(!r.corruptEntry);
@@ -238,7 +214,7 @@ private Q_SLOTS:
 
         ButtonTable t;
         resetTable(t, 7, 20);
-        fillButton(t, 6, {{ActionDelay, 2}, {ActionDelay, 3}});
+        setButton(t, 6, {{ActionDelay, 2}, {ActionDelay, 3}});
         const TkfReadResult r = decodeConfig(file, t);
         QVERIFY(r.signatureOk);
         QVERIFY(r.corruptEntry);
@@ -329,7 +305,7 @@ private Q_SLOTS:
         QFETCH(int, length0);
         ButtonTable t;
         resetTable(t, 9, 9);
-        fillButton(t, 0, {{ActionPress, 9}, {ActionRelease, 9}});
+        setButton(t, 0, {{ActionPress, 9}, {ActionRelease, 9}});
         const TkfReadResult r = decodeConfig(file, t);
         QVERIFY(r.signatureOk);
         QVERIFY(!r.corruptEntry);
@@ -347,7 +323,7 @@ private Q_SLOTS:
     {
         ButtonTable t;
         resetTable(t, 5, 0x0164);
-        fillButton(t, 1, {{ActionPress, 3}, {ActionRelease, 3}});
+        setButton(t, 1, {{ActionPress, 3}, {ActionRelease, 3}});
         TkfReadResult r = decodeConfig(hex("C33C"), t);
         QVERIFY(r.signatureOk);
         QVERIFY(r.truncated);
@@ -369,8 +345,8 @@ private Q_SLOTS:
     {
         ButtonTable t;
         resetTable(t);
-        fillButton(t, 0, {{ActionPress, 0x12}, {ActionRelease, 0x12}});
-        fillButton(t, 22, {{ActionDelay, 2}, {ActionDelay, 3}});
+        setButton(t, 0, {{ActionPress, 0x12}, {ActionRelease, 0x12}});
+        setButton(t, 22, {{ActionDelay, 2}, {ActionDelay, 3}});
         const QByteArray image = encodeConfig(t);
         for (int n = 0; n < image.size(); ++n) {
             ButtonTable back;
@@ -393,7 +369,7 @@ private Q_SLOTS:
         resetTable(t);
         QByteArray image;
         for (int key = 0; key < 256 * 256; ++key) {
-            fillButton(t, 0, {{ActionPress, uint8_t(key & 0xFF)},
+            setButton(t, 0, {{ActionPress, uint8_t(key & 0xFF)},
                               {ActionRelease, uint8_t(key >> 8)}});
             image = encodeConfig(t);
             if (image.endsWith(char(0)))
@@ -439,7 +415,7 @@ private Q_SLOTS:
     {
         ButtonTable t;
         resetTable(t, 2, 1);
-        fillButton(t, 1, {{ActionPress, 1}, {ActionRelease, 1}, {ActionPress, 2}});
+        setButton(t, 1, {{ActionPress, 1}, {ActionRelease, 1}, {ActionPress, 2}});
         const QByteArray image = encodeConfig(t);
         QCOMPARE(image.left(image.size() - 4), hex("C33C020300" "00" "03020103010202"));
         ButtonTable back;
@@ -450,7 +426,7 @@ private Q_SLOTS:
 
         // Within the limits the maximum stays as it is.
         resetTable(t, 2, 200);
-        fillButton(t, 1, {{ActionPress, 1}, {ActionRelease, 1}});
+        setButton(t, 1, {{ActionPress, 1}, {ActionRelease, 1}});
         QCOMPARE(encodeConfig(t).mid(3, 2), hex("C800"));
     }
 };

@@ -1,5 +1,6 @@
 #include "config/buttontable.h"
 #include "file/tkffile.h"
+#include "support/filebytes.h"
 #include "support/filesizelimit.h"
 
 #include <QDir>
@@ -8,18 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 void oneKeyStroke(ButtonTable &t, uint8_t button, uint8_t key)
 {

@@ -2,6 +2,7 @@
 // and that every accepted file survives the trip to text and back.
 #include "config/buttontable.h"
 #include "file/tkftext.h"
+#include "support/tablecontent.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -12,32 +13,6 @@
 namespace {
 
 using Entries = QList<ContentEntry>;
-
-void setButton(ButtonTable &t, int index, const Entries &entries)
-{
-    ButtonContent &c = t.content(uint8_t(index));
-    c.length = uint8_t(entries.size());
-    for (int k = 0; k < entries.size(); ++k)
-        c.entries[size_t(k)] = entries[k];
-}
-
-Entries entriesOf(const ButtonTable &t, int index)
-{
-    const ButtonContent &c = t.content(uint8_t(index));
-    Entries out;
-    for (int k = 0; k < c.length; ++k)
-        out.append(c.entries[size_t(k)]);
-    return out;
-}
-
-ButtonTable makeTable(uint8_t buttons, uint16_t maxEntries)
-{
-    ButtonTable t;
-    t.buttonCount = buttons;
-    t.maxEntries = maxEntries;
-    t.buildTable();
-    return t;
-}
 
 // Spreads entries over the buttons from button 0 on, `perButton` each.
 ButtonTable spread(const Entries &all, int perButton)

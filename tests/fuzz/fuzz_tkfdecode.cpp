@@ -3,6 +3,7 @@
 // reads back the same after being written again.
 #include "config/buttontable.h"
 #include "file/tkfcodec.h"
+#include "support/tablecontent.h"
 
 #include <QByteArray>
 
@@ -14,22 +15,6 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-bool sameTable(const ButtonTable &a, const ButtonTable &b)
-{
-    if (a.buttonCount != b.buttonCount || a.maxEntries != b.maxEntries)
-        return false;
-    for (int i = 0; i < a.buttonCount; ++i) {
-        const ButtonContent &x = a.content(uint8_t(i));
-        const ButtonContent &y = b.content(uint8_t(i));
-        if (x.length != y.length)
-            return false;
-        for (int k = 0; k < x.length; ++k)
-            if (x.entries[k] != y.entries[k])
-                return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -66,6 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray written = encodeConfig(table);
     require(written.size() <= TkfMaxReadSize);
     require(decodeConfig(written, again).accepted());
-    require(sameTable(table, again));
+    require(sameContents(table, again, table.buttonCount));
     return 0;
 }

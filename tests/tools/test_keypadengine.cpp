@@ -4,27 +4,14 @@
 #include "file/tkffile.h"
 #include "keypadengine.h"
 #include "keypadmemoryfile.h"
+#include "support/buttonframe.h"
 #include "support/recordingsink.h"
+#include "support/tablecontent.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-Frame buttonFrame(uint8_t command, uint8_t index, const QList<ContentEntry> &entries)
-{
-    Frame f;
-    f.command = command;
-    f.payload[0] = index;
-    f.payload[1] = uint8_t(entries.size());
-    for (int j = 0; j < entries.size(); ++j) {
-        f.payload[size_t(2 + 2 * j)] = entries[j].action;
-        f.payload[size_t(3 + 2 * j)] = entries[j].key;
-    }
-    f.length = uint16_t(2 + 2 * entries.size());
-    f.seal();
-    return f;
-}
 
 bool crcIntact(const QByteArray &frame)
 {
@@ -33,14 +20,6 @@ bool crcIntact(const QByteArray &frame)
     for (int i = 0; i < 4; ++i)
         stored |= uint32_t(uint8_t(frame.at(body + i))) << (8 * i);
     return frameCrc(reinterpret_cast<const uint8_t *>(frame.constData()), size_t(body)) == stored;
-}
-
-QList<ContentEntry> entriesOf(const ButtonContent &c)
-{
-    QList<ContentEntry> out;
-    for (int j = 0; j < c.length; ++j)
-        out.append(c.entries[size_t(j)]);
-    return out;
 }
 
 } // namespace
