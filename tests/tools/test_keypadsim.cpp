@@ -5,6 +5,8 @@
 #include "device/bytesink.h"
 #include "device/framelayer.h"
 #include "keypadmemoryfile.h"
+#include "support/simulatorprocess.h"
+#include "support/tablecontent.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -31,52 +33,13 @@ void fillPattern(ButtonTable &t, int count, int length, int seed)
     }
 }
 
-QString firstDifference(const ButtonTable &a, const ButtonTable &b, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const ButtonContent &x = a.content(uint8_t(i));
-        const ButtonContent &y = b.content(uint8_t(i));
-        if (x.length != y.length)
-            return QString("button %1: length %2 vs %3").arg(i).arg(x.length).arg(y.length);
-        for (int j = 0; j < x.length; ++j)
-            if (x.entries[size_t(j)] != y.entries[size_t(j)])
-                return QString("button %1 entry %2").arg(i).arg(j);
-    }
-    return {};
-}
-
-// The simulator as a child process.
-class Simulator
-{
-public:
-    ~Simulator()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(3000))
-                process.kill();
-            process.waitForFinished(3000);
-        }
-    }
-
-    // Starts it and reads the port from the first line of its output.
-    bool start(const QStringList &arguments)
-    {
-        process.setProgram(QStringLiteral(QM47_KEYPAD_SIM));
-        process.setArguments(arguments);
-        process.start();
-        if (!process.waitForStarted(5000))
-            return false;
-        QElapsedTimer clock;
-        clock.start();
-        while (!process.canReadLine() && clock.elapsed() < 10000)
-            process.waitForReadyRead(100);
-        port = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return port.startsWith('/');
-    }
-
-    QProcess process;
-    QString port;
+// The configurator's end of the line: its table, and the frame layer that
+// writes to the serial port.
+struct ConfiguratorEnd {
+    ButtonTable table;
+    QSerialPort port;
+    IoDeviceSink sink{port};
+    FrameLayer layer{table, sink};
 };
 
 // One transfer as the configurator runs it: a 2 ms timer reads every byte
@@ -168,32 +131,29 @@ private Q_SLOTS:
         fillPattern(stored, 23, -1, 1);
         QVERIFY(saveKeypadMemory(file, stored));
 
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY2(sim.start({file}), qPrintable(sim.process.readAllStandardError()));
 
-        ButtonTable table;
-        table.buildTable();
-        QSerialPort port;
-        IoDeviceSink sink(port);
-        FrameLayer layer(table, sink);
+        ConfiguratorEnd pc;
+        pc.table.buildTable();
 
-        QVERIFY2(openPort(port, sim.port), qPrintable(port.errorString()));
-        Transfer t = runTransfer(port, layer, TransferDirection::Readout);
+        QVERIFY2(openPort(pc.port, sim.port), qPrintable(pc.port.errorString()));
+        Transfer t = runTransfer(pc.port, pc.layer, TransferDirection::Readout);
         QCOMPARE(t.outcome, Outcome::Done);
         QCOMPARE(t.progressSteps, 23);
-        QCOMPARE(table.buttonCount, uint8_t(23));
-        QCOMPARE(firstDifference(table, stored, 23), QString());
-        finishTransfer(port, layer);
+        QCOMPARE(pc.table.buttonCount, uint8_t(23));
+        QCOMPARE(firstDifference(pc.table, stored, 23), QString());
+        finishTransfer(pc.port, pc.layer);
 
         // The port is opened again for the next transfer, as the configurator does.
         ButtonTable sent;
         fillPattern(sent, 23, -1, 7);
-        table = sent;
-        QVERIFY2(openPort(port, sim.port), qPrintable(port.errorString()));
-        t = runTransfer(port, layer, TransferDirection::Transmit);
+        pc.table = sent;
+        QVERIFY2(openPort(pc.port, sim.port), qPrintable(pc.port.errorString()));
+        t = runTransfer(pc.port, pc.layer, TransferDirection::Transmit);
         QCOMPARE(t.outcome, Outcome::Done);
         QCOMPARE(t.progressSteps, 23);
-        finishTransfer(port, layer);
+        finishTransfer(pc.port, pc.layer);
 
         // The simulator writes its file once the transmit has ended.
         ButtonTable inFile;
@@ -201,12 +161,12 @@ private Q_SLOTS:
                                      && firstDifference(inFile, sent, 23).isEmpty(),
                                  5000);
 
-        table.buildTable();
-        QVERIFY2(openPort(port, sim.port), qPrintable(port.errorString()));
-        t = runTransfer(port, layer, TransferDirection::Readout);
+        pc.table.buildTable();
+        QVERIFY2(openPort(pc.port, sim.port), qPrintable(pc.port.errorString()));
+        t = runTransfer(pc.port, pc.layer, TransferDirection::Readout);
         QCOMPARE(t.outcome, Outcome::Done);
-        QCOMPARE(firstDifference(table, sent, 23), QString());
-        finishTransfer(port, layer);
+        QCOMPARE(firstDifference(pc.table, sent, 23), QString());
+        finishTransfer(pc.port, pc.layer);
         QCOMPARE(sim.process.state(), QProcess::Running);
     }
 
@@ -245,22 +205,19 @@ private Q_SLOTS:
         ButtonTable stored;
         fillPattern(stored, 23, -1, 3);
         QVERIFY(saveKeypadMemory(file, stored));
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start(options << file));
 
-        ButtonTable table;
-        fillPattern(table, 23, -1, 4);
-        QSerialPort port;
-        IoDeviceSink sink(port);
-        FrameLayer layer(table, sink);
-        QVERIFY(openPort(port, sim.port));
+        ConfiguratorEnd pc;
+        fillPattern(pc.table, 23, -1, 4);
+        QVERIFY(openPort(pc.port, sim.port));
         const auto way = direction ? TransferDirection::Transmit : TransferDirection::Readout;
-        const Transfer t = runTransfer(port, layer, way);
+        const Transfer t = runTransfer(pc.port, pc.layer, way);
         QCOMPARE(t.outcome, outcome);
         QCOMPARE(t.progressSteps, buttons);
         if (outcome == Outcome::Done && direction == 0)
-            QCOMPARE(firstDifference(table, stored, buttons), QString());
-        finishTransfer(port, layer);
+            QCOMPARE(firstDifference(pc.table, stored, buttons), QString());
+        finishTransfer(pc.port, pc.layer);
         if (!logged.isEmpty())
             QVERIFY(QString::fromLocal8Bit(sim.process.readAllStandardError()).contains(logged));
     }
@@ -278,41 +235,35 @@ private Q_SLOTS:
         const int deviceBytes = 9 + 2 * (9 + 9) + 8 * (9 + 8 + 2 + 500);
         const double lineMs = deviceBytes * 10.0 / 115200 * 1000;
 
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({"--paced", file}));
-        ButtonTable table;
-        table.buildTable();
-        QSerialPort port;
-        IoDeviceSink sink(port);
-        FrameLayer layer(table, sink);
-        QVERIFY(openPort(port, sim.port));
-        const Transfer t = runTransfer(port, layer, TransferDirection::Readout);
+        ConfiguratorEnd pc;
+        pc.table.buildTable();
+        QVERIFY(openPort(pc.port, sim.port));
+        const Transfer t = runTransfer(pc.port, pc.layer, TransferDirection::Readout);
         QCOMPARE(t.outcome, Outcome::Done);
-        QCOMPARE(firstDifference(table, stored, 8), QString());
+        QCOMPARE(firstDifference(pc.table, stored, 8), QString());
         QVERIFY2(t.elapsedMs >= qint64(lineMs * 0.9),
                  qPrintable(QString("%1 ms for %2 ms of line time").arg(t.elapsedMs).arg(lineMs)));
-        finishTransfer(port, layer);
+        finishTransfer(pc.port, pc.layer);
     }
 
     void unplugEndsTransferAndProgram()
     {
         const QString file = dir.filePath("unplug.tkf");
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({"--unplug-after", "5", file}));
-        ButtonTable table;
-        table.buildTable();
-        QSerialPort port;
-        IoDeviceSink sink(port);
-        FrameLayer layer(table, sink);
-        QVERIFY(openPort(port, sim.port));
-        const Transfer t = runTransfer(port, layer, TransferDirection::Readout);
+        ConfiguratorEnd pc;
+        pc.table.buildTable();
+        QVERIFY(openPort(pc.port, sim.port));
+        const Transfer t = runTransfer(pc.port, pc.layer, TransferDirection::Readout);
         QCOMPARE(t.outcome, Outcome::Error);
         QVERIFY(t.progressSteps < 23);
         if (sim.process.state() != QProcess::NotRunning)
             QVERIFY(sim.process.waitForFinished(5000));
         QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(sim.process.exitCode(), 0);
-        finishTransfer(port, layer);
+        finishTransfer(pc.port, pc.layer);
         QVERIFY(!QFile::exists(file)); // nothing was transmitted, nothing written
     }
 

@@ -2,6 +2,9 @@
 // transfers against the keypad simulator program on a pseudo-terminal.
 #include "config/buttontable.h"
 #include "file/tkfcodec.h"
+#include "support/filebytes.h"
+#include "support/simulatorprocess.h"
+#include "support/tablecontent.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -47,23 +50,6 @@ QString describe(const Result &r)
     return QStringLiteral("status %1\nstdout:\n%2\nstderr:\n%3").arg(r.status).arg(r.out, r.err);
 }
 
-ButtonTable makeTable(uint8_t buttons = 23, uint16_t maxEntries = 250)
-{
-    ButtonTable t;
-    t.buttonCount = buttons;
-    t.maxEntries = maxEntries;
-    t.buildTable();
-    return t;
-}
-
-void setButton(ButtonTable &t, int index, const Entries &entries)
-{
-    ButtonContent &c = t.content(uint8_t(index));
-    c.length = uint8_t(entries.size());
-    for (int k = 0; k < entries.size(); ++k)
-        c.entries[size_t(k)] = entries[k];
-}
-
 Entries strokes(int count, int seed)
 {
     Entries e;
@@ -74,51 +60,6 @@ Entries strokes(int count, int seed)
     return e;
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The simulator as a child process; it prints its port as the first line.
-class Simulator
-{
-public:
-    ~Simulator()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(3000))
-            process.kill();
-        process.waitForFinished(3000);
-    }
-
-    bool start(const QStringList &arguments)
-    {
-        process.setProgram(QStringLiteral(QM47_KEYPAD_SIM));
-        process.setArguments(arguments);
-        process.start();
-        if (!process.waitForStarted(5000))
-            return false;
-        QElapsedTimer clock;
-        clock.start();
-        while (!process.canReadLine() && clock.elapsed() < 10000)
-            process.waitForReadyRead(100);
-        port = QString::fromLocal8Bit(process.readLine()).trimmed();
-        return port.startsWith(QLatin1Char('/'));
-    }
-
-    QProcess process;
-    QString port;
-};
-
 // Waits until the file at `path` holds `bytes` (the simulator saves its
 // memory when the end of a transmit reaches it).
 bool fileBecomes(const QString &path, const QByteArray &bytes)
@@ -126,7 +67,7 @@ bool fileBecomes(const QString &path, const QByteArray &bytes)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 3000) {
-        if (readBytes(path) == bytes)
+        if (readAll(path) == bytes)
             return true;
         QTest::qWait(20);
     }
@@ -412,7 +353,7 @@ private Q_SLOTS:
         QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(describe(r)));
         r = qm47({"convert", path("text.txt"), path("back.tkf")});
         QVERIFY2(r.status == 0, qPrintable(describe(r)));
-        QCOMPARE(readBytes(path("back.tkf")).toHex(' '), original.toHex(' '));
+        QCOMPARE(readAll(path("back.tkf")).toHex(' '), original.toHex(' '));
     }
 
     void convertReportsTheLineAndWritesNothing()
@@ -430,7 +371,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path("old.tkf"), old));
         r = qm47({"convert", path("bad.txt"), path("old.tkf")});
         QCOMPARE(r.status, 1);
-        QCOMPARE(readBytes(path("old.tkf")), old);
+        QCOMPARE(readAll(path("old.tkf")), old);
         QCOMPARE(QDir(dir.path()).entryList({"old.tkf*"}, QDir::Files | QDir::Hidden).size(), 1);
     }
 
@@ -442,7 +383,7 @@ private Q_SLOTS:
         QVERIFY2(r.status == 0, qPrintable(describe(r)));
         ButtonTable expected = makeTable(2, 250);
         setButton(expected, 1, {{2, 0x12}, {2, 0x1C}, {3, 0x1C}, {3, 0x12}});
-        QCOMPARE(readBytes(path("edited.tkf")), encodeConfig(expected));
+        QCOMPARE(readAll(path("edited.tkf")), encodeConfig(expected));
     }
 
     void convertWarnsAboutBytesAfterTheChecksum()
@@ -462,12 +403,12 @@ private Q_SLOTS:
         setButton(inKeypad, 0, strokes(4, 0));
         setButton(inKeypad, 22, {{250, 2}, {250, 3}, {2, 0x5A}});
         const QString memory = saved("keypad.tkf", inKeypad);
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({memory}));
 
         Result r = qm47({"read", sim.port, path("readout.tkf")});
         QVERIFY2(r.status == 0, qPrintable(describe(r)));
-        QCOMPARE(readBytes(path("readout.tkf")).toHex(' '), encodeConfig(inKeypad).toHex(' '));
+        QCOMPARE(readAll(path("readout.tkf")).toHex(' '), encodeConfig(inKeypad).toHex(' '));
 
         ButtonTable other = makeTable();
         setButton(other, 5, strokes(125, 5));
@@ -478,7 +419,7 @@ private Q_SLOTS:
 
     void writeVerifyPassesOnAGoodKeypad()
     {
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({path("verify-good.tkf")}));
         ButtonTable t = makeTable();
         for (int i = 0; i < 23; ++i)
@@ -490,7 +431,7 @@ private Q_SLOTS:
 
     void writeVerifyNamesWhatTheKeypadStoredOtherwise()
     {
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({"--corrupt-store", "3:2", path("verify-bad.tkf")}));
         ButtonTable t = makeTable();
         setButton(t, 0, strokes(3, 0));
@@ -507,14 +448,14 @@ private Q_SLOTS:
 
     void failedReadoutKeepsTheOldFile()
     {
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({"--ignore-wakeup", path("deaf.tkf")}));
         const QByteArray old = "not even a configuration";
         QVERIFY(writeBytes(path("kept.tkf"), old));
         const Result r = qm47({"read", sim.port, path("kept.tkf")});
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
         QVERIFY(r.err.contains("Cannot connect to the target! Please check the connection / serial port."));
-        QCOMPARE(readBytes(path("kept.tkf")), old);
+        QCOMPARE(readAll(path("kept.tkf")), old);
     }
 
     void portThatCannotBeOpened_data()
@@ -536,7 +477,7 @@ private Q_SLOTS:
 
     void writeFailsWhenTheKeypadCannotHoldTheFile()
     {
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({"--buttons", "5", "--max-entries", "6", path("small.tkf")}));
         ButtonTable t = makeTable();
         setButton(t, 1, strokes(4, 1)); // 8 entries, the keypad keeps 6
@@ -549,7 +490,7 @@ private Q_SLOTS:
 
     void readRefusesAConfigurationNoFileCanHold()
     {
-        Simulator sim;
+        SimulatorProcess sim;
         QVERIFY(sim.start({"--buttons", "30", path("big.tkf")}));
         const Result r = qm47({"read", sim.port, path("big-readout.tkf")});
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
