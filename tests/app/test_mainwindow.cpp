@@ -4,6 +4,7 @@
 #include "config/buttontable.h"
 #include "keyboard/recordingstate.h"
 #include "device/portdialog.h"
+#include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
 #include <QAction>
@@ -12,15 +13,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QStyleOptionButton>
 #include <QtTest>
 
 namespace {
 
-const char *const EditButtons[] = {"pushButtonStart", "pushButtonStop", "pushButtonDelay",
-                                   "pushButtonKey", "pushButtonUp", "pushButtonDown",
-                                   "pushButtonDelete"};
 const char *const FileActions[] = {"actionNew", "actionOpen", "actionSave",
                                    "actionSave_as", "actionReadout", "actionTransmit"};
 
@@ -53,41 +50,10 @@ QStringList clippedTexts(QWidget *root)
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
-
-    QPushButton *button(const char *name) const
-    {
-        auto *b = window->findChild<QPushButton *>(QString::fromLatin1(name));
-        Q_ASSERT(b);
-        return b;
-    }
-    QAction *action(const char *name) const
-    {
-        auto *a = window->findChild<QAction *>(QString::fromLatin1(name));
-        Q_ASSERT(a);
-        return a;
-    }
-    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
-    QString fileLabel() const
-    {
-        const auto labels = window->statusBar()->findChildren<QLabel *>();
-        for (QLabel *l : labels)
-            if (l->objectName().isEmpty())
-                return l->text();
-        return {};
-    }
-    // "1010101": Start, Stop, Delay, Key, Up, Down, Delete.
-    QString editState() const
-    {
-        QString s;
-        for (const char *name : EditButtons)
-            s += button(name)->isEnabled() ? '1' : '0';
-        return s;
-    }
     QString actionState() const
     {
         QString s;
@@ -99,17 +65,12 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
-        window = std::make_unique<MainWindow>();
-        window->move(700, 345);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        clearRecordingState();
+        QVERIFY(openWindow([this] { window->move(700, 345); }));
     }
     void cleanup()
     {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
+        clearRecordingState();
         window.reset();
     }
 
@@ -133,7 +94,7 @@ private Q_SLOTS:
     void formDetails()
     {
         for (int n = 1; n <= 23; ++n) {
-            QPushButton *b = button(qPrintable(QString("pushButton%1").arg(n)));
+            QPushButton *b = button(n);
             QCOMPARE(b->text(), QString::number(n));
             QCOMPARE(b->toolTip(), QString("Select button %1").arg(n));
             QVERIFY(b->width() >= 30 && b->height() >= 30);
@@ -142,7 +103,7 @@ private Q_SLOTS:
         QAction *dbg = action("actionDBG");
         QVERIFY(!dbg->isVisible());
         QVERIFY(!dbg->isEnabled());
-        auto *list = window->findChild<QListView *>("listView");
+        QListView *list = listView();
         QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
         const auto menus = window->menuBar()->actions();

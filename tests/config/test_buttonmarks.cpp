@@ -1,10 +1,9 @@
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "keyboard/recordingstate.h"
 #include "scripttext.h"
+#include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
-#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QtTest>
@@ -33,23 +32,14 @@ const QString PossibleErrorText =
 
 } // namespace
 
-class TestButtonMarks : public QObject
+class TestButtonMarks : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
     QString initialSheet;
 
-    QPushButton *button(int number) const
-    {
-        return window->findChild<QPushButton *>(QString("pushButton%1").arg(number));
-    }
     QString mark(int number) const { return button(number)->styleSheet(); }
-    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
-    int listRows() const
-    {
-        return window->findChild<QListView *>("listView")->model()->rowCount();
-    }
+    int listRows() const { return listView()->model()->rowCount(); }
     void load(int number, const QString &text)
     {
         scripttext::setScript(ButtonTable::instance().content(uint8_t(number - 1)), text);
@@ -62,7 +52,7 @@ class TestButtonMarks : public QObject
         ButtonContent &full = ButtonTable::instance().content(19);
         full.length = 250;
         button(20)->click();
-        window->findChild<QPushButton *>("pushButtonDelay")->click();
+        button("pushButtonDelay")->click();
         QCOMPARE(int(answerer.seen().size()), before + 1);
         QCOMPARE(answerer.last().text, QString("Max. number of Keys recorded!"));
         QCOMPARE(answerer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -72,11 +62,8 @@ class TestButtonMarks : public QObject
 private Q_SLOTS:
     void init()
     {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        clearRecordingState();
+        QVERIFY(openWindow());
         initialSheet = mark(1);
     }
     void cleanup()
@@ -157,8 +144,8 @@ private Q_SLOTS:
         QCOMPARE(mark(23), Black);
         QCOMPARE(listRows(), 0);
         QCOMPARE(status(), QString("Please select a button"));
-        QVERIFY(!window->findChild<QPushButton *>("pushButtonStart")->isEnabled());
-        QVERIFY(!window->findChild<QPushButton *>("pushButtonDelete")->isEnabled());
+        QVERIFY(!button("pushButtonStart")->isEnabled());
+        QVERIFY(!button("pushButtonDelete")->isEnabled());
         // The same button can be selected again afterwards.
         button(1)->click();
         QCOMPARE(mark(1), Yellow);

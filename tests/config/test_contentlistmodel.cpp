@@ -4,6 +4,7 @@
 #include "keyboard/keynames.h"
 #include "keyboard/recordingstate.h"
 #include "scripttext.h"
+#include "support/mainwindowfixture.h"
 
 #include <QBrush>
 #include <QListView>
@@ -13,23 +14,17 @@
 
 using scripttext::keyOf;
 
-class TestContentListModel : public QObject
+class TestContentListModel : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
     mylistviewmodel &model = mylistviewmodel::instance();
 
-    QListView *view() const { return window->findChild<QListView *>("listView"); }
-    void click(int number)
-    {
-        window->findChild<QPushButton *>(QString("pushButton%1").arg(number))->click();
-    }
     // Loads a script into button 1 and makes it the active button.
     void showScript(const QString &text)
     {
         scripttext::setScript(ButtonTable::instance().content(0), text);
-        click(1);
+        button(1)->click();
         QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(0));
     }
     // One letter per row: r = red, k = black, - = no colour.
@@ -58,34 +53,30 @@ class TestContentListModel : public QObject
 private Q_SLOTS:
     void init()
     {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        clearRecordingState();
+        QVERIFY(openWindow());
     }
     void cleanup()
     {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
+        clearRecordingState();
         window.reset();
     }
 
     void theViewShowsTheOneModel()
     {
-        QCOMPARE(view()->model(), static_cast<QAbstractItemModel *>(&model));
-        QCOMPARE(view()->model()->columnCount(), 1);
+        QCOMPARE(listView()->model(), static_cast<QAbstractItemModel *>(&model));
+        QCOMPARE(listView()->model()->columnCount(), 1);
         // A second window would get the same model.
         window.reset();
         window = std::make_unique<MainWindow>();
-        QCOMPARE(view()->model(), static_cast<QAbstractItemModel *>(&model));
+        QCOMPARE(listView()->model(), static_cast<QAbstractItemModel *>(&model));
     }
 
     void noRowsWithoutActiveButton()
     {
         scripttext::setScript(ButtonTable::instance().content(0), "a+ a-");
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(view()->model()->rowCount(), 0);
+        QCOMPARE(listView()->model()->rowCount(), 0);
         QVERIFY(!model.index(0, 0).isValid());
     }
 
@@ -107,7 +98,8 @@ private Q_SLOTS:
         QCOMPARE(texts, (QStringList{a + " down", "Delay", "0.5s", a + " up", b, b + " down",
                                      b + " up"}));
         // The view's own reading gives the same rows.
-        QCOMPARE(view()->model()->data(view()->model()->index(1, 0)).toString(), QString("Delay"));
+        QCOMPARE(listView()->model()->data(listView()->model()->index(1, 0)).toString(),
+                 QString("Delay"));
         // A list row has no children.
         QCOMPARE(model.rowCount(model.index(0, 0)), 0);
     }
@@ -186,19 +178,19 @@ private Q_SLOTS:
         ButtonTable &table = ButtonTable::instance();
         QVERIFY(table.insertEntryAfter(1, ActionPress, keyOf('c')));
         QCOMPARE(reset.size(), 1);
-        QCOMPARE(view()->model()->rowCount(), 3);
+        QCOMPARE(listView()->model()->rowCount(), 3);
         QVERIFY(table.removeEntry(0));
         QCOMPARE(reset.size(), 2);
-        QCOMPARE(view()->model()->rowCount(), 2);
+        QCOMPARE(listView()->model()->rowCount(), 2);
 
         scripttext::setScript(table.content(4), "a+ a- b+ b-");
-        click(5);
+        button(5)->click();
         QCOMPARE(reset.size(), 3);
-        QCOMPARE(view()->model()->rowCount(), 4);
+        QCOMPARE(listView()->model()->rowCount(), 4);
 
         window->refreshAllMarks();
         QCOMPARE(reset.size(), 4);
-        QCOMPARE(view()->model()->rowCount(), 0);
+        QCOMPARE(listView()->model()->rowCount(), 0);
 
         QCOMPARE(aboutToReset.size(), reset.size());
         QCOMPARE(inserted.size(), 0);

@@ -2,6 +2,7 @@
 #include "config/buttontable.h"
 #include "keyboard/recordingstate.h"
 #include "scripttext.h"
+#include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
 #include <QItemSelectionModel>
@@ -18,13 +19,10 @@ namespace {
 using Rows = QList<int>;
 }
 
-class TestEditingCommands : public QObject
+class TestEditingCommands : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
-
-    QListView *view() const { return window->findChild<QListView *>("listView"); }
     QPushButton *command(const QString &name) const
     {
         return window->findChild<QPushButton *>("pushButton" + name);
@@ -41,22 +39,22 @@ class TestEditingCommands : public QObject
         // Marks the slots behind the script, to see that nothing reaches them.
         for (int i = c.length; i < ButtonContent::Capacity; ++i)
             c.entries[i] = {99, 99};
-        window->findChild<QPushButton *>("pushButton1")->click();
+        button(1)->click();
         QCOMPARE(table().selectedButton, uint8_t(0));
         select(rows);
         table().modified = 0;
     }
     void select(const Rows &rows)
     {
-        QItemSelectionModel *selection = view()->selectionModel();
+        QItemSelectionModel *selection = listView()->selectionModel();
         selection->clearSelection();
         for (int row : rows)
-            selection->select(view()->model()->index(row, 0), QItemSelectionModel::Select);
+            selection->select(listView()->model()->index(row, 0), QItemSelectionModel::Select);
     }
     Rows selectedRows() const
     {
         Rows rows;
-        for (const QModelIndex &index : view()->selectionModel()->selectedIndexes())
+        for (const QModelIndex &index : listView()->selectionModel()->selectedIndexes())
             rows << index.row();
         std::sort(rows.begin(), rows.end());
         return rows;
@@ -71,8 +69,8 @@ class TestEditingCommands : public QObject
     }
     bool rowVisible(int row) const
     {
-        const QRect rect = view()->visualRect(view()->model()->index(row, 0));
-        return view()->viewport()->rect().contains(rect);
+        const QRect rect = listView()->visualRect(listView()->model()->index(row, 0));
+        return listView()->viewport()->rect().contains(rect);
     }
     static QString letters(int count)
     {
@@ -85,11 +83,8 @@ class TestEditingCommands : public QObject
 private Q_SLOTS:
     void init()
     {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        clearRecordingState();
+        QVERIFY(openWindow());
     }
     void cleanup()
     {
@@ -169,20 +164,20 @@ private Q_SLOTS:
         QCOMPARE(table().modified, uint8_t(modified));
         QVERIFY(slotsBehindUntouched());
         if (modified)
-            QCOMPARE(window->focusWidget(), static_cast<QWidget *>(view()));
+            QCOMPARE(window->focusWidget(), static_cast<QWidget *>(listView()));
     }
 
     void movesScrollTheSelectionIntoView()
     {
         start(letters(120), {60});
-        view()->scrollToTop();
+        listView()->scrollToTop();
         QVERIFY(!rowVisible(59));
         command("Up")->click();
         QCOMPARE(selectedRows(), Rows{59});
         QVERIFY(rowVisible(59));
 
         select({100, 101});
-        view()->scrollToTop();
+        listView()->scrollToTop();
         command("Down")->click();
         QCOMPARE(selectedRows(), (Rows{101, 102}));
         QVERIFY(rowVisible(102));
@@ -264,17 +259,18 @@ private Q_SLOTS:
     void deleteScrolls()
     {
         start(letters(120));
-        view()->scrollToTop();
+        listView()->scrollToTop();
         command("Delete")->click();
         QCOMPARE(int(active().length), 119);
-        QCOMPARE(view()->verticalScrollBar()->value(), view()->verticalScrollBar()->maximum());
+        QCOMPARE(listView()->verticalScrollBar()->value(),
+                 listView()->verticalScrollBar()->maximum());
 
         select({90, 91});
-        view()->scrollToTop();
+        listView()->scrollToTop();
         command("Delete")->click();
         QCOMPARE(selectedRows(), Rows{89});
         QVERIFY(rowVisible(89));
-        QCOMPARE(window->focusWidget(), static_cast<QWidget *>(view()));
+        QCOMPARE(window->focusWidget(), static_cast<QWidget *>(listView()));
     }
 
     void delayLimit_data()
@@ -342,19 +338,20 @@ private Q_SLOTS:
         QCOMPARE(text(active()), after);
         QCOMPARE(selectedRows(), selectedAfter);
         QCOMPARE(table().modified, uint8_t(1));
-        QCOMPARE(window->focusWidget(), static_cast<QWidget *>(view()));
+        QCOMPARE(window->focusWidget(), static_cast<QWidget *>(listView()));
     }
 
     void insertDelayScrolls()
     {
         start(letters(120));
-        view()->scrollToTop();
+        listView()->scrollToTop();
         command("Delay")->click();
-        QCOMPARE(view()->verticalScrollBar()->value(), view()->verticalScrollBar()->maximum());
+        QCOMPARE(listView()->verticalScrollBar()->value(),
+                 listView()->verticalScrollBar()->maximum());
         QVERIFY(rowVisible(121));
 
         select({80});
-        view()->scrollToTop();
+        listView()->scrollToTop();
         command("Delay")->click();
         QCOMPARE(selectedRows(), Rows{82});
         QVERIFY(rowVisible(82));

@@ -9,14 +9,13 @@
 #include "file/tkfcodec.h"
 #include "keypadengine.h"
 #include "keypadline.h"
+#include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPort>
-#include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -89,22 +88,13 @@ ButtonTable deviceConfiguration(uint8_t buttons, uint16_t maxEntries)
 
 } // namespace
 
-class TestTransfers : public QObject
+class TestTransfers : public MainWindowFixture
 {
     Q_OBJECT
 
     std::unique_ptr<KeypadEngine> engine;
     std::unique_ptr<KeypadLine> line;
-    std::unique_ptr<MainWindow> window;
 
-    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
-    QString fileLabel() const
-    {
-        for (QLabel *l : window->statusBar()->findChildren<QLabel *>())
-            if (l->objectName().isEmpty())
-                return l->text();
-        return {};
-    }
     static QProgressBar *progress()
     {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -112,7 +102,6 @@ class TestTransfers : public QObject
                 return w->findChild<QProgressBar *>("progressBar_2");
         return nullptr;
     }
-    QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
 
     // Starts the keypad simulator with the given memory and faults.
     void startKeypad(const ButtonTable &memory, const KeypadFaults &faults = {})
@@ -138,9 +127,7 @@ private Q_SLOTS:
         ButtonTable::instance().buildTable();
         ButtonTable::instance().modified = 0;
         FileState::instance() = FileState();
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(openWindow());
     }
     void cleanup()
     {
@@ -155,7 +142,7 @@ private Q_SLOTS:
         ModalAnswerer boxes;
         startKeypad(deviceConfiguration(23, 200));
         PortDialogAnswerer dialog(line->slavePath());
-        window->findChild<QPushButton *>("pushButton3")->click();
+        button(3)->click();
         runTransfer("actionReadout");
 
         QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
@@ -170,8 +157,8 @@ private Q_SLOTS:
         QVERIFY(FileState::instance().filePath.isEmpty());
         QCOMPARE(status(), QString("Please select a button"));
         // Marks refreshed: button 2 (index 1) holds entries, button 1 none.
-        QVERIFY(window->findChild<QPushButton *>("pushButton2")->styleSheet().contains("rgb(75, 255, 0)"));
-        QVERIFY(window->findChild<QPushButton *>("pushButton1")->styleSheet().contains("black"));
+        QVERIFY(button(2)->styleSheet().contains("rgb(75, 255, 0)"));
+        QVERIFY(button(1)->styleSheet().contains("black"));
         QCOMPARE(progress()->value(), 23);
         QCOMPARE(progress()->maximum(), 23);
     }
@@ -185,7 +172,7 @@ private Q_SLOTS:
         fillConfiguration(table, 23, 250);
         FileState::instance().filePath = "/tmp/some.tkf";
         table.modified = 0;
-        window->findChild<QPushButton *>("pushButton4")->click();
+        button(4)->click();
         const QByteArray before = encodeConfig(table);
         PortDialogAnswerer dialog(line->slavePath());
 
@@ -226,7 +213,7 @@ private Q_SLOTS:
     void cancelledPortDialogRestoresTheStatusLine()
     {
         PortDialogAnswerer dialog{QString()};
-        window->findChild<QPushButton *>("pushButton3")->click();
+        button(3)->click();
         action("actionTransmit")->trigger();
         QCOMPARE(dialog.opened, 1);
         QCOMPARE(status(), QString("Button 3 active"));
@@ -259,7 +246,7 @@ private Q_SLOTS:
         faults.ignoreWakeUp = true;
         startKeypad(deviceConfiguration(23, 250), faults);
         PortDialogAnswerer dialog(line->slavePath());
-        window->findChild<QPushButton *>("pushButton6")->click();
+        button(6)->click();
         QElapsedTimer clock;
         clock.start();
         runTransfer("actionTransmit");
@@ -296,7 +283,7 @@ private Q_SLOTS:
         ModalAnswerer boxes;
         startKeypad(deviceConfiguration(23, 250), faults);
         PortDialogAnswerer dialog(line->slavePath());
-        window->findChild<QPushButton *>("pushButton2")->click();
+        button(2)->click();
         runTransfer(qPrintable(direction));
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
         QCOMPARE(boxes.last().title, QString("Error"));
@@ -307,7 +294,7 @@ private Q_SLOTS:
         else
             QCOMPARE(status(), QString("Please select a button"));
         // The window is usable again: a button can be selected.
-        window->findChild<QPushButton *>("pushButton9")->click();
+        button(9)->click();
         QCOMPARE(status(), QString("Button 9 active"));
         QTRY_VERIFY_WITH_TIMEOUT(!TransferSession::instance().port().isOpen(), 3000);
     }

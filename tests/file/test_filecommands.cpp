@@ -2,16 +2,17 @@
 #include "config/buttontable.h"
 #include "file/filestate.h"
 #include "file/tkfcodec.h"
+#include "support/filebytes.h"
 #include "support/filedialogdriver.h"
 #include "support/filesizelimit.h"
+#include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
+#include "support/tablecontent.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,28 +27,8 @@ const QString Filter = QStringLiteral("QM-47 file (*.tkf)");
 const QString SaveCaption = QStringLiteral("Save button configuration");
 const QString OpenCaption = QStringLiteral("Open button configuration");
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 ButtonTable &table() { return ButtonTable::instance(); }
 FileState &files() { return FileState::instance(); }
-
-void setContent(uint8_t button, const QList<ContentEntry> &entries)
-{
-    ButtonContent &c = table().content(button);
-    c.length = uint8_t(entries.size());
-    for (int k = 0; k < entries.size(); ++k)
-        c.entries[k] = entries[k];
-}
 
 // A balanced script of `strokes` key strokes (press and release of one key each).
 void setStrokes(uint8_t button, int strokes, int seed)
@@ -57,7 +38,7 @@ void setStrokes(uint8_t button, int strokes, int seed)
         const uint8_t key = uint8_t(1 + (s * 7 + seed * 13) % 140);
         entries << ContentEntry{ActionPress, key} << ContentEntry{ActionRelease, key};
     }
-    setContent(button, entries);
+    setButton(table(), button, entries);
 }
 
 bool tableIsEmpty()
@@ -74,33 +55,13 @@ const QList<ContentEntry> KeyStroke = {{ActionPress, 0x1C}, {ActionRelease, 0x1C
 
 } // namespace
 
-class TestFileCommands : public QObject
+class TestFileCommands : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
 
     QString path(const QString &name) const { return dir.filePath(name); }
-    QAction *action(const char *name) const
-    {
-        auto *a = window->findChild<QAction *>(QString::fromLatin1(name));
-        Q_ASSERT(a);
-        return a;
-    }
-    QPushButton *button(int n) const
-    {
-        return window->findChild<QPushButton *>(QString("pushButton%1").arg(n));
-    }
-    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
-    QString fileLabel() const
-    {
-        const auto labels = window->statusBar()->findChildren<QLabel *>();
-        for (QLabel *l : labels)
-            if (l->objectName().isEmpty())
-                return l->text();
-        return {};
-    }
     // Names a configuration as if it had been opened from `name`.
     void pretendOpened(const QString &name)
     {
@@ -113,10 +74,7 @@ private Q_SLOTS:
     {
         QDir(dir.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir.path()));
-        window = std::make_unique<MainWindow>();
-        files().defaultDirectory = dir.path();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(openWindow([this] { files().defaultDirectory = dir.path(); }));
     }
     void cleanup() { window.reset(); }
 
@@ -124,7 +82,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setContent(3, KeyStroke);
+        setButton(table(), 3, KeyStroke);
         table().selectedButton = 3;
         action("actionNew")->trigger(); // nothing modified: no question
         QVERIFY(answerer.seen().isEmpty());
@@ -156,7 +114,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setContent(0, DelayPair);
+        setButton(table(), 0, DelayPair);
         table().modified = 1;
         // Without a file path Save asks like Save as; the name is kept as typed.
         dialogs.choose(path("plain"));
@@ -168,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(fileLabel(), QString("plain"));
 
         // With a file path it writes without a dialog.
-        setContent(0, KeyStroke);
+        setButton(table(), 0, KeyStroke);
         table().modified = 1;
         action("actionSave")->trigger();
         QCOMPARE(dialogs.seen().size(), 1);
@@ -200,7 +158,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setContent(0, {{ActionRelease, 0x1C}, {ActionPress, 0x1C}});
+        setButton(table(), 0, {{ActionRelease, 0x1C}, {ActionPress, 0x1C}});
         answerer.enqueue(QMessageBox::No);
         answerer.enqueue(QMessageBox::No);
         action("actionSave")->trigger();
@@ -218,7 +176,7 @@ private Q_SLOTS:
         FileDialogDriver dialogs;
         QDir().mkpath(path("cfg"));
         QVERIFY(writeBytes(path("cfg/desk.tkf"), DelayImage));
-        setContent(5, KeyStroke);
+        setButton(table(), 5, KeyStroke);
         button(6)->click();
         table().modified = 0;
 
@@ -253,7 +211,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setContent(2, KeyStroke);
+        setButton(table(), 2, KeyStroke);
         pretendOpened("office.tkf");
         dialogs.cancel();
         action("actionOpen")->trigger();
@@ -307,7 +265,7 @@ private Q_SLOTS:
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
         QVERIFY(writeBytes(path("bad.tkf"), image));
-        setContent(4, KeyStroke);
+        setButton(table(), 4, KeyStroke);
         pretendOpened("office.tkf");
         table().modified = 1;
         answerer.enqueue(QMessageBox::Discard); // the unsaved change is given up
@@ -367,7 +325,7 @@ private Q_SLOTS:
 
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setContent(7, KeyStroke);
+        setButton(table(), 7, KeyStroke);
         table().modified = 1;
         if (hasFilePath)
             pretendOpened("office.tkf");
@@ -450,7 +408,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path("office.tkf"), old));
         QVERIFY(writeBytes(path("folder"), "a file"));
         pretendOpened(folderIsAFile ? "folder/office.tkf" : "office.tkf");
-        setContent(1, KeyStroke);
+        setButton(table(), 1, KeyStroke);
         table().modified = 1;
 
         answerer.enqueue(QMessageBox::Save);

@@ -4,7 +4,9 @@
 #include "config/buttontable.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/recordingstate.h"
+#include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
+#include "support/tablecontent.h"
 
 #include <QAbstractItemModel>
 #include <QItemSelectionModel>
@@ -40,30 +42,13 @@ protected:
 
 } // namespace
 
-class TestRecording : public QObject
+class TestRecording : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
-
-    QPushButton *button(const char *name) const
-    {
-        return window->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
-    QListView *list() const { return window->findChild<QListView *>("listView"); }
-    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
     RecordingState &recording() const { return RecordingState::instance(); }
     ButtonTable &table() const { return ButtonTable::instance(); }
 
-    // "2:12,3:12": action and key of every entry of the active button.
-    QString entries() const
-    {
-        QStringList parts;
-        const ButtonContent *c = table().activeContent();
-        for (int i = 0; c && i < c->length; ++i)
-            parts << QString::asprintf("%X:%02X", c->entries[i].action, c->entries[i].key);
-        return parts.join(',');
-    }
     // n distinct entries (key bytes 0x80 + i) in the active button.
     void prefill(int n)
     {
@@ -90,17 +75,6 @@ class TestRecording : public QObject
         release(keycode);
     }
 
-    // "1010101": Start, Stop, Delay, Key, Up, Down, Delete enabled.
-    QString editState() const
-    {
-        QString s;
-        for (const char *name : {"pushButtonStart", "pushButtonStop", "pushButtonDelay",
-                                 "pushButtonKey", "pushButtonUp", "pushButtonDown",
-                                 "pushButtonDelete"})
-            s += button(name)->isEnabled() ? '1' : '0';
-        return s;
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -110,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         button("pushButton1")->click();
         QCOMPARE(table().selectedButton, uint8_t(0));
-        QVERIFY(list()->selectionModel());
+        QVERIFY(listView()->selectionModel());
     }
     void cleanup()
     {
@@ -128,7 +102,7 @@ private Q_SLOTS:
         QVERIFY(keyboardHook::instance()->isCapturing());
         QCOMPARE(status(), QString("Recording to button 1"));
         QCOMPARE(editState(), QString("0110001"));
-        QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(listView()->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(QWidget::keyboardGrabber(), window.get());
 
         button("pushButtonStop")->click();
@@ -136,7 +110,7 @@ private Q_SLOTS:
         QVERIFY(!keyboardHook::instance()->isCapturing());
         QCOMPARE(status(), QString("Button 1 active"));
         QCOMPARE(editState(), QString("1011111"));
-        QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(listView()->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(QWidget::keyboardGrabber(), nullptr);
     }
 
@@ -164,7 +138,7 @@ private Q_SLOTS:
         press(XA, Qt::ShiftModifier);
         release(XA, Qt::ShiftModifier);
         release(XLeftShift);
-        QCOMPARE(entries(), QString("2:12,2:1C,3:1C,3:12"));
+        QCOMPARE(activeEntryCodes(), QString("2:12,2:1C,3:1C,3:12"));
         QCOMPARE(recording().heldKeys.count(), 0);
     }
 
@@ -178,7 +152,7 @@ private Q_SLOTS:
             key(QEvent::KeyPress, XA, {}, true);
         }
         release(XA);
-        QCOMPARE(entries(), QString("2:1C,3:1C"));
+        QCOMPARE(activeEntryCodes(), QString("2:1C,3:1C"));
     }
 
     void altGrQ()
@@ -188,7 +162,7 @@ private Q_SLOTS:
         press(XQ);
         release(XQ);
         release(XRightAlt);
-        QCOMPARE(entries(), QString("2:39,2:15,3:15,3:39"));
+        QCOMPARE(activeEntryCodes(), QString("2:39,2:15,3:15,3:39"));
     }
 
     void keyCodes_data()
@@ -211,7 +185,7 @@ private Q_SLOTS:
         QFETCH(QString, recorded);
         button("pushButtonStart")->click();
         stroke(keycode);
-        QCOMPARE(entries(), recorded);
+        QCOMPARE(activeEntryCodes(), recorded);
     }
 
     // Ctrl+Pause comes as Break and keeps Pause's code.
@@ -222,7 +196,7 @@ private Q_SLOTS:
         press(XPause, Qt::ControlModifier);
         release(XLeftCtrl);
         release(XPause);
-        QCOMPARE(entries(), QString("2:11,2:62,3:11,3:62"));
+        QCOMPARE(activeEntryCodes(), QString("2:11,2:62,3:11,3:62"));
     }
 
     // A key that was down before Start.
@@ -230,21 +204,21 @@ private Q_SLOTS:
     {
         button("pushButtonStart")->click();
         release(XA);
-        QCOMPARE(entries(), QString("3:1C"));
+        QCOMPARE(activeEntryCodes(), QString("3:1C"));
     }
 
     void insertionBehindSelectedRow()
     {
         prefill(5);
-        list()->selectionModel()->select(list()->model()->index(2, 0),
-                                         QItemSelectionModel::ClearAndSelect);
+        listView()->selectionModel()->select(listView()->model()->index(2, 0),
+                                             QItemSelectionModel::ClearAndSelect);
         button("pushButtonStart")->click();
         stroke(XB);
-        QCOMPARE(entries(), QString("2:80,3:81,2:82,2:32,3:32,3:83,2:84"));
-        const QModelIndexList selected = list()->selectionModel()->selectedIndexes();
+        QCOMPARE(activeEntryCodes(), QString("2:80,3:81,2:82,2:32,3:32,3:83,2:84"));
+        const QModelIndexList selected = listView()->selectionModel()->selectedIndexes();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().row(), 4);
-        QVERIFY(list()->hasFocus());
+        QVERIFY(listView()->hasFocus());
     }
 
     // Without a selection the entries are appended and stay unselected.
@@ -253,8 +227,8 @@ private Q_SLOTS:
         prefill(3);
         button("pushButtonStart")->click();
         stroke(XB);
-        QCOMPARE(entries(), QString("2:80,3:81,2:82,2:32,3:32"));
-        QVERIFY(list()->selectionModel()->selectedIndexes().isEmpty());
+        QCOMPARE(activeEntryCodes(), QString("2:80,3:81,2:82,2:32,3:32"));
+        QVERIFY(listView()->selectionModel()->selectedIndexes().isEmpty());
     }
 
     // With room for one more entry, the press is stored and the release ends
@@ -268,7 +242,7 @@ private Q_SLOTS:
         press(XA);
         QCOMPARE(recording().recordingFlag, uint8_t(1));
         release(XA);
-        QCOMPARE(entries(), QString("2:80,3:81,2:82,3:83,2:84,2:1C"));
+        QCOMPARE(activeEntryCodes(), QString("2:80,3:81,2:82,3:83,2:84,2:1C"));
         QCOMPARE(recording().recordingFlag, uint8_t(0));
         QVERIFY(!keyboardHook::instance()->isCapturing());
         QCOMPARE(status(), QString("Button 1 active"));
@@ -302,7 +276,7 @@ private Q_SLOTS:
         QCOMPARE(answerer.last().text, QString("Max. number of Keys recorded!"));
         QCOMPARE(recording().keyInsertFlag, uint8_t(0));
         QVERIFY(!keyboardHook::instance()->isCapturing());
-        QCOMPARE(entries(), QString("2:80,3:81,2:82"));
+        QCOMPARE(activeEntryCodes(), QString("2:80,3:81,2:82"));
         QCOMPARE(status(), QString("Button 1 active"));
     }
 
@@ -322,7 +296,7 @@ private Q_SLOTS:
         release(XSpace);
         press(XA);
         release(XA);
-        QCOMPARE(entries(), QString("2:80,3:81,2:29,3:29"));
+        QCOMPARE(activeEntryCodes(), QString("2:80,3:81,2:29,3:29"));
         QCOMPARE(status(), QString("Button 1 active"));
         QCOMPARE(editState(), QString("1011111"));
     }
@@ -330,12 +304,12 @@ private Q_SLOTS:
     void insertOneKeyBehindSelectedRow()
     {
         prefill(3);
-        list()->selectionModel()->select(list()->model()->index(0, 0),
-                                         QItemSelectionModel::ClearAndSelect);
+        listView()->selectionModel()->select(listView()->model()->index(0, 0),
+                                             QItemSelectionModel::ClearAndSelect);
         button("pushButtonKey")->click();
         press(XW);
-        QCOMPARE(entries(), QString("2:80,2:1D,3:1D,3:81,2:82"));
-        const QModelIndexList selected = list()->selectionModel()->selectedIndexes();
+        QCOMPARE(activeEntryCodes(), QString("2:80,2:1D,3:1D,3:81,2:82"));
+        const QModelIndexList selected = listView()->selectionModel()->selectedIndexes();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().row(), 2);
     }
@@ -343,15 +317,15 @@ private Q_SLOTS:
     void stopWithNothingRunning()
     {
         prefill(2);
-        list()->setSelectionMode(QAbstractItemView::SingleSelection);
+        listView()->setSelectionMode(QAbstractItemView::SingleSelection);
         window->findChild<QLabel *>("labelState")->setText(QString());
-        QSignalSpy resets(list()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy resets(listView()->model(), &QAbstractItemModel::modelReset);
         window->on_pushButtonStop_clicked();
         QCOMPARE(resets.size(), 1);
-        QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(listView()->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(status(), QString("Button 1 active"));
         QCOMPARE(editState(), QString("1011111"));
-        QCOMPARE(entries(), QString("2:80,3:81"));
+        QCOMPARE(activeEntryCodes(), QString("2:80,3:81"));
     }
 
     // The list of held keys has room for 25: a 26th key is recorded, but not
@@ -385,8 +359,8 @@ private Q_SLOTS:
         shortcut.setContext(Qt::ApplicationShortcut);
         connect(&shortcut, &QShortcut::activated, this, [&fired] { ++fired; });
         KeyCounter counter;
-        list()->installEventFilter(&counter);
-        list()->setFocus();
+        listView()->installEventFilter(&counter);
+        listView()->setFocus();
 
         QWindow *handle = window->windowHandle();
         QTest::keyClick(handle, Qt::Key_K, Qt::ControlModifier);
@@ -395,7 +369,7 @@ private Q_SLOTS:
         QVERIFY(counter.count > 0);
 
         button("pushButtonStart")->click();
-        list()->setFocus();
+        listView()->setFocus();
         const int before = counter.count;
         QTest::keyClick(handle, Qt::Key_K, Qt::ControlModifier);
         QTest::keyClick(handle, Qt::Key_X);
@@ -420,7 +394,7 @@ private Q_SLOTS:
         QCOMPARE(recording().recordingFlag, uint8_t(1));
         QVERIFY(keyboardHook::instance()->isCapturing());
         stroke(XA);
-        QCOMPARE(entries(), QString("2:1C,3:1C"));
+        QCOMPARE(activeEntryCodes(), QString("2:1C,3:1C"));
     }
 };
 

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "keyboard/recordingstate.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// The plumbing of the tests that drive a whole main window: the window of the
+// running test function, and its widgets found by object name. A test class
+// derives from this instead of QObject (keeping its own Q_OBJECT and slots)
+// and opens the window in its init().
+class MainWindowFixture : public QObject
+{
+protected:
+    std::unique_ptr<MainWindow> window;
+
+    // Recording and key insertion off, so that no test inherits a capture
+    // left running by the one before.
+    static void clearRecordingState()
+    {
+        RecordingState::instance().recordingFlag = 0;
+        RecordingState::instance().keyInsertFlag = 0;
+    }
+
+    // Makes a new window and shows it; `beforeShow` runs in between, to place
+    // the window or to set what it must find when it is shown. True once the
+    // window is exposed.
+    bool openWindow(const std::function<void()> &beforeShow = {})
+    {
+        window = std::make_unique<MainWindow>();
+        if (beforeShow)
+            beforeShow();
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    QPushButton *button(const char *name) const
+    {
+        auto *b = window->findChild<QPushButton *>(QString::fromLatin1(name));
+        Q_ASSERT(b);
+        return b;
+    }
+    // One of the 23 keypad buttons, by the number printed on it.
+    QPushButton *button(int number) const
+    {
+        return button(qPrintable(QString("pushButton%1").arg(number)));
+    }
+    QAction *action(const char *name) const
+    {
+        auto *a = window->findChild<QAction *>(QString::fromLatin1(name));
+        Q_ASSERT(a);
+        return a;
+    }
+    QListView *listView() const { return window->findChild<QListView *>("listView"); }
+
+    // The text of the status line.
+    QString status() const { return window->findChild<QLabel *>("labelState")->text(); }
+    // The file name shown in the status bar (its one label without a name).
+    QString fileLabel() const
+    {
+        const auto labels = window->statusBar()->findChildren<QLabel *>();
+        for (QLabel *l : labels)
+            if (l->objectName().isEmpty())
+                return l->text();
+        return {};
+    }
+    // "1010101": which of Start, Stop, Delay, Key, Up, Down, Delete are enabled.
+    QString editState() const
+    {
+        QString s;
+        for (const char *name : {"pushButtonStart", "pushButtonStop", "pushButtonDelay",
+                                 "pushButtonKey", "pushButtonUp", "pushButtonDown",
+                                 "pushButtonDelete"})
+            s += button(name)->isEnabled() ? '1' : '0';
+        return s;
+    }
+};
