@@ -9,6 +9,8 @@
 #include "config/buttontable.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/recordingstate.h"
+#include "support/tablecontent.h"
+#include "support/testdisplay.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -110,14 +112,6 @@ class TestCaptureX11 : public QObject
         }
         return lines;
     }
-    static QString entries()
-    {
-        QStringList parts;
-        const ButtonContent *c = ButtonTable::instance().activeContent();
-        for (int i = 0; c && i < c->length; ++i)
-            parts << QString::asprintf("%X:%02X", c->entries[i].action, c->entries[i].key);
-        return parts.join(',');
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -172,7 +166,7 @@ private Q_SLOTS:
         // Shift+A, the numeric-pad Enter and Home, by X keycode.
         QVERIFY(run("xdotool", {"keydown", "50", "keydown", "38", "keyup", "38", "keyup", "50",
                                 "key", "104", "key", "110"}));
-        QTRY_COMPARE(entries(), QString("2:12,2:1C,3:1C,3:12,2:79,3:79,2:6E,3:6E"));
+        QTRY_COMPARE(activeEntryCodes(), QString("2:12,2:1C,3:1C,3:12,2:79,3:79,2:6E,3:6E"));
 
         // The mouse still works: Stop is clicked.
         QVERIFY(clickOn("pushButtonStop"));
@@ -184,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(run("xdotool", {"key", "39"}));
         QCOMPARE(secondClientLinesUntil("release 39"), QStringList({"press 39", "release 39"}));
         QTest::qWait(50);
-        QCOMPARE(entries(), QString("2:12,2:1C,3:1C,3:12,2:79,3:79,2:6E,3:6E"));
+        QCOMPARE(activeEntryCodes(), QString("2:12,2:1C,3:1C,3:12,2:79,3:79,2:6E,3:6E"));
     }
 
     // The release of the keyboard reaches the X server within Stop itself: a
@@ -215,16 +209,7 @@ int main(int argc, char **argv)
         return runSecondClient(1, argv);
 
     // The X server of the test, when there is one; otherwise the test skips.
-    const QByteArray display = qgetenv("QM47_TEST_DISPLAY");
-    if (!display.isEmpty()) {
-        qputenv("DISPLAY", display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        // No session bus belongs to the private X server. Without an address
-        // the D-Bus library would look for one through the X server, and keep
-        // the memory of that attempt to the end.
-        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-            qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    }
+    useTestDisplay();
     QApplication app(argc, argv);
     TestCaptureX11 test;
     return QTest::qExec(&test, argc, argv);

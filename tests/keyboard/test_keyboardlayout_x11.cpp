@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/keynames.h"
+#include "support/testdisplay.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -20,8 +21,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray testDisplay() { return qgetenv("QM47_TEST_DISPLAY"); }
 
 // Locks an XKB group of the core keyboard through a connection of our own.
 bool lockGroup(int group)
@@ -168,15 +167,7 @@ int main(int argc, char **argv)
 {
     // Talk to the private X server when there is one; otherwise stay
     // offscreen, and the test case skips.
-    const QByteArray display = testDisplay();
-    if (!display.isEmpty()) {
-        qputenv("DISPLAY", display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        // The private X server has no session bus; without an address the
-        // D-Bus library would search for one through X and keep that memory.
-        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-            qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    }
+    useTestDisplay();
     QApplication app(argc, argv);
     TestKeyboardLayoutX11 test;
     return QTest::qExec(&test, argc, argv);
