@@ -125,6 +125,7 @@ private:
     void showActiveButtonStatus();
 
     // Editing helpers.
+    void moveSelection(int direction);
     void completeDelaySelection();
     QList<int> selectedRowsAscending() const;
     void selectRow(int row);

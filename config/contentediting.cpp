@@ -71,3 +71,20 @@ int rowAfterDelete(const QList<int> &rowsAscending)
         return -1;
     return rowsAscending.last() - int(rowsAscending.size());
 }
+
+QList<int> moveBlock(ButtonContent &content, const QList<int> &rowsAscending,
+                     MoveDirection direction)
+{
+    if (rowsAscending.isEmpty())
+        return {};
+    if (direction == MoveUp ? rowsAscending.first() <= 0
+                            : rowsAscending.last() >= content.length - 1)
+        return {};
+    QList<int> moved = rowsAscending;
+    const int count = int(rowsAscending.size());
+    for (int n = 0; n < count; ++n) {
+        const int i = direction == MoveUp ? n : count - 1 - n;
+        moved[i] = rowsAscending[i] + direction * moveStep(content, rowsAscending[i], direction);
+    }
+    return moved;
+}

@@ -28,6 +28,14 @@ enum MoveDirection : int { MoveUp = -1, MoveDown = +1 };
 // entry cannot move.
 int moveStep(ButtonContent &content, int row, int direction);
 
+// Moves the selected rows (ascending) one step as a block, the unselected
+// entry next to the block ending up on its other side: upwards the rows are
+// moved from the top, downwards from the bottom. Nothing moves when the block
+// already touches the end it moves to. Returns the rows the moved entries
+// now occupy, in the order of `rowsAscending`; empty when nothing moved.
+QList<int> moveBlock(ButtonContent &content, const QList<int> &rowsAscending,
+                     MoveDirection direction);
+
 // Row of the partner of the delay half at `row`: below for a first half
 // (key 2), above for any other key. -1 when `row` is no delay half or the
 // partner is missing.

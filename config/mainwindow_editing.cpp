@@ -15,33 +15,15 @@
 
 void MainWindow::on_pushButtonUp_clicked()
 {
-    ButtonTable &table = ButtonTable::instance();
-    ButtonContent *content = table.activeContent();
-    if (!content)
-        return;
-    completeDelaySelection();
-    const QList<int> rows = selectedRowsAscending();
-    if (rows.isEmpty() || rows.first() == 0)
-        return; // nothing selected, or the block is already at the top
-
-    // Ascending order moves a selected block as a whole: the entry above it
-    // ends up below it.
-    QList<int> steps(rows.size());
-    table.beginChange();
-    table.modified = 1;
-    for (int i = 0; i < rows.size(); ++i)
-        steps[i] = moveStep(*content, rows[i], MoveUp);
-    table.endChange();
-
-    for (int i = 0; i < rows.size(); ++i)
-        selectRow(rows[i] - steps[i]);
-    const QModelIndexList selected = listSelection->selectedIndexes();
-    if (!selected.isEmpty())
-        ui->listView->scrollTo(selected.first(), QAbstractItemView::EnsureVisible);
-    ui->listView->setFocus();
+    moveSelection(MoveUp);
 }
 
 void MainWindow::on_pushButtonDown_clicked()
+{
+    moveSelection(MoveDown);
+}
+
+void MainWindow::moveSelection(int direction)
 {
     ButtonTable &table = ButtonTable::instance();
     ButtonContent *content = table.activeContent();
@@ -49,23 +31,22 @@ void MainWindow::on_pushButtonDown_clicked()
         return;
     completeDelaySelection();
     const QList<int> rows = selectedRowsAscending();
-    if (rows.isEmpty() || rows.last() >= content->length - 1)
-        return; // nothing selected, or the block is already at the bottom
+    if (rows.isEmpty()
+        || (direction == MoveUp ? rows.first() == 0 : rows.last() >= content->length - 1))
+        return; // nothing selected, or the block already at the top or bottom
 
-    // Descending order moves a selected block as a whole: the entry below it
-    // ends up above it.
-    QList<int> steps(rows.size());
     table.beginChange();
     table.modified = 1;
-    for (int i = int(rows.size()) - 1; i >= 0; --i)
-        steps[i] = moveStep(*content, rows[i], MoveDown);
+    const QList<int> moved = moveBlock(*content, rows, MoveDirection(direction));
     table.endChange();
 
-    for (int i = 0; i < rows.size(); ++i)
-        selectRow(rows[i] + steps[i]);
+    for (int row : moved)
+        selectRow(row);
+    // The end of the block that leads the move stays in sight.
     const QModelIndexList selected = listSelection->selectedIndexes();
     if (!selected.isEmpty())
-        ui->listView->scrollTo(selected.last(), QAbstractItemView::EnsureVisible);
+        ui->listView->scrollTo(direction == MoveUp ? selected.first() : selected.last(),
+                               QAbstractItemView::EnsureVisible);
     ui->listView->setFocus();
 }
 

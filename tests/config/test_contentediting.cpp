@@ -188,6 +188,42 @@ private Q_SLOTS:
         }
     }
 
+    void blockMoves_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QList<int>>("moved");
+        QTest::newRow("block up over one entry")
+            << "a+ b+ c+ d+" << QList<int>{2, 3} << int(MoveUp) << "a+ c+ d+ b+" << QList<int>{1, 2};
+        QTest::newRow("block down over one entry")
+            << "a+ b+ c+ d+" << QList<int>{0, 1} << int(MoveDown) << "c+ a+ b+ d+" << QList<int>{1, 2};
+        QTest::newRow("entry up over a delay pair")
+            << "a+ [ ] a-" << QList<int>{3} << int(MoveUp) << "a+ a- [ ]" << QList<int>{1};
+        QTest::newRow("delay pair down over an entry")
+            << "[ ] a+ a-" << QList<int>{0, 1} << int(MoveDown) << "a+ [ ] a-" << QList<int>{1, 2};
+        QTest::newRow("lower pair up over the upper pair")
+            << "[ ] [ ]" << QList<int>{2, 3} << int(MoveUp) << "[ ] [ ]" << QList<int>{0, 1};
+        QTest::newRow("at the top: nothing moves")
+            << "a+ b+ c+" << QList<int>{0, 2} << int(MoveUp) << "a+ b+ c+" << QList<int>{};
+        QTest::newRow("at the bottom: nothing moves")
+            << "a+ b+ c+" << QList<int>{2} << int(MoveDown) << "a+ b+ c+" << QList<int>{};
+        QTest::newRow("nothing selected") << "a+ b+" << QList<int>{} << int(MoveDown) << "a+ b+"
+                                          << QList<int>{};
+    }
+    void blockMoves()
+    {
+        QFETCH(QString, before);
+        QFETCH(QList<int>, rows);
+        QFETCH(int, direction);
+        QFETCH(QString, after);
+        QFETCH(QList<int>, moved);
+        ButtonContent c = script(before);
+        QCOMPARE(moveBlock(c, rows, MoveDirection(direction)), moved);
+        QCOMPARE(text(c), after);
+    }
+
     void delayPartner_data()
     {
         QTest::addColumn<QString>("content");
