@@ -4,6 +4,7 @@
 #include "config/buttontable.h"
 #include "keyboard/recordingstate.h"
 #include "device/portdialog.h"
+#include "device/portlist.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
@@ -72,6 +73,18 @@ private Q_SLOTS:
     {
         clearRecordingState();
         window.reset();
+    }
+
+    // The first port present becomes the port the first transfer offers.
+    void firstPortIsPreselected()
+    {
+        qputenv(ExtraPortsVariable, "/dev/pts/61:/dev/pts/62");
+        MainWindow fresh;
+        const QList<PortRecord> ports = availablePorts();
+        qunsetenv(ExtraPortsVariable);
+        QVERIFY(!ports.isEmpty());
+        QCOMPARE(fresh.lastPortRecord().portName, ports.first().portName);
+        QVERIFY(!fresh.lastPortRecord().isEmpty());
     }
 
     void startUpState()
