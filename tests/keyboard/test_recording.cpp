@@ -396,6 +396,27 @@ private Q_SLOTS:
         stroke(XA);
         QCOMPARE(activeEntryCodes(), QString("2:1C,3:1C"));
     }
+
+    // OK to the recording question stops the recording; cancelling the
+    // save-changes prompt that follows keeps the window, now with a button
+    // selected and no capture.
+    void closeConfirmedThenSaveCancelled()
+    {
+        ModalAnswerer answerer;
+        answerer.enqueue(QMessageBox::Ok);
+        answerer.enqueue(QMessageBox::Cancel);
+        button("pushButtonStart")->click();
+        stroke(XA);
+        QVERIFY(!window->close());
+        QCOMPARE(answerer.seen().size(), 2);
+        QCOMPARE(answerer.seen().at(1).title, QString("Save configuration"));
+        QVERIFY(window->isVisible());
+        QCOMPARE(recording().recordingFlag, uint8_t(0));
+        QVERIFY(!keyboardHook::instance()->isCapturing());
+        QCOMPARE(editState(), QString("1011111"));
+        QCOMPARE(status(), QString("Button 1 active"));
+        QCOMPARE(activeEntryCodes(), QString("2:1C,3:1C"));
+    }
 };
 
 QTEST_MAIN(TestRecording)
