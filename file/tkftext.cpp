@@ -1,5 +1,7 @@
 #include "file/tkftext.h"
 
+#include "keyboard/hexdigits.h"
+
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -48,31 +50,15 @@ QString hexCode(KeyCode code)
     return QString::asprintf("0x%02X", unsigned(code));
 }
 
-int hexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 // "0x" (or "0X") and one or two hexadecimal digits.
 bool parseHexCode(QStringView word, KeyCode &code)
 {
     if (word.size() < 3 || word.size() > 4 || word.at(0) != QLatin1Char('0')
         || (word.at(1) != QLatin1Char('x') && word.at(1) != QLatin1Char('X')))
         return false;
-    int value = 0;
-    for (QChar c : word.mid(2)) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0)
-            return false;
-        value = value * 16 + digit;
-    }
+    int64_t value = 0;
+    if (!parseHexDigits(word.mid(2), 0xFF, value))
+        return false;
     code = KeyCode(value);
     return true;
 }

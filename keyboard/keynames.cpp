@@ -1,5 +1,7 @@
 #include "keyboard/keynames.h"
 
+#include "keyboard/hexdigits.h"
+
 #include <array>
 
 namespace {
@@ -100,18 +102,6 @@ const std::array<CodeIndex, TableCount> &nameIndex()
     return index;
 }
 
-int hexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 int32_t keyboardLayoutId() { return currentLayoutId; }
@@ -148,16 +138,6 @@ int32_t layoutIdFromName(QStringView name)
 {
     // Only hexadecimal digits are accepted (no sign, prefix or blanks): a
     // layout name is digits only, and anything else is not a layout number.
-    if (name.isEmpty())
-        return 0;
     int64_t value = 0;
-    for (QChar c : name) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0)
-            return 0;
-        value = value * 16 + digit;
-        if (value > INT32_MAX)
-            return 0;
-    }
-    return int32_t(value);
+    return parseHexDigits(name, INT32_MAX, value) ? int32_t(value) : 0;
 }
