@@ -1,5 +1,8 @@
 #include "app/formparts.h"
 
+#include "app/stylesheet.h"
+
+#include <QDialog>
 #include <QFrame>
 
 QFrame *makeHorizontalLine(QWidget *parent, const char *objectName, QRect geometry)
@@ -18,4 +21,10 @@ QIcon squareLogoIcon()
     icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Normal, QIcon::Off);
     icon.addFile(QStringLiteral(":/images/logo-square.jpg"), QSize(), QIcon::Selected, QIcon::Off);
     return icon;
+}
+
+void applyDialogLook(QDialog *dialog, const QString &groupTitleColour)
+{
+    dialog->setWindowIcon(squareLogoIcon());
+    dialog->setStyleSheet(applicationStyleSheet(groupTitleColour));
 }

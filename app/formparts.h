@@ -2,7 +2,9 @@
 
 #include <QIcon>
 #include <QRect>
+#include <QString>
 
+class QDialog;
 class QFrame;
 class QWidget;
 
@@ -13,3 +15,7 @@ QFrame *makeHorizontalLine(QWidget *parent, const char *objectName, QRect geomet
 
 // The square logo as a window icon, for the normal and the selected mode.
 QIcon squareLogoIcon();
+
+// Gives a dialog built outside app/ (the port dialog) the program's window
+// icon and style sheet, here with its own group-title colour.
+void applyDialogLook(QDialog *dialog, const QString &groupTitleColour);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/formparts.h"
 #include "app/mainwindow_form.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
     TransferSession::instance().frameLayer().prepareTransfer(TransferDirection::Readout);
 
     ui->setupUi(this);
+    applyDialogLook(&portDialog, QStringLiteral("blue"));
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);

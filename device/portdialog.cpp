@@ -1,7 +1,5 @@
 #include "device/portdialog.h"
 
-#include "app/formparts.h"
-#include "app/stylesheet.h"
 #include "device/portlist.h"
 #include "device/porttablemodel.h"
 
@@ -38,6 +36,15 @@ QLabel *makeHeading(QWidget *parent, const char *objectName, QRect geometry, boo
     return label;
 }
 
+void makeHorizontalLine(QWidget *parent, const char *objectName, QRect geometry)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(objectName));
+    line->setGeometry(geometry);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+}
+
 } // namespace
 
 comPort::comPort(QWidget *parent)
@@ -50,8 +57,6 @@ comPort::comPort(QWidget *parent)
     resize(501, 351);
     setMinimumSize(501, 351);
     setMaximumSize(501, 351);
-    setWindowIcon(squareLogoIcon());
-    setStyleSheet(applicationStyleSheet(QStringLiteral("blue")));
     setModal(true);
 
     auto *widget = new QWidget(this);

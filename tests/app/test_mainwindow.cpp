@@ -1,4 +1,5 @@
 #include "app/aboutdialog.h"
+#include "app/formparts.h"
 #include "app/mainwindow.h"
 #include "app/progresswindow.h"
 #include "config/buttontable.h"
@@ -254,6 +255,7 @@ private Q_SLOTS:
         about.setVersion(About::versionText());
         QCOMPARE(clippedTexts(&about), QStringList());
         comPort ports;
+        applyDialogLook(&ports, "blue");
         ports.setTransferTitle("Set device configuration");
         QCOMPARE(clippedTexts(&ports), QStringList());
     }

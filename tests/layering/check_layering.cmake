@@ -1,0 +1,17 @@
+# Dependencies point one way: app/ uses the subsystems, never the reverse.
+# Fails when a source file of a subsystem folder includes a header from app/.
+set(offenders "")
+foreach(folder config keyboard device file)
+    file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(source ${sources})
+        file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<](\\.\\./)*app/")
+        if(includes)
+            file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+            list(APPEND offenders "${shown}: ${includes}")
+        endif()
+    endforeach()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n  " text)
+    message(FATAL_ERROR "subsystem sources include headers from app/:\n  ${text}")
+endif()
