@@ -66,7 +66,7 @@ bool fileBecomes(const QString &path, const QByteArray &bytes)
 {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 3000) {
+    while (clock.elapsed() < 10000) {
         if (readAll(path) == bytes)
             return true;
         QTest::qWait(20);
