@@ -1,46 +1,82 @@
 # Shared by run.sh and test.sh: installs the Debian packages that are missing
 # and configures and builds a tree. Source it; do not run it.
 
-# Runs a command as root, through sudo when the user is not root.
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# install_missing PACKAGE...: installs those not yet installed, in one apt run.
-install_missing() {
-    local missing=()
-    local pkg
-    for pkg in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$pkg")
-        fi
-    done
-    if [ "${#missing[@]}" -gt 0 ]; then
-        echo "Installing: ${missing[*]}"
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-    fi
-}
-
-# What the configurator needs to build and run.
+# What the configurator needs to build and run. Only real package names: a
+# virtual name is never reported as installed and would start apt every time.
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6-dev qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins
     libgl-dev libxcb1-dev libxcb-xkb-dev
     fonts-dejavu-core
 )
 
 # What the test suite needs on top: the sanitizer and fuzzer runtime of clang,
-# and a private X server with tools to drive it.
+# a private X server with tools to drive it, the checkers of the desktop
+# metadata and the Debian package, and the Windows cross compiler for the
+# syntax check of the Windows-only code.
 TEST_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xdotool x11-xkb-utils x11-xserver-utils xkb-data
+    appstream desktop-file-utils dpkg-dev man-db
+    g++-mingw-w64-x86-64-posix
 )
 
+# missing_packages PACKAGE...: prints those not installed, one a line.
+missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -qx 'install ok installed'; then
+            echo "$pkg"
+        fi
+    done
+}
+
+# True when apt may be run as root: we are root, or sudo works (asking for the
+# password only when someone is at the terminal to type it).
+can_run_as_root() {
+    [ "$(id -u)" -eq 0 ] && return 0
+    command -v sudo >/dev/null 2>&1 || return 1
+    sudo -n true 2>/dev/null && return 0
+    [ -t 0 ] && sudo -v
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# install_missing PACKAGE...: installs those not yet installed, in one apt run.
+# Does not touch apt when nothing is missing. Without a way to become root it
+# names the missing packages and the command that installs them, and fails.
+install_missing() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    if ! can_run_as_root; then
+        {
+            echo "These Debian packages are needed but not installed:"
+            printf '  %s\n' "${missing[@]}"
+            echo "Install them as root, then run this script again:"
+            echo "  apt-get install --no-install-recommends ${missing[*]}"
+        } >&2
+        return 1
+    fi
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
 # configure_and_build BUILD_DIR CMAKE_ARGS...
+# Configures only when the tree is new or the arguments changed; after that
+# the build alone runs (and re-runs CMake itself when a CMakeLists changed).
 configure_and_build() {
     local dir="$1"
     shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    local stamp="$dir/.qm47-configure-args"
+    local wanted
+    wanted=$(printf '%s\n' "$@")
+    if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$wanted" ]; then
+        cmake -S . -B "$dir" -G Ninja "$@"
+        printf '%s\n' "$wanted" > "$stamp"
+    fi
     cmake --build "$dir" --parallel "$(nproc)"
 }
