@@ -7,6 +7,8 @@
 
 #include "config/buttontable.h"
 
+#include "qm47version.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -56,6 +58,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("qm47-keypad-sim");
+    QCoreApplication::setApplicationVersion(QM47_VERSION);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -64,6 +67,9 @@ int main(int argc, char *argv[])
         "from FILE at start and written back after every transmit (at most 23 buttons of 250 "
         "entries are kept in the file).");
     parser.addHelpOption();
+    // -v is --verbose here, so the version has its long name only.
+    const QCommandLineOption versionOption("version", "Displays version information.");
+    parser.addOption(versionOption);
     parser.addPositionalArgument("FILE", "Configuration file (.tkf) holding the keypad's buttons.");
     parser.addOptions({
         {"buttons", "Number of buttons the keypad reports (0-255; default: the file's, else 23).", "n"},
@@ -83,6 +89,8 @@ int main(int argc, char *argv[])
          "B[:E]"},
     });
     parser.process(app);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
 
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {

@@ -8,6 +8,9 @@
 #include "device/transferrunner.h"
 #include "device/transfersession.h"
 
+#include "qm47version.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTextStream>
@@ -78,6 +81,16 @@ Result run(int entriesPerButton, TransferDirection direction)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("qm47-transfer-bench");
+    QCoreApplication::setApplicationVersion(QM47_VERSION);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Times readouts and transmits of a full and a typical configuration against the keypad "
+        "simulator paced at 115200 baud, and compares them with the line rate.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+
     QTextStream out(stdout);
     out << "configuration           transfer   wall ms   bytes   line-rate ms   ratio\n";
     const struct {
