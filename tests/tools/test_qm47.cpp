@@ -2,6 +2,7 @@
 // transfers against the keypad simulator program on a pseudo-terminal.
 #include "config/buttontable.h"
 #include "file/tkfcodec.h"
+#include "file/tkftext.h"
 #include "support/filebytes.h"
 #include "support/simulatorprocess.h"
 #include "support/tablecontent.h"
@@ -22,9 +23,11 @@ struct Result {
     int status = -1;
     QString out;
     QString err;
+    QByteArray outBytes;
 };
 
-Result qm47(const QStringList &arguments, const QProcessEnvironment &environment = {})
+Result qm47(const QStringList &arguments, const QProcessEnvironment &environment = {},
+            const QByteArray &input = {})
 {
     QProcess process;
     process.setProgram(QStringLiteral(QM47_CLI));
@@ -32,6 +35,8 @@ Result qm47(const QStringList &arguments, const QProcessEnvironment &environment
     if (!environment.isEmpty())
         process.setProcessEnvironment(environment);
     process.start();
+    process.write(input);
+    process.closeWriteChannel();
     Result result;
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -40,7 +45,8 @@ Result qm47(const QStringList &arguments, const QProcessEnvironment &environment
         return result;
     }
     result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.outBytes = process.readAllStandardOutput();
+    result.out = QString::fromUtf8(result.outBytes);
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
@@ -128,6 +134,10 @@ private Q_SLOTS:
                                                    << "exactly one";
         QTest::newRow("convert between two texts") << QStringList{"convert", "a.txt", "b.txt"} << 2
                                                    << "exactly one";
+        QTest::newRow("convert between two streams") << QStringList{"convert", "-", "-"} << 2
+                                                     << "--to";
+        QTest::newRow("convert to an unknown kind") << QStringList{"convert", "-", "-", "--to", "tfk"}
+                                                    << 2 << "tkf or text";
     }
     void usage()
     {
@@ -148,8 +158,10 @@ private Q_SLOTS:
                                  << QStringList{"ports", "read PORT FILE.tkf",
                                                 "write [--verify] PORT FILE.tkf",
                                                 "show [--layout de|fr|es|pt|en] FILE.tkf",
-                                                "check FILE.tkf", "convert IN OUT", "Exit status"};
-        QTest::newRow("help command") << QStringList{"help"} << QStringList{"convert IN OUT"};
+                                                "check FILE.tkf", "convert [--to tkf|text] IN OUT",
+                                                "--version", "Exit status"};
+        QTest::newRow("help command") << QStringList{"help"}
+                                      << QStringList{"convert [--to tkf|text] IN OUT"};
         QTest::newRow("ports") << QStringList{"ports", "--help"} << QStringList{"QM47_EXTRA_PORTS"};
         QTest::newRow("read") << QStringList{"read", "-h"}
                               << QStringList{"Usage: qm47 read PORT FILE.tkf", "only when"};
@@ -393,6 +405,52 @@ private Q_SLOTS:
         QVERIFY2(r.status == 0, qPrintable(describe(r)));
         QVERIFY2(r.err.contains("warning"), qPrintable(describe(r)));
         QVERIFY(QFile::exists(path("tail.txt")));
+    }
+
+    // "-" for standard input or output; the kind of that side follows from the
+    // other side or from --to. OUT names a file, or is empty for standard output.
+    void convertThroughStandardStreams_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("inputIsText");
+        QTest::addColumn<QString>("out");
+        const QString tkf = QStringLiteral("@tkf"); // replaced by a saved configuration
+        const QString txt = QStringLiteral("@txt"); // replaced by its text form
+        QTest::newRow("file to text on stdout") << QStringList{tkf, "-"} << false << QString();
+        QTest::newRow("text file to tkf on stdout") << QStringList{txt, "-"} << true << QString();
+        QTest::newRow("stdin tkf to text file") << QStringList{"-", "out.txt"} << false << "out.txt";
+        QTest::newRow("stdin text to tkf file") << QStringList{"-", "out.tkf"} << true << "out.tkf";
+        QTest::newRow("stdin to stdout, --to tkf") << QStringList{"-", "-", "--to", "tkf"} << true << QString();
+        QTest::newRow("stdin to stdout, --to=text") << QStringList{"-", "-", "--to=text"} << false << QString();
+        QTest::newRow("--to beats the extension") << QStringList{"-", "out.bin", "--to", "tkf"} << true
+                                                  << "out.bin";
+    }
+    void convertThroughStandardStreams()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, inputIsText);
+        QFETCH(QString, out);
+        ButtonTable table = makeTable(4, 250);
+        setButton(table, 0, strokes(3, 1));
+        setButton(table, 3, {{2, 0x0A}, {250, 2}, {250, 3}, {3, 0x0A}}); // 0x0A: a newline byte
+        const QByteArray image = encodeConfig(table);
+        const QByteArray text = imageToText(image).text.toUtf8();
+        QVERIFY(writeBytes(path("in.tkf"), image));
+        QVERIFY(writeBytes(path("in.txt"), text));
+        if (!out.isEmpty())
+            QFile::remove(path(out));
+        for (QString &word : arguments) {
+            if (word == "@tkf" || word == "@txt")
+                word = path(word == "@tkf" ? "in.tkf" : "in.txt");
+            else if (word == out)
+                word = path(out);
+        }
+        const bool fromStdin = arguments.first() == "-";
+        const Result r = qm47(QStringList{"convert"} + arguments, {},
+                              fromStdin ? (inputIsText ? text : image) : QByteArray());
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(describe(r)));
+        const QByteArray expected = inputIsText ? image : text;
+        QCOMPARE(out.isEmpty() ? r.outBytes : readAll(path(out)), expected);
     }
 
     // --- transfers ---------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "console.h"
 
 #include "config/buttontable.h"
+#include "file/tkfcodec.h"
 #include "file/tkftext.h"
 
 #include <QCoreApplication>
@@ -16,21 +17,100 @@ namespace {
 // is not one and is not read into memory.
 constexpr qint64 MaxTextSize = 4 * 1024 * 1024;
 
+const QString StreamName = QStringLiteral("-");
+
+enum class Kind { Tkf, Text };
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
 
+QString inputLabel(const QString &path)
+{
+    return path == StreamName ? QStringLiteral("standard input") : path;
+}
+
+QString outputLabel(const QString &path)
+{
+    return path == StreamName ? QStringLiteral("standard output") : path;
+}
+
+Kind kindOfPath(const QString &path)
+{
+    return isConfigFilePath(path) ? Kind::Tkf : Kind::Text;
+}
+
+Kind otherKind(Kind kind)
+{
+    return kind == Kind::Tkf ? Kind::Text : Kind::Tkf;
+}
+
+// The kind of OUT: --to when given, else what the named side(s) say. IN is
+// always the other kind. Empty `error` on success.
+Kind outputKind(const Invocation &invocation, QString &error)
+{
+    const QString &inPath = invocation.arguments.at(0);
+    const QString &outPath = invocation.arguments.at(1);
+    if (invocation.isSet(QStringLiteral("to"))) {
+        const QString to = invocation.value(QStringLiteral("to"));
+        if (to == QLatin1String("tkf"))
+            return Kind::Tkf;
+        if (to == QLatin1String("text"))
+            return Kind::Text;
+        error = QStringLiteral("--to takes tkf or text, not \"%1\"").arg(to);
+        return Kind::Text;
+    }
+    const bool inStream = inPath == StreamName;
+    const bool outStream = outPath == StreamName;
+    if (inStream && outStream)
+        error = QStringLiteral("with - on both sides, say the kind of OUT with --to");
+    else if (outStream)
+        return otherKind(kindOfPath(inPath));
+    else if (inStream)
+        return kindOfPath(outPath);
+    else if (kindOfPath(inPath) == kindOfPath(outPath))
+        error = QStringLiteral("exactly one of IN and OUT must be a .tkf file");
+    return kindOfPath(outPath);
+}
+
+// Reads at most `limit` bytes of a file or of standard input.
+bool readInput(const QString &path, qint64 limit, QByteArray &data)
+{
+    QFile in;
+    const bool opened = path == StreamName ? in.open(stdin, QIODevice::ReadOnly)
+                                           : (in.setFileName(path), in.open(QIODevice::ReadOnly));
+    if (!opened) {
+        complain(inputLabel(path), tr("Could not open file!"));
+        return false;
+    }
+    data = in.read(limit);
+    return true;
+}
+
+// Writes a converted result to standard output, or to a file that is replaced
+// only when every byte was written.
+bool writeOutput(const QString &path, const QByteArray &bytes)
+{
+    bool ok = false;
+    if (path == StreamName) {
+        QFile out;
+        ok = out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
+    } else {
+        QSaveFile out(path);
+        ok = out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    }
+    if (!ok)
+        complain(outputLabel(path), tr("Could not create file!"));
+    return ok;
+}
+
 int fileToText(const QString &inPath, const QString &outPath)
 {
-    QFile in(inPath);
-    if (!in.open(QIODevice::ReadOnly)) {
-        complain(inPath, tr("Could not open file!"));
-        return ExitFailure;
-    }
     // One byte more than a configuration can occupy shows whether more follows.
-    const QByteArray image = in.read(TkfMaxReadSize + 1);
-    in.close();
+    QByteArray image;
+    if (!readInput(inPath, TkfMaxReadSize + 1, image))
+        return ExitFailure;
 
     const TkfImageText converted = imageToText(image);
     TkfLoadResult load;
@@ -38,58 +118,52 @@ int fileToText(const QString &inPath, const QString &outPath)
     load.read = converted.read;
     const QString refusal = refusalMessage(load);
     if (!refusal.isEmpty()) {
-        complain(inPath, refusal);
+        complain(inputLabel(inPath), refusal);
         return ExitFailure;
     }
     if (!converted.exact)
-        complain(inPath, QStringLiteral("warning: the file holds more than a configuration (bytes "
-                                        "after the checksum, or counts above the limits); the text "
-                                        "holds the configuration as the configurator reads it"));
-
-    QSaveFile outFile(outPath);
-    const QByteArray bytes = converted.text.toUtf8();
-    if (!outFile.open(QIODevice::WriteOnly) || outFile.write(bytes) != bytes.size()
-        || !outFile.commit()) {
-        complain(outPath, tr("Could not create file!"));
-        return ExitFailure;
-    }
-    return ExitSuccess;
+        complain(inputLabel(inPath),
+                 QStringLiteral("warning: the file holds more than a configuration (bytes "
+                                "after the checksum, or counts above the limits); the text "
+                                "holds the configuration as the configurator reads it"));
+    return writeOutput(outPath, converted.text.toUtf8()) ? ExitSuccess : ExitFailure;
 }
 
 int textToFile(const QString &inPath, const QString &outPath)
 {
-    QFile in(inPath);
-    if (!in.open(QIODevice::ReadOnly)) {
-        complain(inPath, tr("Could not open file!"));
+    QByteArray bytes;
+    if (!readInput(inPath, MaxTextSize + 1, bytes))
+        return ExitFailure;
+    if (bytes.size() > MaxTextSize) {
+        complain(inputLabel(inPath), QStringLiteral("too large to be the text form of a configuration"));
         return ExitFailure;
     }
-    if (in.size() > MaxTextSize) {
-        complain(inPath, QStringLiteral("too large to be the text form of a configuration"));
-        return ExitFailure;
-    }
-    const QString text = QString::fromUtf8(in.readAll());
-    in.close();
 
     ButtonTable table;
     TkfTextError error;
-    if (!configFromText(text, table, error)) {
-        complain(QStringLiteral("%1, line %2: %3").arg(inPath).arg(error.line).arg(error.message));
+    if (!configFromText(QString::fromUtf8(bytes), table, error)) {
+        complain(QStringLiteral("%1, line %2: %3")
+                     .arg(inputLabel(inPath)).arg(error.line).arg(error.message));
         return ExitFailure;
     }
+    if (outPath == StreamName)
+        return writeOutput(outPath, encodeConfig(table)) ? ExitSuccess : ExitFailure;
     return saveConfigOrComplain(outPath, table) ? ExitSuccess : ExitFailure;
 }
 
 int runConvert(const Invocation &invocation)
 {
-    const QString &inPath = invocation.arguments.at(0);
-    const QString &outPath = invocation.arguments.at(1);
-    const bool fromFile = isConfigFilePath(inPath);
-    if (fromFile == isConfigFilePath(outPath)) {
-        err() << "qm47: convert: exactly one of IN and OUT must be a .tkf file" << Qt::endl
+    QString error;
+    const Kind out = outputKind(invocation, error);
+    if (!error.isEmpty()) {
+        err() << "qm47: convert: " << error << Qt::endl
               << "Run \"qm47 convert --help\" for help." << Qt::endl;
         return ExitUsage;
     }
-    return fromFile ? fileToText(inPath, outPath) : textToFile(inPath, outPath);
+    useBinaryStandardStreams();
+    const QString &inPath = invocation.arguments.at(0);
+    const QString &outPath = invocation.arguments.at(1);
+    return out == Kind::Text ? fileToText(inPath, outPath) : textToFile(inPath, outPath);
 }
 
 } // namespace
@@ -99,12 +173,16 @@ Command convertCommand()
     Command c;
     c.name = QStringLiteral("convert");
     c.synopsis = QStringLiteral("IN OUT");
+    c.options = {{QStringLiteral("to"), QStringLiteral("tkf|text"),
+                  QStringLiteral("The kind of OUT; IN is the other kind.")}};
     c.summary = QStringLiteral("Convert a configuration file to its text form, or back.");
     c.description = QStringLiteral(
         "The direction follows the extensions: exactly one of IN and OUT ends in .tkf,\n"
-        "the other is the text form (for example .txt). A file converted to text and\n"
-        "back gives the same bytes. A text line that cannot be understood is reported\n"
-        "with its line number, and nothing is written.\n"
+        "the other is the text form (for example .txt). \"-\" as IN reads standard\n"
+        "input, as OUT writes standard output; that side is of the other kind than the\n"
+        "named file. --to gives the kind of OUT outright (needed with - on both sides).\n"
+        "A file converted to text and back gives the same bytes. A text line that\n"
+        "cannot be understood is reported with its line number, and nothing is written.\n"
         "\n"
         "The text form has one statement a line:\n"
         "  buttons N       number of buttons, 0 to 23 (default 23)\n"

@@ -2,6 +2,8 @@
 
 #include "console.h"
 
+#include "qm47version.h"
+
 namespace {
 
 const Command *findCommand(const QString &name)
@@ -70,6 +72,10 @@ QString programHelp()
         text += QStringLiteral("  %1\n      %2\n").arg(commandLine(command), command.summary);
     }
     text += QStringLiteral(
+        "\n"
+        "Options:\n"
+        "  -h, --help   Show this help.\n"
+        "  --version    Show the version of qm47.\n"
         "\n"
         "Run \"qm47 COMMAND --help\" for the details of a command.\n"
         "Exit status: 0 on success; 1 when a file is refused, a check fails or a\n"
@@ -158,6 +164,10 @@ int runProgram(const QStringList &words)
         return ExitUsage;
     }
     const QString &first = words.first();
+    if (first == QLatin1String("--version") && words.size() == 1) {
+        out() << "qm47 " << QM47_VERSION << Qt::endl;
+        return ExitSuccess;
+    }
     if (first == QLatin1String("--help") || first == QLatin1String("-h")
         || first == QLatin1String("help")) {
         if (words.size() > 1) {

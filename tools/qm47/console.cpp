@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
+#include <fcntl.h>
 #include <io.h>
 #define QM47_ISATTY(f) _isatty(_fileno(f))
 #else
@@ -21,6 +22,15 @@ QTextStream &err()
 {
     static QTextStream stream(stderr);
     return stream;
+}
+
+void useBinaryStandardStreams()
+{
+#ifdef Q_OS_WIN
+    // Windows would turn every 0x0A of a configuration file into 0x0D 0x0A.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
 }
 
 namespace {

@@ -7,6 +7,10 @@
 QTextStream &out();
 QTextStream &err();
 
+// Makes standard input and output carry bytes unchanged (configuration files
+// pass through them); text output stays readable.
+void useBinaryStandardStreams();
+
 // A progress bar on standard error, drawn only when standard error is a
 // terminal, so that logs and pipes get no control characters.
 class ProgressBar
