@@ -4,6 +4,9 @@
 // the pictures can be regenerated and stay consistent with each other.
 //
 // Usage: qm47-draw-images <output directory>
+//
+// The desktop icon goes into the subdirectory "desktop-icon": one PNG for each
+// size a desktop's icon theme asks for, and an SVG.
 
 #include <QColor>
 #include <QDir>
@@ -19,6 +22,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QSvgGenerator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -329,12 +333,31 @@ QImage drawSquareLogo()
     return image;
 }
 
-QImage drawDesktopIcon()
+// The desktop icon: the square motif with rounded corners, at any size.
+constexpr qreal DesktopIconCornerShare = 22.0 / 128.0;
+
+QImage drawDesktopIcon(int side)
 {
-    QImage image = transparentImage(128, 128);
+    QImage image = transparentImage(side, side);
     QPainter painter(&image);
-    drawSquareMotif(painter, 128, 22);
+    drawSquareMotif(painter, side, side * DesktopIconCornerShare);
     return image;
+}
+
+// The same motif as the scalable source of the desktop icon.
+bool writeScalableDesktopIcon(const QString &path)
+{
+    constexpr int Side = 128;
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(Side, Side));
+    svg.setViewBox(QRect(0, 0, Side, Side));
+    svg.setTitle(QStringLiteral("QM-47 Button Configurator"));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    drawSquareMotif(painter, Side, Side * DesktopIconCornerShare);
+    return painter.end();
 }
 
 // Sets the name "Talvar" `nameWidth` wide with its top at the top edge of
@@ -455,6 +478,19 @@ int main(int argc, char *argv[])
     ok &= write(drawSquareLogo(), directory, "logo-square.jpg");
     ok &= write(drawSmallLogo(), directory, "logo-small.jpg");
     ok &= write(drawLargeLogo(), directory, "logo-large.jpg");
-    ok &= write(drawDesktopIcon(), directory, "qm47-configurator.png");
+    QDir icons(directory.filePath(QStringLiteral("desktop-icon")));
+    if (!icons.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(icons.path()));
+        return EXIT_FAILURE;
+    }
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+        const QByteArray name = QStringLiteral("qm47-configurator-%1.png").arg(side).toLatin1();
+        ok &= write(drawDesktopIcon(side), icons, name.constData());
+    }
+    const QString svgPath = icons.filePath(QStringLiteral("qm47-configurator.svg"));
+    if (!writeScalableDesktopIcon(svgPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svgPath));
+        ok = false;
+    }
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }
