@@ -1,26 +1,36 @@
 // qm47-transfer-bench: times readouts and transmits of the real transfer code
 // against the keypad simulator paced at the line rate of 115200 baud, and
-// compares each with the time the bytes alone need on such a line.
+// compares each with the time the bytes alone need on such a line. The whole
+// "qm47 read" and "qm47 write" commands are timed as well, from the start of
+// the process to its exit, as a person or a script waits for them.
 #include "keypadengine.h"
 #include "keypadline.h"
 
 #include "config/buttontable.h"
 #include "device/transferrunner.h"
 #include "device/transfersession.h"
+#include "file/tkffile.h"
 
 #include "qm47version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 
-#include <cstdio>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 // 10 bits per byte at 115200 baud.
 constexpr double LineBytesPerSecond = 11520.0;
+// Each figure is the median of this many runs (the machine may be busy).
+constexpr int Runs = 3;
 
 void fill(ButtonTable &table, int entriesPerButton)
 {
@@ -43,25 +53,41 @@ struct Result {
     qint64 bytes = 0;
 };
 
-Result run(int entriesPerButton, TransferDirection direction)
+// The simulated keypad on a paced pseudo-terminal, holding a full memory for
+// a readout and an empty one for a transmit.
+ButtonTable filled(int entriesPerButton)
 {
-    ButtonTable device;
-    fill(device, direction == TransferDirection::Readout ? entriesPerButton : 0);
-    KeypadEngine engine(device);
-    KeypadLine line(engine);
-    line.setPaced(true);
-    QString error;
-    if (!line.open(&error)) {
-        QTextStream(stderr) << "qm47-transfer-bench: " << error << Qt::endl;
-        return {};
-    }
-
     ButtonTable table;
-    fill(table, direction == TransferDirection::Transmit ? entriesPerButton : 0);
+    fill(table, entriesPerButton);
+    return table;
+}
+
+struct Keypad {
+    Keypad(int entriesPerButton, TransferDirection direction)
+        : engine(filled(direction == TransferDirection::Readout ? entriesPerButton : 0))
+    {
+        line.setPaced(true);
+        QString error;
+        if (!line.open(&error))
+            QTextStream(stderr) << "qm47-transfer-bench: " << error << Qt::endl;
+    }
+    KeypadEngine engine;
+    KeypadLine line{engine};
+};
+
+// One transfer of the transfer code in this process, timed from the wake-up
+// byte to the last acknowledgement or answer.
+Result runTransfer(int entriesPerButton, TransferDirection direction)
+{
+    Keypad keypad(entriesPerButton, direction);
+    if (!keypad.line.isOpen())
+        return {};
+
+    ButtonTable table = filled(direction == TransferDirection::Transmit ? entriesPerButton : 0);
     TransferSession session(table);
     TransferRunner runner(session);
     PortRecord port;
-    port.portName = port.systemLocation = line.slavePath();
+    port.portName = port.systemLocation = keypad.line.slavePath();
 
     Result result;
     QEventLoop loop;
@@ -73,6 +99,55 @@ Result run(int entriesPerButton, TransferDirection direction)
     QObject::connect(&runner, &TransferRunner::finished, &loop, &QEventLoop::quit);
     runner.start(port, direction);
     loop.exec();
+    return result;
+}
+
+// One whole "qm47 read" or "qm47 write" process, timed from its start to its
+// exit. This process serves the simulated keypad meanwhile.
+Result runCommand(int entriesPerButton, TransferDirection direction)
+{
+    Keypad keypad(entriesPerButton, direction);
+    QTemporaryDir folder;
+    if (!keypad.line.isOpen() || !folder.isValid())
+        return {};
+    const QString file = folder.filePath(QStringLiteral("bench.tkf"));
+    if (direction == TransferDirection::Transmit) {
+        if (!saveConfigFile(file, filled(entriesPerButton)))
+            return {};
+    }
+
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/qm47"));
+    process.setArguments({direction == TransferDirection::Readout ? QStringLiteral("read")
+                                                                   : QStringLiteral("write"),
+                          keypad.line.slavePath(), file});
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    process.start();
+    loop.exec();
+    Result result;
+    result.ms = clock.elapsed();
+    result.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return result;
+}
+
+// The median of several runs by time; failed if any run failed.
+template<typename Run>
+Result median(Run run)
+{
+    std::vector<Result> results;
+    for (int i = 0; i < Runs; ++i)
+        results.push_back(run());
+    const bool ok = std::all_of(results.begin(), results.end(), [](const Result &r) { return r.ok; });
+    std::sort(results.begin(), results.end(),
+              [](const Result &a, const Result &b) { return a.ms < b.ms; });
+    Result result = results[results.size() / 2];
+    result.ok = ok;
     return result;
 }
 
@@ -92,25 +167,37 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     QTextStream out(stdout);
-    out << "configuration           transfer   wall ms   bytes   line-rate ms   ratio\n";
+    out << "configuration           run           wall ms   bytes   line-rate ms   ratio\n";
+    const auto print = [&out](const char *configuration, const char *run, const Result &r) {
+        const double limitMs = 1000.0 * double(r.bytes) / LineBytesPerSecond;
+        out << QString("%1 %2 %3 %4 %5 %6\n")
+                   .arg(QString::fromLatin1(configuration), -23)
+                   .arg(QString::fromLatin1(run), -12)
+                   .arg(r.ok ? QString::number(r.ms) : QString("failed"), 8)
+                   .arg(r.bytes, 7)
+                   .arg(limitMs, 14, 'f', 1)
+                   .arg(r.ok && limitMs > 0 ? double(r.ms) / limitMs : 0.0, 7, 'f', 2);
+        out.flush();
+    };
     const struct {
         const char *name;
         int entries;
-    } configurations[] = {{"full (23 x 250)", 250}, {"typical (23 x 8)", 8}};
+        bool commands;
+    } configurations[] = {{"full (23 x 250)", 250, true}, {"typical (23 x 8)", 8, false}};
     bool allOk = true;
     for (const auto &configuration : configurations) {
         for (TransferDirection direction : {TransferDirection::Readout, TransferDirection::Transmit}) {
-            const Result r = run(configuration.entries, direction);
-            allOk = allOk && r.ok;
-            const double limitMs = 1000.0 * double(r.bytes) / LineBytesPerSecond;
-            out << QString("%1 %2 %3 %4 %5 %6\n")
-                       .arg(QString::fromLatin1(configuration.name), -23)
-                       .arg(direction == TransferDirection::Readout ? "readout" : "transmit", -9)
-                       .arg(r.ok ? QString::number(r.ms) : QString("failed"), 8)
-                       .arg(r.bytes, 7)
-                       .arg(limitMs, 14, 'f', 1)
-                       .arg(r.ok && limitMs > 0 ? double(r.ms) / limitMs : 0.0, 7, 'f', 2);
-            out.flush();
+            const bool readout = direction == TransferDirection::Readout;
+            const Result transfer = median([&] { return runTransfer(configuration.entries, direction); });
+            allOk = allOk && transfer.ok;
+            print(configuration.name, readout ? "readout" : "transmit", transfer);
+            if (!configuration.commands)
+                continue;
+            // The command moves the same bytes as the transfer above.
+            Result command = median([&] { return runCommand(configuration.entries, direction); });
+            command.bytes = transfer.bytes;
+            allOk = allOk && command.ok;
+            print(configuration.name, readout ? "qm47 read" : "qm47 write", command);
         }
     }
     return allOk ? 0 : 1;
