@@ -75,10 +75,9 @@ MainWindow::MainWindow(QWidget *parent)
     table.setObserver(&mylistviewmodel::instance());
     listSelection = ui->listView->selectionModel();
 
-    // The transfer timer: its ticks pace the serial protocol and count its
-    // time-outs, so it must not be coalesced with coarser timers.
+    setUpTransfers();
+    // The window's own tick: messages raised where no box may run.
     msTimer = new QTimer(this);
-    msTimer->setTimerType(Qt::PreciseTimer);
     connect(msTimer, &QTimer::timeout, this, &MainWindow::MsTimerSlot);
     msTimer->start(2);
 

@@ -2,8 +2,10 @@
 
 #include "app/debugwindow.h"
 #include "app/progresswindow.h"
+#include "device/framelayer.h"
 #include "device/portdialog.h"
 #include "device/portrecord.h"
+#include "device/transfermessages.h"
 
 #include <QLabel>
 #include <QList>
@@ -15,6 +17,7 @@
 
 class QItemSelectionModel;
 class QTimer;
+class TransferDriver;
 
 namespace Ui {
 class MainWindow;
@@ -63,8 +66,6 @@ protected:
 
 public Q_SLOTS:
     void MsTimerSlot();
-    void ConnectionDelaySlot();
-    void ClosingDelaySlot();
 
     void on_pushButton1_clicked();
     void on_pushButton2_clicked();
@@ -134,10 +135,10 @@ private:
     void addRecordedEntry(uint8_t key, uint8_t request);
 
     // Transfer helpers.
-    void startTransfer();
-    void closePortDelayed();
+    void setUpTransfers();
+    void startTransfer(TransferDirection direction);
     // Tells the user how a transfer ended and makes the window usable again.
-    void windUpTransfer(const QString &errorText);
+    void transferConcluded(TransferOutcome outcome);
 
     PortRecord lastPort;
     comPort portDialog;
@@ -145,13 +146,7 @@ private:
     QList<PortRecord> portList;
     QMessageBox messageBox;
     QTimer *msTimer = nullptr;
-    // Single shots of a transfer: wake-up 100 ms after opening, port close
-    // 750 ms after the end-of-transfer frame. Kept so that a new transfer can
-    // cancel a close still pending from the last one.
-    QTimer *connectionDelay = nullptr;
-    QTimer *closingDelay = nullptr;
-    // The wake-up byte went out: a readout may have replaced buttons.
-    bool transferStarted = false;
+    TransferDriver *transferDriver = nullptr;
     QLabel fileLabel;
     DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;

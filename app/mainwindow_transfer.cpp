@@ -1,62 +1,43 @@
-// Readout and transmit over the serial line, driven by the 2 ms timer.
+// Readout and transmit as the window shows them. The course of a transfer
+// (port, wake-up, ticks, flags, end and close) is the transfer driver's; the
+// window chooses the port and reacts to what the driver reports.
 #include "app/mainwindow.h"
 
 #include "app/mainwindow_form.h"
 #include "config/buttontable.h"
-#include "device/transfermessages.h"
+#include "device/transferdriver.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"
 
 #include <QLabel>
-#include <QTimer>
 
-namespace {
-
-constexpr int ConnectionDelayMs = 100;
-constexpr int ClosingDelayMs = 750;
-
-QTimer *makeSingleShot(QObject *owner, int interval)
+void MainWindow::setUpTransfers()
 {
-    auto *timer = new QTimer(owner);
-    timer->setSingleShot(true);
-    // A coarse timer may fire up to 5 % late, closing the port up to 37 ms
-    // after the 750 ms; the headless runner's short single shots are precise.
-    timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(interval);
-    return timer;
+    transferDriver = new TransferDriver(TransferSession::instance(), ClosePolicy::AfterDelay, this);
+    connect(transferDriver, &TransferDriver::wokenUp, this, &MainWindow::showProgress);
+    connect(transferDriver, &TransferDriver::progressed, this, [this] { progressWindow.advance(); });
+    connect(transferDriver, &TransferDriver::concluded, this, &MainWindow::transferConcluded);
 }
-
-} // namespace
 
 void MainWindow::on_actionReadout_triggered()
 {
     if (!askSaveChanges())
         return;
-    TransferSession::instance().begin(TransferDirection::Readout);
     setStatusText(tr("Reading configuration"));
-    startTransfer();
+    startTransfer(TransferDirection::Readout);
 }
 
 void MainWindow::on_actionTransmit_triggered()
 {
     if (!preTransferCheck())
         return;
-    TransferSession::instance().begin(TransferDirection::Transmit);
     setStatusText(tr("Transmitting configuration"));
-    startTransfer();
+    startTransfer(TransferDirection::Transmit);
 }
 
-void MainWindow::startTransfer()
+void MainWindow::startTransfer(TransferDirection direction)
 {
-    if (!connectionDelay) {
-        connectionDelay = makeSingleShot(this, ConnectionDelayMs);
-        connect(connectionDelay, &QTimer::timeout, this, &MainWindow::ConnectionDelaySlot);
-        closingDelay = makeSingleShot(this, ClosingDelayMs);
-        connect(closingDelay, &QTimer::timeout, this, &MainWindow::ClosingDelaySlot);
-    }
-    transferStarted = false;
-
-    const bool readout = TransferSession::instance().link().direction == TransferDirection::Readout;
+    const bool readout = direction == TransferDirection::Readout;
     portDialog.refreshPortList(lastPort);
     const QString title = readout ? tr("Get device configuration") : tr("Set device configuration");
     portDialog.setWindowTitle(title);
@@ -69,48 +50,25 @@ void MainWindow::startTransfer()
         setEnabled(true);
         return;
     }
-
     lastPort = portDialog.chosenPort;
-    // A close still pending from the last transfer must not hit this one.
-    closingDelay->stop();
-    TransferSession &session = TransferSession::instance();
-    if (!session.open(lastPort)) {
-        showMessage(tr("Error"), transferMessage(TransferOutcome::PortInUse));
-        session.link().doneFlag = true;
-        return;
-    }
-    connectionDelay->start();
+    transferDriver->start(lastPort, direction);
 }
 
-void MainWindow::ConnectionDelaySlot()
+void MainWindow::transferConcluded(TransferOutcome outcome)
 {
-    TransferSession &session = TransferSession::instance();
-    if (!session.wakeUp()) {
-        showMessage(tr("Error"), transferMessage(TransferOutcome::PortNotOpen));
-        session.link().doneFlag = true;
-        return;
-    }
-    transferStarted = true;
-    showProgress();
-}
-
-void MainWindow::MsTimerSlot()
-{
-    TransferSession &session = TransferSession::instance();
-    session.tick();
-    LinkState &link = session.link();
-    const bool readout = link.direction == TransferDirection::Readout;
-
-    if (link.doneFlag || link.errorFlag || link.connectTimeoutFlag)
-        session.finish();
-
-    if (link.doneFlag) {
-        link.doneFlag = false;
+    const bool readout = transferDriver->direction() == TransferDirection::Readout;
+    if (outcome == TransferOutcome::PortInUse || outcome == TransferOutcome::PortNotOpen) {
+        // Nothing was asked of the keypad: the reason, then the window as it was.
+        showMessage(tr("Error"), transferMessage(outcome));
         progressWindow.close();
-        closePortDelayed();
-        if (!readout) {
-            showActiveButtonStatus();
-        } else if (transferStarted) {
+        showActiveButtonStatus();
+        setEnabled(true);
+        return;
+    }
+
+    if (outcome == TransferOutcome::Completed || transferDriver->sequenceEnded()) {
+        progressWindow.close();
+        if (readout) {
             // The read configuration has no file yet and counts as unsaved.
             FileState::instance().filePath.clear();
             FileState::instance().fileName.clear();
@@ -121,51 +79,27 @@ void MainWindow::MsTimerSlot()
         }
         setEnabled(true);
     }
-    if (link.errorFlag) {
-        link.errorFlag = false;
-        windUpTransfer(transferMessage(TransferOutcome::CommunicationError));
+    if (outcome == TransferOutcome::Completed) {
+        if (readout)
+            refreshAllMarks();
+        return;
     }
-    if (link.connectTimeoutFlag) {
-        link.connectTimeoutFlag = false;
-        windUpTransfer(transferMessage(TransferOutcome::ConnectTimeout));
-    }
-    if (link.readoutDoneFlag) {
-        link.readoutDoneFlag = false;
-        refreshAllMarks();
-    }
-    for (int steps = session.takeProgressSteps(); steps > 0; --steps)
-        progressWindow.advance();
 
+    if (readout)
+        refreshAllMarks();
+    else
+        showActiveButtonStatus();
+    progressWindow.close();
+    showMessage(tr("Error"), transferMessage(outcome));
+    setEnabled(true);
+}
+
+void MainWindow::MsTimerSlot()
+{
+    // Recording raises the flag inside the key hook, where no box may run.
     ButtonTable &table = ButtonTable::instance();
     if (table.maxReached) {
         table.maxReached = 0;
         showMessage(tr("Information"), tr("Max. number of Keys recorded!"));
     }
-}
-
-void MainWindow::windUpTransfer(const QString &errorText)
-{
-    if (TransferSession::instance().link().direction == TransferDirection::Readout)
-        refreshAllMarks();
-    else
-        showActiveButtonStatus();
-    progressWindow.close();
-    closePortDelayed();
-    showMessage(tr("Error"), errorText);
-    setEnabled(true);
-}
-
-void MainWindow::closePortDelayed()
-{
-    TransferSession &session = TransferSession::instance();
-    if (!session.port().isOpen())
-        return;
-    session.sendEndTransfer();
-    if (closingDelay)
-        closingDelay->start();
-}
-
-void MainWindow::ClosingDelaySlot()
-{
-    TransferSession::instance().closePort();
 }

@@ -2,6 +2,12 @@
 
 #include "config/buttontable.h"
 
+#if defined(Q_OS_UNIX)
+#include <termios.h>
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 TransferSession &TransferSession::instance()
 {
     static TransferSession session(ButtonTable::instance());
@@ -84,6 +90,21 @@ int TransferSession::takeProgressSteps()
     const int steps = progressSteps_;
     progressSteps_ = 0;
     return steps;
+}
+
+void TransferSession::drainOutput()
+{
+    while (port_.isOpen() && port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(DrainLimitMs))
+            break;
+    }
+    if (!port_.isOpen())
+        return;
+#if defined(Q_OS_UNIX)
+    ::tcdrain(port_.handle());
+#elif defined(Q_OS_WIN)
+    ::FlushFileBuffers(port_.handle());
+#endif
 }
 
 void TransferSession::closePort()

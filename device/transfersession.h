@@ -9,10 +9,8 @@
 
 class ButtonTable;
 
-// One serial line to the keypad and the frame layer that talks over it: the
-// part of a transfer that needs no window. The configurator's main window and
-// the command-line tool both drive it from a 2 ms timer and react to the
-// status flags in link() each in their own way.
+// One serial line to the keypad and the frame layer that talks over it. The
+// TransferDriver runs the course of a transfer on it.
 //
 // Received bytes are taken as soon as the port has them (on readyRead and on
 // every tick), and each completed frame is acted on at once; the time-outs
@@ -24,6 +22,7 @@ class TransferSession : public QObject
 public:
     // Line settings of the keypad's service cable.
     static constexpr qint32 BaudRate = 115200;
+    static constexpr int DrainLimitMs = 2000;
 
     // The process-wide line, working on ButtonTable::instance().
     static TransferSession &instance();
@@ -63,6 +62,10 @@ public:
     int takeProgressSteps();
 
     void sendEndTransfer() { frameLayer_.sendEndTransfer(); }
+    // Waits until every byte written so far has left: first the port
+    // object's own buffer (at most DrainLimitMs, for a line that takes
+    // nothing any more), then the system's output queue.
+    void drainOutput();
 
     // Bytes that crossed the line since begin(), in each direction.
     qint64 bytesSent() const { return bytesSent_; }

@@ -4,6 +4,7 @@
 #include "config/buttontable.h"
 #include "device/portlist.h"
 #include "device/portdialog.h"
+#include "device/transferdriver.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"
 #include "file/tkfcodec.h"
@@ -215,7 +216,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 5000);
     }
 
-    // The port closes 750 ms after the end-of-transfer frame, never sooner.
+    // The port closes a fixed delay after the end-of-transfer frame, never sooner.
     // The clock starts when the progress window hides, just before that frame
     // goes out, and stops inside the close itself.
     void portClosesOnlyAfterTheDelay()
@@ -232,7 +233,7 @@ private Q_SLOTS:
         action("actionTransmit")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!port.isOpen(), 10000);
-        QVERIFY2(closedAfter >= 750, qPrintable(QString::number(closedAfter)));
+        QVERIFY2(closedAfter >= TransferDriver::ClosingDelayMs, qPrintable(QString::number(closedAfter)));
     }
 
     void cancelledPortDialogRestoresTheStatusLine()

@@ -4,7 +4,7 @@
 
 #include "config/buttontable.h"
 #include "device/portlist.h"
-#include "device/transferrunner.h"
+#include "device/transferdriver.h"
 #include "device/transfersession.h"
 
 #include <QEventLoop>
@@ -26,19 +26,15 @@ TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
                             ButtonTable &table, const QString &label)
 {
     TransferSession session(table);
-    TransferRunner runner(session);
+    TransferDriver driver(session, ClosePolicy::DrainThenClose);
     ProgressBar bar(label);
     QEventLoop loop;
-    bool closed = false;
-    QObject::connect(&runner, &TransferRunner::progressed, &loop,
+    QObject::connect(&driver, &TransferDriver::progressed, &loop,
                      [&bar](int done, int total) { bar.show(done, total); });
-    QObject::connect(&runner, &TransferRunner::outcomeKnown, &loop, [&bar] { bar.finish(); });
-    QObject::connect(&runner, &TransferRunner::finished, &loop, [&] {
-        closed = true;
-        loop.quit();
-    });
-    runner.start(port, direction);
-    if (!closed)
+    QObject::connect(&driver, &TransferDriver::concluded, &loop, [&bar] { bar.finish(); });
+    QObject::connect(&driver, &TransferDriver::closed, &loop, &QEventLoop::quit);
+    driver.start(port, direction);
+    if (driver.isRunning())
         loop.exec();
-    return runner.outcome();
+    return driver.outcome();
 }

@@ -13,7 +13,7 @@ class ButtonTable;
 PortRecord resolvePort(const QString &argument);
 
 // Runs one whole readout or transmit on `table`, with the configurator's
-// protocol, time-outs and closing delay, and a progress bar labelled `label`.
-// Returns once the port is closed again.
+// protocol and time-outs, and a progress bar labelled `label`. Returns once
+// the end-of-transfer frame has left and the port is closed again.
 TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
                             ButtonTable &table, const QString &label);

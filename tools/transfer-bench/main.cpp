@@ -7,7 +7,7 @@
 #include "keypadline.h"
 
 #include "config/buttontable.h"
-#include "device/transferrunner.h"
+#include "device/transferdriver.h"
 #include "device/transfersession.h"
 #include "file/tkffile.h"
 
@@ -85,20 +85,21 @@ Result runTransfer(int entriesPerButton, TransferDirection direction)
 
     ButtonTable table = filled(direction == TransferDirection::Transmit ? entriesPerButton : 0);
     TransferSession session(table);
-    TransferRunner runner(session);
+    TransferDriver driver(session, ClosePolicy::DrainThenClose);
     PortRecord port;
     port.portName = port.systemLocation = keypad.line.slavePath();
 
     Result result;
     QEventLoop loop;
-    QObject::connect(&runner, &TransferRunner::outcomeKnown, &loop, [&](TransferOutcome outcome) {
+    QObject::connect(&driver, &TransferDriver::concluded, &loop, [&](TransferOutcome outcome) {
         result.ok = outcome == TransferOutcome::Completed;
-        result.ms = runner.transferMs();
+        result.ms = driver.transferMs();
         result.bytes = session.bytesSent() + session.bytesReceived();
     });
-    QObject::connect(&runner, &TransferRunner::finished, &loop, &QEventLoop::quit);
-    runner.start(port, direction);
-    loop.exec();
+    QObject::connect(&driver, &TransferDriver::closed, &loop, &QEventLoop::quit);
+    driver.start(port, direction);
+    if (driver.isRunning())
+        loop.exec();
     return result;
 }
 

@@ -1,0 +1,119 @@
+#include "device/transferdriver.h"
+
+#include "config/buttontable.h"
+#include "device/transfersession.h"
+
+namespace {
+
+void makeSingleShot(QTimer &timer, int interval)
+{
+    timer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % late; the delays are part of what the
+    // keypad sees.
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(interval);
+}
+
+} // namespace
+
+TransferDriver::TransferDriver(TransferSession &session, ClosePolicy policy, QObject *parent)
+    : QObject(parent)
+    , session_(session)
+    , policy_(policy)
+{
+    // The ticks pace the protocol and count its time-outs, so they must not be
+    // coalesced with coarser timers.
+    ticker_.setTimerType(Qt::PreciseTimer);
+    ticker_.setInterval(TickMs);
+    connect(&ticker_, &QTimer::timeout, this, &TransferDriver::tick);
+    makeSingleShot(wakeUpDelay_, WakeUpDelayMs);
+    connect(&wakeUpDelay_, &QTimer::timeout, this, &TransferDriver::wakeUp);
+    makeSingleShot(closingDelay_, ClosingDelayMs);
+    connect(&closingDelay_, &QTimer::timeout, this, &TransferDriver::closeNow);
+}
+
+TransferDriver::~TransferDriver() = default;
+
+void TransferDriver::start(const PortRecord &port, TransferDirection direction)
+{
+    // A close still pending from the last transfer must not hit this one.
+    if (closingDelay_.isActive()) {
+        closingDelay_.stop();
+        closeNow();
+    }
+    running_ = true;
+    sequenceEnded_ = false;
+    buttonsDone_ = 0;
+    transferMs_ = 0;
+    clock_.invalidate();
+    direction_ = direction;
+    session_.begin(direction);
+    if (!session_.open(port)) {
+        conclude(TransferOutcome::PortInUse);
+        return;
+    }
+    ticker_.start();
+    wakeUpDelay_.start();
+}
+
+void TransferDriver::wakeUp()
+{
+    if (!session_.wakeUp()) {
+        conclude(TransferOutcome::PortNotOpen);
+        return;
+    }
+    clock_.start();
+    Q_EMIT wokenUp();
+}
+
+void TransferDriver::tick()
+{
+    session_.tick();
+    for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
+        Q_EMIT progressed(++buttonsDone_, session_.frameLayer().table().buttonCount);
+
+    // A retry limit raises the done and the error flag together: the error
+    // wins, and sequenceEnded tells that the sequence ran out.
+    const LinkState &link = session_.link();
+    sequenceEnded_ = link.doneFlag;
+    if (link.errorFlag)
+        conclude(TransferOutcome::CommunicationError);
+    else if (link.connectTimeoutFlag)
+        conclude(TransferOutcome::ConnectTimeout);
+    else if (link.doneFlag)
+        conclude(TransferOutcome::Completed);
+}
+
+void TransferDriver::conclude(TransferOutcome outcome)
+{
+    ticker_.stop();
+    wakeUpDelay_.stop();
+    if (clock_.isValid())
+        transferMs_ = clock_.elapsed();
+    clock_.invalidate();
+    LinkState &link = session_.link();
+    link.errorFlag = link.doneFlag = link.connectTimeoutFlag = link.readoutDoneFlag = false;
+    session_.finish();
+    outcome_ = outcome;
+
+    const bool open = session_.port().isOpen();
+    const bool delayed = open && policy_ == ClosePolicy::AfterDelay;
+    if (open)
+        session_.sendEndTransfer();
+    if (delayed) {
+        closingDelay_.start();
+    } else if (open) {
+        session_.drainOutput();
+        session_.closePort();
+    }
+    Q_EMIT concluded(outcome);
+    if (!delayed)
+        closeNow();
+}
+
+void TransferDriver::closeNow()
+{
+    session_.closePort();
+    running_ = false;
+    Q_EMIT closed(outcome_);
+}

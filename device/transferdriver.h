@@ -1,0 +1,90 @@
+#pragma once
+
+#include "device/framelayer.h"
+#include "device/portrecord.h"
+#include "device/transfermessages.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class TransferSession;
+
+// How the port is closed once the end-of-transfer frame is out.
+enum class ClosePolicy {
+    // ClosingDelayMs later, as the configurator's window does.
+    AfterDelay,
+    // As soon as the port has sent every byte: whoever waits on the command
+    // line is served by nothing later.
+    DrainThenClose,
+};
+
+// The course of one readout or transmit on a TransferSession, for every
+// front end alike: opens and sets up the port, writes the wake-up byte
+// WakeUpDelayMs later, ticks every TickMs (each tick takes what the port has
+// and runs the frame layer's tick), reads the link's flags in a fixed order,
+// counts progress once per button, settles the outcome, sends EndTransfer and
+// closes the port by its close policy. The front ends (the main window, the
+// command-line tool, the benchmark) only react to its signals.
+class TransferDriver : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int TickMs = 2;
+    static constexpr int WakeUpDelayMs = 100;
+    static constexpr int ClosingDelayMs = 750;
+
+    TransferDriver(TransferSession &session, ClosePolicy policy, QObject *parent = nullptr);
+    ~TransferDriver() override;
+
+    // Starts a transfer. A close still pending from the last one is done
+    // first. When the port cannot be opened, concluded() and closed() come
+    // before this returns.
+    void start(const PortRecord &port, TransferDirection direction);
+
+    TransferSession &session() const { return session_; }
+    TransferDirection direction() const { return direction_; }
+    // From start() until the port is closed again.
+    bool isRunning() const { return running_; }
+    // How the last transfer ended; valid from concluded() on.
+    TransferOutcome outcome() const { return outcome_; }
+    // The frame layer ran its request sequence to an end (the last button,
+    // or a retry limit that gave up) rather than timing out or failing to
+    // start; a readout has then stored buttons.
+    bool sequenceEnded() const { return sequenceEnded_; }
+    // Buttons stored (readout) or acknowledged (transmit) so far.
+    int buttonsDone() const { return buttonsDone_; }
+    // From the wake-up byte to the last acknowledgement or answer.
+    qint64 transferMs() const { return transferMs_; }
+
+Q_SIGNALS:
+    // The wake-up byte is out; the keypad is being asked.
+    void wokenUp();
+    // A button was stored (readout) or acknowledged (transmit).
+    void progressed(int done, int total);
+    // The outcome is known and the end-of-transfer frame is out (if the port
+    // was open). With AfterDelay the port is still open.
+    void concluded(TransferOutcome outcome);
+    // The port is closed again.
+    void closed(TransferOutcome outcome);
+
+private:
+    void wakeUp();
+    void tick();
+    void conclude(TransferOutcome outcome);
+    void closeNow();
+
+    TransferSession &session_;
+    const ClosePolicy policy_;
+    QTimer ticker_;
+    QTimer wakeUpDelay_;
+    QTimer closingDelay_;
+    QElapsedTimer clock_;
+    TransferDirection direction_ = TransferDirection::Readout;
+    TransferOutcome outcome_ = TransferOutcome::Completed;
+    qint64 transferMs_ = 0;
+    int buttonsDone_ = 0;
+    bool running_ = false;
+    bool sequenceEnded_ = false;
+};
