@@ -61,11 +61,8 @@ WindowsKeyEvent NativeKeyConverter::press(uint32_t xkbKeycode, Modifiers modifie
     return WindowsKeyEvent{key.vkCode, key.scanCode, flagsFor(key, altDown, false)};
 }
 
-bool NativeKeyConverter::release(uint32_t xkbKeycode, bool autoRepeat, Modifiers modifiers,
-                                 WindowsKeyEvent &event)
+WindowsKeyEvent NativeKeyConverter::release(uint32_t xkbKeycode, Modifiers modifiers)
 {
-    if (autoRepeat)
-        return false;
     const uint32_t evdev = evdevCode(xkbKeycode);
     // The release of an Alt key is no longer "with Alt down" unless the other
     // Alt key is still held; the window system's state before the release
@@ -80,6 +77,5 @@ bool NativeKeyConverter::release(uint32_t xkbKeycode, bool autoRepeat, Modifiers
                        || isDown(EvdevKey::RightCtrl);
         key = windowsKeyForEvdev(evdev, ctrl, altDown);
     }
-    event = WindowsKeyEvent{key.vkCode, key.scanCode, flagsFor(key, altDown, true)};
-    return true;
+    return WindowsKeyEvent{key.vkCode, key.scanCode, flagsFor(key, altDown, true)};
 }

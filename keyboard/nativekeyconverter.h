@@ -30,11 +30,10 @@ public:
     // A key went down. Auto-repeated presses are reported like presses.
     WindowsKeyEvent press(uint32_t xkbKeycode, Modifiers modifiers);
 
-    // A key went up. Returns false for the release half of an auto-repeat,
-    // which Windows does not report; a release without a seen press is
-    // reported.
-    bool release(uint32_t xkbKeycode, bool autoRepeat, Modifiers modifiers,
-                 WindowsKeyEvent &event);
+    // A key really went up (the releases of an auto-repeat are no concern
+    // here: Windows does not report them). A release without a seen press is
+    // reported too.
+    WindowsKeyEvent release(uint32_t xkbKeycode, Modifiers modifiers);
 
 private:
     static constexpr uint32_t KeyCount = 256;

@@ -11,9 +11,18 @@
 #include <cstdlib>
 #endif
 
+namespace {
+
+constexpr int HeldReleaseMs = 200;
+
+} // namespace
+
 WindowKeyCapture::WindowKeyCapture(Sink sink)
     : sink_(std::move(sink))
 {
+    heldReleaseTimer_.setSingleShot(true);
+    heldReleaseTimer_.setInterval(HeldReleaseMs);
+    connect(&heldReleaseTimer_, &QTimer::timeout, this, &WindowKeyCapture::deliverHeldRelease);
 }
 
 WindowKeyCapture::~WindowKeyCapture()
@@ -29,17 +38,31 @@ bool WindowKeyCapture::start(QWindow *window)
     qApp->removeEventFilter(this);
     qApp->installEventFilter(this);
     active_ = true;
-    return grabX11(window);
+    const bool grabbed = grabX11(window);
+    repeats_.reset(repeatMode());
+    return grabbed;
 }
 
 void WindowKeyCapture::stop()
 {
     if (!active_)
         return;
+    // A release still held back happened before Stop and is reported.
+    deliverHeldRelease();
     active_ = false;
     if (qApp)
         qApp->removeEventFilter(this);
+    detectableRepeat_.restore();
     ungrabX11();
+}
+
+KeyRepeatFilter::Mode WindowKeyCapture::repeatMode()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return KeyRepeatFilter::Mode::ToolkitMark;
+    if (detectableRepeat_.enable())
+        return KeyRepeatFilter::Mode::NoRepeatReleases;
+    return KeyRepeatFilter::Mode::HoldReleases;
 }
 
 bool WindowKeyCapture::eventFilter(QObject *watched, QEvent *event)
@@ -65,16 +88,36 @@ bool WindowKeyCapture::eventFilter(QObject *watched, QEvent *event)
 
 void WindowKeyCapture::handleKey(const QKeyEvent &key)
 {
-    NativeKeyConverter::Modifiers modifiers;
-    modifiers.ctrl = key.modifiers().testFlag(Qt::ControlModifier);
-    modifiers.alt = key.modifiers().testFlag(Qt::AltModifier);
-    if (key.type() == QEvent::KeyPress) {
-        sink_(true, converter_.press(key.nativeScanCode(), modifiers));
-        return;
+    KeyRepeatFilter::Event event;
+    event.pressed = key.type() == QEvent::KeyPress;
+    event.keycode = key.nativeScanCode();
+    event.time = key.timestamp();
+    event.markedRepeat = key.isAutoRepeat();
+    event.modifiers.ctrl = key.modifiers().testFlag(Qt::ControlModifier);
+    event.modifiers.alt = key.modifiers().testFlag(Qt::AltModifier);
+    heldReleaseTimer_.stop();
+    for (const KeyRepeatFilter::Event &decided : repeats_.feed(event)) {
+        if (!active_)
+            return; // a full button ended the capture
+        deliver(decided);
     }
-    WindowsKeyEvent event;
-    if (converter_.release(key.nativeScanCode(), key.isAutoRepeat(), modifiers, event))
-        sink_(false, event);
+    if (repeats_.holdsRelease())
+        heldReleaseTimer_.start();
+}
+
+void WindowKeyCapture::deliver(const KeyRepeatFilter::Event &event)
+{
+    if (event.pressed)
+        sink_(true, converter_.press(event.keycode, event.modifiers));
+    else
+        sink_(false, converter_.release(event.keycode, event.modifiers));
+}
+
+void WindowKeyCapture::deliverHeldRelease()
+{
+    heldReleaseTimer_.stop();
+    if (const std::optional<KeyRepeatFilter::Event> release = repeats_.flush())
+        deliver(*release);
 }
 
 bool WindowKeyCapture::grabX11(QWindow *window)

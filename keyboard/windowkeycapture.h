@@ -1,10 +1,13 @@
 #pragma once
 
 #include "keyboard/keycapturebackend.h"
+#include "keyboard/keyrepeatfilter.h"
 #include "keyboard/nativekeyconverter.h"
+#include "keyboard/x11detectablerepeat.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class QKeyEvent;
 
@@ -17,6 +20,10 @@ class QKeyEvent;
 //
 // The events' native scan codes are taken as XKB keycodes (Linux input event
 // code + 8), which is what X11 and Wayland deliver.
+//
+// A held key must be one press and one release. Under X11 the server is asked
+// to send a held key's repeats without releases; where it does not, each
+// release waits for the next event, which shows whether it was a repeat.
 class WindowKeyCapture : public QObject, public KeyCaptureBackend
 {
     Q_OBJECT
@@ -33,11 +40,19 @@ protected:
 
 private:
     void handleKey(const QKeyEvent &key);
+    void deliver(const KeyRepeatFilter::Event &event);
+    void deliverHeldRelease();
     bool grabX11(QWindow *window);
     void ungrabX11();
+    KeyRepeatFilter::Mode repeatMode();
 
     Sink sink_;
     NativeKeyConverter converter_;
+    KeyRepeatFilter repeats_;
+    // A release held back is taken as real when no event has come for this
+    // long: the two halves of a repeat are sent together.
+    QTimer heldReleaseTimer_;
+    X11DetectableRepeat detectableRepeat_;
     QPointer<QWindow> grabWindow_;
     bool active_ = false;
 };

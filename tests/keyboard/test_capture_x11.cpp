@@ -9,6 +9,7 @@
 #include "config/buttontable.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/recordingstate.h"
+#include "keyboard/x11detectablerepeat.h"
 #include "support/tablecontent.h"
 #include "support/testdisplay.h"
 
@@ -60,6 +61,23 @@ int runSecondClient(int argc, char **argv)
     return app.exec();
 }
 
+// Two processes that keep the processor busy while they live.
+struct BusyLoad {
+    QProcess spinners[2];
+    BusyLoad()
+    {
+        for (QProcess &p : spinners)
+            p.start("sh", {"-c", "while :; do :; done"});
+    }
+    ~BusyLoad()
+    {
+        for (QProcess &p : spinners) {
+            p.kill();
+            p.waitForFinished();
+        }
+    }
+};
+
 } // namespace
 
 class TestCaptureX11 : public QObject
@@ -70,12 +88,16 @@ class TestCaptureX11 : public QObject
     QString secondClientWindow;
     std::unique_ptr<MainWindow> window;
 
-    // Runs an X tool against the test display; true when it succeeded.
+    // Runs an X tool against the test display; true when it succeeded. The
+    // event loop keeps running meanwhile, as it does while a user types.
     static bool run(const QString &program, const QStringList &arguments)
     {
         QProcess process;
         process.start(program, arguments);
-        if (!process.waitForFinished(10000)) {
+        QDeadlineTimer deadline(20000);
+        while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+            QTest::qWait(5);
+        if (process.state() != QProcess::NotRunning) {
             process.kill();
             process.waitForFinished();
             return false;
@@ -147,8 +169,10 @@ private Q_SLOTS:
             secondClient.kill();
             secondClient.waitForFinished();
         }
-        if (!qEnvironmentVariableIsEmpty("QM47_TEST_DISPLAY"))
+        if (!qEnvironmentVariableIsEmpty("QM47_TEST_DISPLAY")) {
             run("xset", {"r", "on"});
+            run("xset", {"r", "rate"});
+        }
     }
 
     void recordsTheKeysOfTheWholeDesktop()
@@ -200,6 +224,51 @@ private Q_SLOTS:
         QCOMPARE(secondClientLinesUntil("release 41"), QStringList({"press 41", "release 41"}));
         QTest::qWait(50);
         QCOMPARE(int(content->length), before + 2);
+    }
+
+    // With the server's auto-repeat on and the machine busy, a held key is
+    // one press and one release, and fast separate strokes stay separate:
+    // with the server's help, and by the time stamps where it has none.
+    void keysUnderLoadWithAutoRepeat_data()
+    {
+        QTest::addColumn<bool>("serverHelps");
+        QTest::addColumn<QStringList>("keys"); // xdotool commands
+        QTest::addColumn<QString>("codes");
+        for (const bool helps : {true, false}) {
+            const char *way = helps ? "" : ", by time stamps";
+            QTest::addRow("A held 1.5 s%s", way)
+                << helps << QStringList{"keydown", "38", "sleep", "1.5", "keyup", "38"} << "2:1C,3:1C";
+            QTest::addRow("A three times, fast%s", way)
+                << helps << QStringList{"key", "--delay", "5", "38", "38", "38"}
+                << "2:1C,3:1C,2:1C,3:1C,2:1C,3:1C";
+            QTest::addRow("calculator held 0.5 s%s", way)
+                << helps << QStringList{"keydown", "148", "sleep", "0.5", "keyup", "148"} << "2:2B,3:2B";
+        }
+    }
+    void keysUnderLoadWithAutoRepeat()
+    {
+        QFETCH(bool, serverHelps);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, codes);
+        X11DetectableRepeat::setAllowed(serverHelps);
+        QVERIFY(run("xset", {"r", "on"}));
+        QVERIFY(run("xset", {"r", "rate", "150", "40"}));
+        BusyLoad load;
+        QVERIFY(clickOn("pushButton2"));
+        QTRY_COMPARE(ButtonTable::instance().selectedButton, uint8_t(1));
+        QVERIFY(clickOn("pushButtonStart"));
+        QTRY_COMPARE(RecordingState::instance().recordingFlag, uint8_t(1));
+        for (int round = 0; round < 3; ++round) {
+            const QString before = activeEntryCodes();
+            QVERIFY(run("xdotool", keys));
+            const QString expected = before.isEmpty() ? codes : before + ',' + codes;
+            QTRY_COMPARE_WITH_TIMEOUT(activeEntryCodes(), expected, 15000);
+            QTest::qWait(300); // and nothing late
+            QCOMPARE(activeEntryCodes(), expected);
+        }
+        window->on_pushButtonStop_clicked();
+        X11DetectableRepeat::setAllowed(true);
+        QVERIFY(run("xset", {"r", "off"}));
     }
 };
 
