@@ -10,7 +10,7 @@ struct Entry {
     bool extended;
 };
 
-constexpr uint32_t TableSize = 195; // up to KEY_F24
+constexpr uint32_t TableSize = 248; // every code an X keycode can carry
 
 // Indexed by evdev code. The codes 1 .. 88 of the main block and the numeric
 // pad are the set 1 scan codes themselves; the keys behind them carry E0.
@@ -88,17 +88,33 @@ constexpr std::array<Entry, TableSize> Table = [] {
     set(109, 0x22, 0x51, true);                           // Page Down
     set(110, 0x2D, 0x52, true);                           // Insert
     set(111, 0x2E, 0x53, true);                           // Delete
-    set(113, 0xAD, 0x20, true);                           // Mute
-    set(114, 0xAE, 0x2E, true);                           // Volume down
-    set(115, 0xAF, 0x30, true);                           // Volume up
     set(119, 0x13, 0x45);                                 // Pause
     set(125, 0x5B, 0x5B, true);                           // left Windows key
     set(126, 0x5C, 0x5C, true);                           // right Windows key
     set(127, 0x5D, 0x5D, true);                           // Menu
+    // Multimedia and browser keys, which Windows reports with E0 scan codes
+    // of their own; some of those fall on letter keys' codes.
+    set(113, 0xAD, 0x20, true);                           // Mute
+    set(114, 0xAE, 0x2E, true);                           // Volume down
+    set(115, 0xAF, 0x30, true);                           // Volume up
+    set(128, 0xA9, 0x68, true);                           // browser stop
+    set(140, 0xB7, 0x21, true);                           // calculator
+    set(142, 0x5F, 0x5F, true);                           // sleep
+    set(144, 0xB6, 0x6B, true);                           // my computer (as USB sends it)
+    set(155, 0xB4, 0x6C, true);                           // mail
+    set(156, 0xAB, 0x66, true);                           // browser favorites
+    set(157, 0xB6, 0x6B, true);                           // my computer
+    set(158, 0xA6, 0x6A, true);                           // browser back
+    set(159, 0xA7, 0x69, true);                           // browser forward
     set(163, 0xB0, 0x19, true);                           // next track
     set(164, 0xB3, 0x22, true);                           // play/pause
     set(165, 0xB1, 0x10, true);                           // previous track
     set(166, 0xB2, 0x24, true);                           // stop
+    set(171, 0xB5, 0x6D, true);                           // media select (as USB sends it)
+    set(172, 0xAC, 0x32, true);                           // browser home
+    set(173, 0xA8, 0x67, true);                           // browser refresh
+    set(217, 0xAA, 0x65, true);                           // browser search
+    set(226, 0xB5, 0x6D, true);                           // media select
     const uint8_t f13to24[] = {0x64, 0x65, 0x66, 0x67, 0x68, 0x69,
                                0x6A, 0x6B, 0x6C, 0x6D, 0x6E, 0x76};
     for (int i = 0; i < 12; ++i)

@@ -1,6 +1,7 @@
 // The Windows identity of every key of a 105-key keyboard, as the Linux input
 // event codes name them, and the device code that follows from it.
 #include "keyboard/evdevkeys.h"
+#include "keyboard/keynames.h"
 #include "keyboard/keytranslate.h"
 
 #include <QtTest>
@@ -92,6 +93,8 @@ const KeyRow Keyboard105[] = {
 
 } // namespace
 
+Q_DECLARE_METATYPE(WindowsKey)
+
 class TestEvdevKeys : public QObject
 {
     Q_OBJECT
@@ -170,36 +173,49 @@ private Q_SLOTS:
         QCOMPARE(int(translateKey(key.vkCode, key.scanCode, extended ? 0x01 : 0x00)), code);
     }
 
-    // Keys outside the 105: the codes Windows has for them; unknown codes
-    // have no identity and so no device code.
+    // Keys outside the 105: the codes Windows has for them, and what they
+    // record there (media keys whose scan code is a letter's record that
+    // letter); unknown codes have no identity and so no device code.
     void otherKeys_data()
     {
         QTest::addColumn<uint32_t>("evdev");
-        QTest::addColumn<uint32_t>("vk");
-        QTest::addColumn<uint32_t>("scan");
-        QTest::addColumn<bool>("extended");
-        QTest::addColumn<int>("code");
-        QTest::newRow("F13") << 183u << 0x7Cu << 0x64u << false << 0;
-        QTest::newRow("F24") << 194u << 0x87u << 0x76u << false << 0;
-        QTest::newRow("no code (keycode 8)") << 0u << 0u << 0u << false << 0;
-        QTest::newRow("unused 84") << 84u << 0u << 0u << false << 0;
-        QTest::newRow("beyond the table") << 195u << 0u << 0u << false << 0;
-        QTest::newRow("far beyond") << 0xFFFFFFFFu << 0u << 0u << false << 0;
-        // Windows reports media keys with scan codes of the letter block, and
-        // the scan code rule then finds a letter: kept alike on every platform.
-        QTest::newRow("Volume up") << 115u << 0xAFu << 0x30u << true << 0x32;
-        QTest::newRow("Mute") << 113u << 0xADu << 0x20u << true << 0x23;
+        QTest::addColumn<WindowsKey>("windows");
+        QTest::addColumn<QString>("name");
+        const struct {
+            const char *row;
+            uint32_t evdev;
+            WindowsKey windows;
+            const char *name;
+        } keys[] = {
+            {"F13", 183, {0x7C, 0x64, N}, "ERROR"},        {"F24", 194, {0x87, 0x76, N}, "ERROR"},
+            {"Mute", 113, {0xAD, 0x20, E}, "D"},           {"Volume down", 114, {0xAE, 0x2E, E}, "C"},
+            {"Volume up", 115, {0xAF, 0x30, E}, "B"},      {"Next", 163, {0xB0, 0x19, E}, "P"},
+            {"Play/Pause", 164, {0xB3, 0x22, E}, "G"},     {"Previous", 165, {0xB1, 0x10, E}, "Q"},
+            {"Media stop", 166, {0xB2, 0x24, E}, "J"},     {"Calculator", 140, {0xB7, 0x21, E}, "F"},
+            {"Browser home", 172, {0xAC, 0x32, E}, "M"},   {"Mail", 155, {0xB4, 0x6C, E}, "ERROR"},
+            {"Back", 158, {0xA6, 0x6A, E}, "ERROR"},       {"Forward", 159, {0xA7, 0x69, E}, "ERROR"},
+            {"Refresh", 173, {0xA8, 0x67, E}, "ERROR"},    {"Browser stop", 128, {0xA9, 0x68, E}, "ERROR"},
+            {"Search", 217, {0xAA, 0x65, E}, "ERROR"},     {"Favorites", 156, {0xAB, 0x66, E}, "ERROR"},
+            {"My computer", 157, {0xB6, 0x6B, E}, "ERROR"}, {"My computer (USB)", 144, {0xB6, 0x6B, E}, "ERROR"},
+            {"Media select", 226, {0xB5, 0x6D, E}, "ERROR"}, {"Media select (USB)", 171, {0xB5, 0x6D, E}, "ERROR"},
+            {"Sleep", 142, {0x5F, 0x5F, E}, "ERROR"},      {"no code (keycode 8)", 0, {}, "ERROR"},
+            {"unused 84", 84, {}, "ERROR"},                {"beyond X keycodes", 248, {}, "ERROR"},
+            {"far beyond", 0xFFFFFFFF, {}, "ERROR"},
+        };
+        for (const auto &k : keys)
+            QTest::newRow(k.row) << k.evdev << k.windows << QString::fromLatin1(k.name);
     }
     void otherKeys()
     {
         QFETCH(uint32_t, evdev);
-        QFETCH(uint32_t, vk);
-        QFETCH(uint32_t, scan);
-        QFETCH(bool, extended);
-        QFETCH(int, code);
+        QFETCH(WindowsKey, windows);
+        QFETCH(QString, name);
         const WindowsKey key = windowsKeyForEvdev(evdev, false, false);
-        QCOMPARE(key, (WindowsKey{vk, scan, extended}));
-        QCOMPARE(int(translateKey(key.vkCode, key.scanCode, extended ? 0x01 : 0x00)), code);
+        QCOMPARE(key, windows);
+        for (uint32_t flags : {0x00u, 0x80u}) {
+            flags |= key.extended ? 0x01 : 0x00;
+            QCOMPARE(keyNameIn(NameTable::English, translateKey(key.vkCode, key.scanCode, flags)), name);
+        }
     }
 };
 
