@@ -23,8 +23,11 @@ void readKeyboardLayout()
         text[i] = char(buffer[i] & 0xFF);
     setKeyboardLayoutId(layoutIdFromName(QString::fromLatin1(text, 8)));
 #elif defined(QM47_HAVE_XCB_XKB)
+    // 0 (English) where no number can be had; a server that did not answer
+    // leaves the number read before, as a failed query does on Windows.
     if (const std::optional<int32_t> id = x11KeyboardLayoutId())
         setKeyboardLayoutId(*id);
+#else
+    setKeyboardLayoutId(0); // no layout number can be had here: English
 #endif
-    // Elsewhere no layout number can be had: the stored one stays.
 }

@@ -92,10 +92,10 @@ std::optional<int32_t> x11KeyboardLayoutId()
 {
     xcb_connection_t *connection = applicationConnection();
     if (!connection)
-        return std::nullopt;
+        return 0;
     ConnectionCache &cache = cacheFor(connection);
     if (!cache.xkbUsable)
-        return std::nullopt;
+        return 0;
 
     // All requests go out before any reply is awaited: one round trip.
     const auto stateCookie = xcb_xkb_get_state(connection, XCB_XKB_ID_USE_CORE_KBD);
@@ -120,7 +120,7 @@ std::optional<int32_t> x11KeyboardLayoutId()
                                         names->nKeys, names->nKeyAliases, names->nRadioGroups,
                                         names->which, &values);
     if (values.symbolsName == XCB_ATOM_NONE)
-        return std::nullopt;
+        return 0;
     const std::optional<QString> symbols = symbolsText(cache, values.symbolsName);
     if (!symbols)
         return std::nullopt;
@@ -130,12 +130,12 @@ std::optional<int32_t> x11KeyboardLayoutId()
                                    (controls->groupsWrap >> 4) & 0x03);
     const std::optional<XkbLayout> layout = xkbLayoutOfGroup(*symbols, group);
     if (!layout)
-        return std::nullopt;
-    return windowsLayoutForXkb(layout->layout, layout->variant);
+        return 0;
+    return windowsLayoutForXkb(layout->layout, layout->variant).value_or(0);
 }
 
 #else // Qt without its X11 platform: there is no X connection to ask.
 
-std::optional<int32_t> x11KeyboardLayoutId() { return std::nullopt; }
+std::optional<int32_t> x11KeyboardLayoutId() { return 0; }
 
 #endif

@@ -4,7 +4,7 @@
 #include <optional>
 
 // The Windows layout number of the XKB layout in force on the application's
-// X connection (the core keyboard's current group). Nothing when the
-// application does not run on X, the server lacks XKB, or the layout has no
-// known Windows counterpart.
+// X connection (the core keyboard's current group). 0 when no number can be
+// had: the application does not run on X, the server lacks XKB, or the layout
+// has no known Windows counterpart. Nothing when the server did not answer.
 std::optional<int32_t> x11KeyboardLayoutId();

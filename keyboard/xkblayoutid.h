@@ -29,5 +29,5 @@ int groupInRange(int group, int groupCount, GroupWrap wrap, int redirectGroup = 
 
 // The number of the Windows keyboard layout that corresponds to an XKB layout
 // and variant (de -> 0x407, ch(fr) -> 0x100C). Nothing for layouts without a
-// known counterpart, so that the caller can keep the number it had.
+// known counterpart.
 std::optional<int32_t> windowsLayoutForXkb(QStringView layout, QStringView variant = {});

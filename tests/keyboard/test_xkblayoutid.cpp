@@ -30,6 +30,7 @@ private Q_SLOTS:
             {"be", "", 0x80C, NameTable::French},         {"ch", "fr", 0x100C, NameTable::French},
             {"ch", "fr_nodeadkeys", 0x100C, NameTable::French},
             {"ca", "", 0x1009, NameTable::English},       {"ca", "fr", 0x1009, NameTable::English},
+            {"ca", "fr-legacy", 0xC0C, NameTable::French}, {"ca", "fr-dvorak", 0x1009, NameTable::English},
             {"es", "", 0x40A, NameTable::Spanish},        {"latam", "", 0x80A, NameTable::Spanish},
             {"pt", "", 0x816, NameTable::Portuguese},     {"br", "", 0x416, NameTable::Portuguese},
             {"it", "", 0x410, NameTable::English},        {"dk", "", 0x406, NameTable::English},
