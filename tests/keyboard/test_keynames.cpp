@@ -91,111 +91,38 @@ private Q_SLOTS:
         QCOMPARE(layoutIdFromName(layoutName), number);
     }
 
-    void codesWithoutEntryAreErrorInEveryTable()
-    {
-        const KeyCode missing[] = {0x00, 0x06, 0x09, 0x5C, 0x8E, 0xF9, 0xFB, 0xFF};
-        for (NameTable table : AllTables) {
-            for (KeyCode code : missing)
-                QCOMPARE(keyNameIn(table, code), QStringLiteral("ERROR"));
-            QCOMPARE(keyNameIn(table, 0xFA), QStringLiteral("DELAY"));
-        }
-    }
-
-    // Every table names the same 106 codes, 78 of them alike in all tables.
-    void tablesShareTheirCodesAndCommonNames()
-    {
-        int named = 0;
-        int alike = 0;
-        for (int code = 0; code < 256; ++code) {
-            const QString english = keyNameIn(NameTable::English, KeyCode(code));
-            bool same = true;
-            for (NameTable table : AllTables) {
-                const QString name = keyNameIn(table, KeyCode(code));
-                QVERIFY2((name == QLatin1String("ERROR")) == (english == QLatin1String("ERROR")),
-                         qPrintable(QString::number(code, 16)));
-                QVERIFY(!name.isEmpty());
-                same = same && name == english;
-            }
-            if (english != QLatin1String("ERROR")) {
-                ++named;
-                alike += same ? 1 : 0;
-            }
-        }
-        QCOMPARE(named, 106);
-        QCOMPARE(alike, 78);
-    }
-
-    void commonNames_data()
+    // Every cell of the five tables, against the names transcribed into the
+    // data file: a code without a line there is "ERROR" in every table.
+    void everyNameOfEveryTable_data()
     {
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("F1") << 0x07 << "F1";
-        QTest::newRow("ESC") << 0x08 << "ESC";
-        QTest::newRow("LSHIFT") << 0x12 << "LSHIFT";
-        QTest::newRow("BLANK") << 0x29 << "BLANK";
-        QTest::newRow("ALTGR") << 0x39 << "ALTGR";
-        QTest::newRow("SCROLLLOCK") << 0x5F << "SCROLLLOCK";
-        QTest::newRow("NUM_COMMA") << 0x71 << "NUM_COMMA";
-        QTest::newRow("NUM_ENTER") << 0x79 << "NUM_ENTER";
-        QTest::newRow("NUM_MINUS") << 0x84 << "NUM_MINUS";
-        QTest::newRow("WIN_LEFT") << 0x8B << "WIN_LEFT";
-        QTest::newRow("WIN_APP") << 0x8D << "WIN_APP";
+        QTest::addColumn<QStringList>("names");
+        QFile file(QStringLiteral(QM47_KEYNAMES_FILE));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QMap<int, QStringList> named;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (line.isEmpty() || line.startsWith(u'#'))
+                continue;
+            QStringList cells = line.split(u'\t');
+            QCOMPARE(cells.size(), 6);
+            bool ok = false;
+            const int code = cells.takeFirst().toInt(&ok, 0);
+            QVERIFY(ok && !named.contains(code));
+            for (QString &cell : cells)
+                if (cell.startsWith(u"U+"))
+                    cell = QString(QChar(cell.mid(2).toUShort(&ok, 16)));
+            named.insert(code, cells);
+        }
+        QCOMPARE(named.size(), 106);
+        for (int code = 0; code < 256; ++code)
+            QTest::addRow("0x%02X", code) << code << named.value(code, QStringList(5, "ERROR"));
     }
-    void commonNames()
+    void everyNameOfEveryTable()
     {
         QFETCH(int, code);
-        QFETCH(QString, name);
-        for (NameTable table : AllTables)
-            QCOMPARE(keyNameIn(table, KeyCode(code)), name);
-    }
-
-    void layoutDependentNames_data()
-    {
-        QTest::addColumn<NameTable>("table");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("en grave") << NameTable::English << 0x0E << character(0x60);
-        QTest::newRow("en 0x13 backslash") << NameTable::English << 0x13 << character(0x5C);
-        QTest::newRow("en 0x53 backslash") << NameTable::English << 0x53 << character(0x5C);
-        QTest::newRow("en apostrophe") << NameTable::English << 0x52 << character(0x27);
-        QTest::newRow("en slash") << NameTable::English << 0x4A << "/";
-        QTest::newRow("de Y") << NameTable::German << 0x1A << "Y";
-        QTest::newRow("de Z") << NameTable::German << 0x35 << "Z";
-        QTest::newRow("de sharp s") << NameTable::German << 0x4E << character(0xDF);
-        QTest::newRow("de umlaut U") << NameTable::German << 0x54 << character(0xDC);
-        QTest::newRow("de grave") << NameTable::German << 0x55 << character(0x60);
-        QTest::newRow("fr A") << NameTable::French << 0x15 << "A";
-        QTest::newRow("fr squared") << NameTable::French << 0x0E << character(0xB2);
-        QTest::newRow("fr quote") << NameTable::French << 0x26 << character(0x22);
-        QTest::newRow("fr e acute") << NameTable::French << 0x1E << character(0xE9);
-        QTest::newRow("fr u grave") << NameTable::French << 0x52 << character(0xF9);
-        QTest::newRow("fr circumflex") << NameTable::French << 0x54 << character(0x0302);
-        QTest::newRow("es ordinal") << NameTable::Spanish << 0x0E << character(0xBA);
-        QTest::newRow("es N tilde") << NameTable::Spanish << 0x4C << character(0xD1);
-        QTest::newRow("es acute") << NameTable::Spanish << 0x52 << character(0x0301);
-        QTest::newRow("es grave") << NameTable::Spanish << 0x54 << character(0x0300);
-        QTest::newRow("es inverted !") << NameTable::Spanish << 0x55 << character(0xA1);
-        QTest::newRow("pt backslash") << NameTable::Portuguese << 0x0E << character(0x5C);
-        QTest::newRow("pt C cedilla") << NameTable::Portuguese << 0x4C << character(0xC7);
-        QTest::newRow("pt tilde") << NameTable::Portuguese << 0x53 << character(0x0303);
-        QTest::newRow("pt guillemet") << NameTable::Portuguese << 0x55 << character(0xAB);
-        QTest::newRow("pt acute") << NameTable::Portuguese << 0x5B << character(0x0301);
-    }
-    void layoutDependentNames()
-    {
-        QFETCH(NameTable, table);
-        QFETCH(int, code);
-        QFETCH(QString, name);
-        QCOMPARE(keyNameIn(table, KeyCode(code)), name);
-    }
-
-    // A dead key is named by the accent alone, one character long.
-    void frenchCircumflexIsTheCombiningAccent()
-    {
-        const QString name = keyNameIn(NameTable::French, 0x54);
-        QCOMPARE(name.size(), 1);
-        QCOMPARE(name.at(0).unicode(), char16_t(0x0302));
-        QVERIFY(name != QLatin1String("^"));
+        QFETCH(QStringList, names);
+        for (int t = 0; t < 5; ++t)
+            QCOMPARE(keyNameIn(AllTables[t], KeyCode(code)), names.at(t));
     }
 
     void keyNameFollowsStoredLayout()
