@@ -11,14 +11,18 @@
 
 PortRecord resolvePort(const QString &argument)
 {
-    const QList<PortRecord> ports = availablePorts();
-    for (const PortRecord &port : ports)
-        if (port.portName == argument || port.systemLocation == argument)
-            return port;
     PortRecord port;
     port.portName = argument;
-    if (argument.contains(QLatin1Char('/')) || argument.contains(QLatin1Char('\\')))
+    // A device path is opened as it is; reading the port list for it would
+    // only make the command slower.
+    if (argument.contains(QLatin1Char('/')) || argument.contains(QLatin1Char('\\'))) {
         port.systemLocation = argument;
+        return port;
+    }
+    const QList<PortRecord> ports = availablePorts();
+    for (const PortRecord &listed : ports)
+        if (listed.portName == argument)
+            return listed;
     return port;
 }
 

@@ -8,8 +8,8 @@
 
 class ButtonTable;
 
-// The port a command-line argument names: a port of the list (by name or
-// system location), else the argument itself as a device path or port name.
+// The port a command-line argument names: a device path as it is, else a
+// port of the list by name, else the argument itself as a port name.
 PortRecord resolvePort(const QString &argument);
 
 // Runs one whole readout or transmit on `table`, with the configurator's
