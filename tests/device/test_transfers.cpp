@@ -14,14 +14,11 @@
 #include "support/modalanswerer.h"
 
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTableView>
 #include <QtTest>
-
-#include <functional>
 
 namespace {
 
@@ -65,30 +62,6 @@ private:
     }
     QString port_;
     QTimer timer_;
-};
-
-// Calls `onEvent` whenever `watched` receives an event of the given type.
-class EventWatch : public QObject
-{
-public:
-    EventWatch(QObject *watched, QEvent::Type type, std::function<void()> onEvent)
-        : type_(type)
-        , onEvent_(std::move(onEvent))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == type_)
-            onEvent_();
-        return false;
-    }
-
-private:
-    QEvent::Type type_;
-    std::function<void()> onEvent_;
 };
 
 // Fills `device` with a configuration whose buttons differ from each other.
@@ -216,19 +189,23 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 5000);
     }
 
-    // The port closes a fixed delay after the end-of-transfer frame, never sooner.
-    // The clock starts when the progress window hides, just before that frame
+    // The window's port closes a fixed delay after the end-of-transfer frame,
+    // never sooner. The clock starts with the last button, before that frame
     // goes out, and stops inside the close itself.
     void portClosesOnlyAfterTheDelay()
     {
         startKeypad(deviceConfiguration(2, 250));
         PortDialogAnswerer dialog(line->slavePath());
         QSerialPort &port = TransferSession::instance().port();
-        QWidget *progressWindow = progress()->window();
+        auto *driver = window->findChild<TransferDriver *>();
+        QVERIFY(driver);
         QElapsedTimer sinceEnd;
         qint64 closedAfter = -1;
-        EventWatch hidden(progressWindow, QEvent::Hide, [&] { sinceEnd.start(); });
-        QObject::connect(&port, &QSerialPort::aboutToClose, &hidden,
+        QObject::connect(driver, &TransferDriver::progressed, &dialog, [&](int done, int total) {
+            if (done == total)
+                sinceEnd.start();
+        });
+        QObject::connect(&port, &QSerialPort::aboutToClose, &dialog,
                          [&] { closedAfter = sinceEnd.isValid() ? sinceEnd.elapsed() : -1; });
         action("actionTransmit")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 10000);
@@ -256,7 +233,7 @@ private Q_SLOTS:
         QVERIFY(other.open(QIODevice::ReadWrite));
         PortDialogAnswerer dialog(line->slavePath());
         action("actionReadout")->trigger();
-        QTRY_VERIFY(window->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled(), 15000);
         QCOMPARE(boxes.seen().size(), 1);
         QCOMPARE(boxes.last().title, QString("Error"));
         QCOMPARE(boxes.last().text, QString("Error connecting to Serial Port! Port in use."));
