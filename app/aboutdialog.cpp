@@ -1,6 +1,8 @@
 #include "app/aboutdialog.h"
 
 #include "app/formparts.h"
+#include "app/formscale.h"
+#include "app/formscheme.h"
 #include "app/stylesheet.h"
 
 #include <QFrame>
@@ -69,6 +71,9 @@ About::About(QWidget *parent)
     label_version->setText(tr("Version x.x.xxx (0000X)"));
     label->setText(tr("\u00A9 2026 Talvar Devices. All rights reserved."));
     label_2->setText(tr("Talvar Devices\nKeypad programming tools \u2013 talvar.example"));
+
+    FormScheme::apply(this);
+    scaleFormToApplicationFont(this);
 
     QMetaObject::connectSlotsByName(this);
 }

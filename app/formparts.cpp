@@ -1,5 +1,7 @@
 #include "app/formparts.h"
 
+#include "app/formscale.h"
+#include "app/formscheme.h"
 #include "app/stylesheet.h"
 
 #include <QDialog>
@@ -27,4 +29,6 @@ void applyDialogLook(QDialog *dialog, const QString &groupTitleColour)
 {
     dialog->setWindowIcon(squareLogoIcon());
     dialog->setStyleSheet(applicationStyleSheet(groupTitleColour));
+    FormScheme::apply(dialog);
+    scaleFormToApplicationFont(dialog);
 }

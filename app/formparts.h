@@ -17,5 +17,6 @@ QFrame *makeHorizontalLine(QWidget *parent, const char *objectName, QRect geomet
 QIcon squareLogoIcon();
 
 // Gives a dialog built outside app/ (the port dialog) the program's window
-// icon and style sheet, here with its own group-title colour.
+// icon, style sheet and colour scheme, here with its own group-title colour,
+// and scales its form to the application font. Once per dialog.
 void applyDialogLook(QDialog *dialog, const QString &groupTitleColour);

@@ -38,8 +38,15 @@ void MainWindow::selectButton(int index)
 
 void MainWindow::paintButton(int index, const QString &colour)
 {
-    if (QPushButton *button = ui->buttonAt(index))
-        button->setStyleSheet(buttonStyleSheet(colour));
+    QPushButton *button = ui->buttonAt(index);
+    if (!button)
+        return;
+    button->setStyleSheet(buttonStyleSheet(colour));
+    const QString state = colour == ActiveMark ? tr("active")
+        : colour == RedMark                    ? tr("unbalanced")
+        : colour == GreenMark                  ? tr("has a script")
+                                               : tr("empty");
+    button->setAccessibleDescription(Ui_MainWindow::gridButtonDescription(index, state));
 }
 
 bool MainWindow::buttonCheck(int index)

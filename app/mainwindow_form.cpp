@@ -1,6 +1,8 @@
 #include "app/mainwindow_form.h"
 
 #include "app/formparts.h"
+#include "app/formscale.h"
+#include "app/formscheme.h"
 #include "app/stylesheet.h"
 
 #include <QAbstractItemView>
@@ -195,8 +197,15 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     }
 
     retranslateUi(window);
+    FormScheme::apply(window);
+    scaleFormToApplicationFont(window);
 
     QMetaObject::connectSlotsByName(window);
+}
+
+QString Ui_MainWindow::gridButtonDescription(int index, const QString &state)
+{
+    return QApplication::translate("MainWindow", "Button %1, %2").arg(index + 1).arg(state);
 }
 
 void Ui_MainWindow::retranslateUi(QMainWindow *window)
@@ -217,8 +226,14 @@ void Ui_MainWindow::retranslateUi(QMainWindow *window)
     for (int i = 0; i < ButtonCount; ++i) {
         pushButtons[i]->setToolTip(tr("Select button ") + QString::number(i + 1));
         pushButtons[i]->setText(QString::number(i + 1));
+        pushButtons[i]->setAccessibleDescription(gridButtonDescription(i, tr("empty")));
     }
     groupBoxContent->setTitle(tr("Button content"));
+    // Screen readers would announce the arrows by their glyphs and the list
+    // and grid by nothing at all.
+    listView->setAccessibleName(tr("Button content"));
+    pushButtonUp->setAccessibleName(tr("Move up"));
+    pushButtonDown->setAccessibleName(tr("Move down"));
     groupBoxRecording->setTitle(tr("Recording"));
     pushButtonStart->setToolTip(tr("Start recording"));
     pushButtonStart->setText(tr("Start"));

@@ -61,6 +61,10 @@ public:
     // Sets every translatable text; may be run again.
     void retranslateUi(QMainWindow *window);
 
+    // The accessible description of grid button `index`: its number and its
+    // mark in words, so that the marks are not told by colour alone.
+    static QString gridButtonDescription(int index, const QString &state);
+
     // Push button of button index i (0 .. 22), or nullptr beyond the grid.
     QPushButton *buttonAt(int index) const
     { return index >= 0 && index < ButtonCount ? pushButtons[index] : nullptr; }

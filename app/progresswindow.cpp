@@ -1,6 +1,9 @@
 #include "app/progresswindow.h"
 
+#include "app/compositing.h"
 #include "app/formparts.h"
+#include "app/formscale.h"
+#include "app/formscheme.h"
 
 #include <QIcon>
 #include <QProgressBar>
@@ -13,7 +16,13 @@ progressBar::progressBar(QWidget *parent)
     resize(250, 23);
     setContextMenuPolicy(Qt::NoContextMenu);
     setWindowIcon(squareLogoIcon());
-    setStyleSheet(QStringLiteral("background:transparent;"));
+    FormScheme::apply(this);
+    // Only the bar shows where the window system blends the translucent
+    // window. Without that the window stays opaque, so that the bar's track
+    // is seen instead of a black box.
+    const bool blended = translucentWindowsBlend();
+    if (blended)
+        setStyleSheet(QStringLiteral("background:transparent;"));
     setWindowTitle(tr("Form"));
 
     progressBar_2 = new QProgressBar(this);
@@ -23,8 +32,9 @@ progressBar::progressBar(QWidget *parent)
     progressBar_2->setTextVisible(false);
 
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAttribute(Qt::WA_TranslucentBackground, blended);
     setWindowModality(Qt::ApplicationModal);
+    scaleFormToApplicationFont(this);
 }
 
 progressBar::~progressBar() = default;

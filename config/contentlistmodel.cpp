@@ -46,9 +46,9 @@ QVariant mylistviewmodel::data(const QModelIndex &index, int role) const
         if (RecordingState::instance().capturing())
             return {};
         if (e.action == ActionPress)
-            return QBrush(pressUnmatched(*c, row) ? Qt::red : Qt::black);
+            return QBrush(pressUnmatched(*c, row) ? unmatchedColour() : matchedColour());
         if (e.action == ActionRelease)
-            return QBrush(releaseUnmatched(*c, row) ? Qt::red : Qt::black);
+            return QBrush(releaseUnmatched(*c, row) ? unmatchedColour() : matchedColour());
         return {};
     }
     return {};

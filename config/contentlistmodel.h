@@ -3,6 +3,7 @@
 #include "config/buttontable.h"
 
 #include <QAbstractListModel>
+#include <QColor>
 
 // The rows of the active button's script for the content list: one row per
 // entry, named by key and direction or as the two halves of a delay, coloured
@@ -18,6 +19,11 @@ class mylistviewmodel : public QAbstractListModel, public TableObserver
 public:
     // The one model of the process; it outlives every window.
     static mylistviewmodel &instance();
+
+    // Text colours of the key rows. The red is deep enough to keep 4.5 : 1
+    // against the white list and its light selection colour.
+    static QColor matchedColour() { return Qt::black; }
+    static QColor unmatchedColour() { return QColor(0xC0, 0x00, 0x00); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -118,6 +118,7 @@ comPort::comPort(QWidget *parent)
     pushButtonRefresh->setText(tr("&Refresh"));
     label->setText(tr("Please choose the interface where the service cable is connected."));
     tableView->setToolTip(tr("Choose serial port"));
+    tableView->setAccessibleName(tr("Serial ports"));
     label_4->setText(tr("Talvar QM-47 button configurator"));
     label_2->setText(tr("Selection of the computer interface"));
 

@@ -38,7 +38,13 @@ class TestButtonMarks : public MainWindowFixture
 
     QString initialSheet;
 
-    QString mark(int number) const { return button(number)->styleSheet(); }
+    // The mark: the first rule of the button's style sheet (the rules behind
+    // it set the caption and focus frame).
+    QString mark(int number) const
+    {
+        const QString sheet = button(number)->styleSheet();
+        return sheet.left(sheet.indexOf('}') + 1);
+    }
     int listRows() const { return listView()->model()->rowCount(); }
     void load(int number, const QString &text)
     {

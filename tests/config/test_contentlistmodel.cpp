@@ -40,7 +40,7 @@ class TestContentListModel : public MainWindowFixture
             const QBrush brush = v.value<QBrush>();
             if (brush.style() != Qt::SolidPattern)
                 s += '?';
-            else if (brush.color() == QColor(Qt::red))
+            else if (brush.color() == QColor(0xC0, 0x00, 0x00))
                 s += 'r';
             else if (brush.color() == QColor(Qt::black))
                 s += 'k';

@@ -1,0 +1,114 @@
+#include "app/formscale.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QLayout>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Scaled from the far edge as well, so that neighbours keep touching.
+struct Scaler
+{
+    qreal factor;
+
+    int operator()(int value) const { return qRound(value * factor); }
+    QSize operator()(QSize size) const
+    {
+        const auto limit = [this](int v) { return v >= QWIDGETSIZE_MAX ? v : (*this)(v); };
+        return QSize(limit(size.width()), limit(size.height()));
+    }
+    QRect operator()(const QRect &r) const
+    {
+        const int left = (*this)(r.x());
+        const int top = (*this)(r.y());
+        return QRect(left, top, (*this)(r.x() + r.width()) - left,
+                     (*this)(r.y() + r.height()) - top);
+    }
+};
+
+bool placedByLayout(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    return parent && parent->layout();
+}
+
+// Only sizes set on the widget itself; the others follow the application font.
+void scaleFont(QWidget *w, qreal factor)
+{
+    if (!(w->font().resolveMask() & QFont::SizeResolved) || w->font().pointSizeF() <= 0)
+        return;
+    QFont font = w->font();
+    font.setPointSizeF(font.pointSizeF() * factor);
+    w->setFont(font);
+}
+
+void scaleWidget(QWidget *w, const Scaler &scale)
+{
+    if (!placedByLayout(w))
+        w->setGeometry(scale(w->geometry()));
+    w->setMinimumSize(scale(w->minimumSize()));
+    w->setMaximumSize(scale(w->maximumSize()));
+    scaleFont(w, scale.factor);
+    if (auto *header = qobject_cast<QHeaderView *>(w))
+        if (header->orientation() == Qt::Vertical)
+            header->setDefaultSectionSize(scale(header->defaultSectionSize()));
+}
+
+void scaleLayout(QLayout *layout, const Scaler &scale)
+{
+    if (layout->spacing() > 0)
+        layout->setSpacing(scale(layout->spacing()));
+    const QMargins m = layout->contentsMargins();
+    layout->setContentsMargins(scale(m.left()), scale(m.top()), scale(m.right()),
+                               scale(m.bottom()));
+}
+
+} // namespace
+
+QFont referenceFormFont()
+{
+    return QFont(QStringLiteral("DejaVu Sans"), 9);
+}
+
+qreal formScaleFactor(const QFont &font)
+{
+    const QFontMetricsF reference(referenceFormFont());
+    const QFontMetricsF actual(font);
+    const QString sample = QStringLiteral("Insert one key Please select a button 0123456789");
+    const qreal factor = std::max(actual.height() / reference.height(),
+                                  actual.horizontalAdvance(sample)
+                                      / reference.horizontalAdvance(sample));
+    // Measuring the reference against itself gives 1 exactly; tiny differences
+    // of hinting must not move anything.
+    return factor > 1.005 ? factor : 1.0;
+}
+
+void scaleForm(QWidget *window, qreal factor)
+{
+    if (factor <= 1.0)
+        return;
+    const Scaler scale{factor};
+    const QSize size = scale(window->size());
+    window->setMinimumSize(scale(window->minimumSize()));
+    window->setMaximumSize(scale(window->maximumSize()));
+    window->resize(size);
+    scaleFont(window, factor);
+
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->isWindow())
+            continue; // menus and other pop-ups size themselves
+        scaleWidget(w, scale);
+    }
+    for (QLayout *layout : window->findChildren<QLayout *>())
+        if (!layout->inherits("QMainWindowLayout"))
+            scaleLayout(layout, scale);
+}
+
+void scaleFormToApplicationFont(QWidget *window)
+{
+    scaleForm(window, formScaleFactor(QApplication::font()));
+}
