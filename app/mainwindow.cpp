@@ -165,6 +165,15 @@ void MainWindow::showProgress()
     progressWindow.advance();
 }
 
+void MainWindow::advanceProgress(int buttons)
+{
+    // The keypad reports its number of buttons only after the bar was shown:
+    // the bar's range follows it, so that it fills exactly at the last button.
+    if (progressWindow.maximum() != buttons)
+        progressWindow.setMaximum(buttons);
+    progressWindow.advance();
+}
+
 void MainWindow::showMessage(const QString &title, const QString &text)
 {
     messageBox.setWindowTitle(title);

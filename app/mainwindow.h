@@ -45,6 +45,9 @@ public:
     void showFileName(const QString &path);
     static void centreOver(QWidget *window, const QWidget *reference);
     void showProgress();
+    // Advances the progress bar by one button, its range kept at the
+    // `buttons` the keypad reported.
+    void advanceProgress(int buttons);
 
     // Button marks and checks.
     void paintButton(int index, const QString &colour);

@@ -15,7 +15,8 @@ void MainWindow::setUpTransfers()
 {
     transferDriver = new TransferDriver(TransferSession::instance(), ClosePolicy::AfterDelay, this);
     connect(transferDriver, &TransferDriver::wokenUp, this, &MainWindow::showProgress);
-    connect(transferDriver, &TransferDriver::progressed, this, [this] { progressWindow.advance(); });
+    connect(transferDriver, &TransferDriver::progressed, this,
+            [this](int, int total) { advanceProgress(total); });
     connect(transferDriver, &TransferDriver::concluded, this, &MainWindow::transferConcluded);
 }
 

@@ -8,15 +8,23 @@
 #include "device/portlist.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
+#include "config/scripttext.h"
+#include "app/formscale.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTableView>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
@@ -48,6 +56,97 @@ QStringList clippedTexts(QWidget *root)
             clipped << l->objectName();
     }
     return clipped;
+}
+
+// WCAG contrast of two colours: 1 (same) to 21 (black on white).
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+            + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of the caption painted in `area`: its most frequent colour is
+// the background, the pixel that stands out most from it the text.
+double captionContrast(const QImage &image, QRect area)
+{
+    area &= image.rect();
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(background), QColor(it.key())));
+    return best;
+}
+
+// Captions under `root` that fall short of 4.5 : 1 (3 : 1 when disabled):
+// labels, group titles, buttons, the menu bar and its open menus, list rows.
+QStringList poorContrast(QWidget *root)
+{
+    QStringList poor;
+    const QImage shot = root->grab().toImage();
+    const auto check = [&](const QString &what, const QImage &image, QRect area, bool enabled) {
+        const double c = captionContrast(image, area);
+        if (c < (enabled ? 4.5 : 3.0))
+            poor << QString("%1 %2").arg(what).arg(c, 0, 'f', 2);
+    };
+    const auto inRoot = [root](QWidget *w, QRect r) { return r.translated(w->mapTo(root, QPoint())); };
+    for (QLabel *l : root->findChildren<QLabel *>())
+        if (l->isVisibleTo(root) && !l->text().isEmpty())
+            check(l->text(), shot, inRoot(l, l->rect()), l->isEnabled());
+    for (QGroupBox *g : root->findChildren<QGroupBox *>())
+        check(g->title(), shot, inRoot(g, QRect(0, 0, g->width(), g->fontMetrics().height())),
+              g->isEnabled());
+    for (QPushButton *b : root->findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        check(b->text(), shot, inRoot(b, room.adjusted(2, 2, -2, -2)), b->isEnabled());
+    }
+    for (QListView *v : root->findChildren<QListView *>())
+        for (int row = 0; row < v->model()->rowCount(); ++row) {
+            const QModelIndex index = v->model()->index(row, 0);
+            check(index.data().toString(), shot, inRoot(v->viewport(), v->visualRect(index)),
+                  v->isEnabled());
+        }
+    for (QMenuBar *bar : root->findChildren<QMenuBar *>())
+        for (QAction *a : bar->actions()) {
+            check(a->text(), shot, inRoot(bar, bar->actionGeometry(a)), a->isEnabled() && bar->isEnabled());
+            QMenu *menu = a->menu();
+            menu->popup(root->mapToGlobal(QPoint()));
+            if (!QTest::qWaitForWindowExposed(menu))
+                poor << menu->title() + " not shown";
+            const QImage image = menu->grab().toImage();
+            const int iconColumn = menu->style()->pixelMetric(QStyle::PM_SmallIconSize) + 12;
+            for (QAction *entry : menu->actions())
+                if (entry->isVisible() && !entry->isSeparator())
+                    check(entry->text(), image, menu->actionGeometry(entry).adjusted(iconColumn, 0, 0, 0),
+                          entry->isEnabled() && menu->isEnabled());
+            menu->hide();
+        }
+    return poor;
+}
+
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    return dark;
 }
 
 } // namespace
@@ -240,24 +339,113 @@ private Q_SLOTS:
         QVERIFY(!about.isVisible());
     }
 
-    // With the fonts of a stock desktop, no text of the windows is cut off,
-    // also the longest texts of the status line.
-    void noTextIsClipped()
+    // Under the stock palette and a dark one, at the design font and larger
+    // ones, no text of the windows is cut off (also the longest texts of the
+    // status line) and every caption stands out from its background.
+    void noTextIsClippedOrFaint_data()
     {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<int>("points");
+        QTest::newRow("stock palette, 9 pt") << false << 9;
+        QTest::newRow("dark palette, 9 pt") << true << 9;
+        QTest::newRow("10 pt") << false << 10;
+        QTest::newRow("11 pt") << false << 11;
+        QTest::newRow("dark palette, 12 pt") << true << 12;
+    }
+    void noTextIsClippedOrFaint()
+    {
+        QFETCH(bool, dark);
+        QFETCH(int, points);
+        const QPalette stockPalette = QApplication::palette();
+        const QFont stockFont = QApplication::font();
+        const auto restore = qScopeGuard([&] {
+            QApplication::setPalette(stockPalette);
+            QApplication::setFont(stockFont);
+        });
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        QFont font = referenceFormFont();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        QVERIFY(openWindow());
+
+        // Rows of both colours, one of them selected.
+        scripttext::setScript(ButtonTable::instance().content(0), "a+ b+ a- [ ]");
+        button(1)->click();
+        listView()->setCurrentIndex(listView()->model()->index(1, 0));
         QCOMPARE(clippedTexts(window.get()), QStringList());
+        QCOMPARE(poorContrast(window.get()).join("; "), QString());
         auto *state = window->findChild<QLabel *>("labelState");
         for (const char *text : {"Transmitting configuration", "Recording to button 23",
                                  "Insert key to button 23", "Please select a button"}) {
             state->setText(text);
             QCOMPARE(clippedTexts(window.get()), QStringList());
         }
+        window->setEnabled(false); // busy: a dialog or a transfer runs
+        QCOMPARE(poorContrast(window.get()).join("; "), QString());
+
         About about;
         about.setVersion(About::versionText());
         QCOMPARE(clippedTexts(&about), QStringList());
+        QCOMPARE(poorContrast(&about).join("; "), QString());
         comPort ports;
         applyDialogLook(&ports, "blue");
         ports.setTransferTitle("Set device configuration");
         QCOMPARE(clippedTexts(&ports), QStringList());
+        QCOMPARE(poorContrast(&ports).join("; "), QString());
+        ButtonTable::instance().buildTable();
+    }
+
+    // The keyboard focus frame of a grid button stands out from its face and
+    // leaves the mark (the border) as it is.
+    void focusFrameIsVisible()
+    {
+        button(3)->click(); // yellow mark
+        listView()->setFocus();
+        const QImage plain = button(3)->grab().toImage();
+        button(3)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button(3)->hasFocus());
+        const QImage focused = button(3)->grab().toImage();
+        const QColor face(185, 185, 185);
+        int framePixels = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                const bool border = x == 0 || y == 0 || x == plain.width() - 1 || y == plain.height() - 1;
+                if (border)
+                    QCOMPARE(focused.pixel(x, y), plain.pixel(x, y));
+                else if (focused.pixel(x, y) != plain.pixel(x, y) && plain.pixel(x, y) == face.rgb()) {
+                    QVERIFY(contrast(face, QColor(focused.pixel(x, y))) >= 3.0);
+                    ++framePixels;
+                }
+            }
+        QVERIFY2(framePixels >= 4 * (plain.width() - 4), qPrintable(QString::number(framePixels)));
+    }
+
+    // Screen readers get names for the list, the arrows and the port table,
+    // and the marks of the grid in words.
+    void accessibleTexts()
+    {
+        scripttext::setScript(ButtonTable::instance().content(0), "a+ a-");
+        scripttext::setScript(ButtonTable::instance().content(1), "a- a+");
+        window->refreshAllMarks();
+        button(3)->click();
+        comPort ports;
+        const struct { QObject *object; QAccessible::Text role; const char *expected; } rows[] = {
+            {listView(), QAccessible::Name, "Button content"},
+            {button("pushButtonUp"), QAccessible::Name, "Move up"},
+            {button("pushButtonDown"), QAccessible::Name, "Move down"},
+            {ports.findChild<QTableView *>("tableView"), QAccessible::Name, "Serial ports"},
+            {button(1), QAccessible::Description, "Button 1, has a script"},
+            {button(2), QAccessible::Description, "Button 2, unbalanced"},
+            {button(3), QAccessible::Description, "Button 3, active"},
+            {button(4), QAccessible::Description, "Button 4, empty"},
+        };
+        for (const auto &row : rows) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(row.object);
+            QVERIFY(face);
+            QCOMPARE(face->text(row.role), QString(row.expected));
+        }
+        ButtonTable::instance().buildTable();
     }
 
     void progressWindow()
