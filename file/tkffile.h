@@ -6,15 +6,13 @@
 
 class ButtonTable;
 
-// Writes the configuration file at `path`. The image goes to a temporary file
-// in the same folder first and replaces an existing file only once every byte
-// has been written, so a failure leaves the old file as it was. False when the
-// file could not be created or written.
+// Writes the configuration file at `path` whole or not at all (see
+// writeWholeFile). False when the file could not be created or written.
 bool saveConfigFile(const QString &path, const ButtonTable &table);
 
 // Outcome of reading a configuration file.
 struct TkfLoadResult {
-    bool opened = false;  // false: the file could not be opened; table untouched
+    bool opened = false;  // false: not a regular file, or it could not be opened; table untouched
     TkfReadResult read;   // what decodeConfig found, when opened
 };
 

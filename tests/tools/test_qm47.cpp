@@ -7,6 +7,7 @@
 #include "support/simulatorprocess.h"
 #include "support/tablecontent.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -14,6 +15,11 @@
 #include <QtTest>
 
 #include <functional>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,7 +33,7 @@ struct Result {
 };
 
 Result qm47(const QStringList &arguments, const QProcessEnvironment &environment = {},
-            const QByteArray &input = {})
+            const QByteArray &input = {}, int timeoutMs = 30000)
 {
     QProcess process;
     process.setProgram(QStringLiteral(QM47_CLI));
@@ -38,7 +44,7 @@ Result qm47(const QStringList &arguments, const QProcessEnvironment &environment
     process.write(input);
     process.closeWriteChannel();
     Result result;
-    if (!process.waitForFinished(30000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(3000);
         result.err = QStringLiteral("(did not finish)");
@@ -247,6 +253,77 @@ private Q_SLOTS:
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
         QVERIFY2(r.err.contains(file + ": " + says), qPrintable(describe(r)));
         QVERIFY(!QFile::exists(path("refused.txt")));
+    }
+
+    // Only regular files are read: a FIFO or a folder is refused at once,
+    // where opening a FIFO would wait for a writer for ever.
+    void oddFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("before"); // arguments before the file
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fifo");          // else a folder
+        QTest::addColumn<QString>("after");      // argument after the file, if any
+        QTest::newRow("show, FIFO") << QStringList{"show"} << "odd.tkf" << true << "";
+        QTest::newRow("check, FIFO") << QStringList{"check"} << "odd.tkf" << true << "";
+        QTest::newRow("write, FIFO") << QStringList{"write", "/dev/qm47-none"} << "odd.tkf" << true << "";
+        QTest::newRow("convert, FIFO file") << QStringList{"convert"} << "odd.tkf" << true << "out.txt";
+        QTest::newRow("convert, FIFO text") << QStringList{"convert"} << "odd.txt" << true << "out.tkf";
+        QTest::newRow("show, folder") << QStringList{"show"} << "odd.tkf" << false << "";
+    }
+    void oddFilesAreRefusedAtOnce()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, name);
+        QFETCH(bool, fifo);
+        QFETCH(QString, after);
+        const QString file = path(name);
+        if (fifo)
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkdir(file));
+        QStringList arguments = before << file;
+        if (!after.isEmpty())
+            arguments << path(after);
+        // Blocked on the FIFO, it would never finish.
+        const Result r = qm47(arguments, {}, {}, 10000);
+        QDir(file).removeRecursively();
+        QFile::remove(file);
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(file + ": Could not open file!"), qPrintable(describe(r)));
+        QVERIFY(after.isEmpty() || !QFile::exists(path(after)));
+    }
+
+    // On a full disk the text form cannot be written: the command fails and
+    // the old output stays as it was.
+    void convertOntoAFullDiskKeepsTheOldOutput()
+    {
+        const QString disk = path("small-disk");
+        QVERIFY(QDir().mkpath(disk));
+        if (mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP(qPrintable(QString("mounting a small tmpfs is not allowed here (%1); "
+                                     "the full-disk case is not tested")
+                                 .arg(QString::fromLocal8Bit(strerror(errno)))));
+        struct Unmount {
+            QByteArray at;
+            ~Unmount() { umount2(at.constData(), MNT_DETACH); }
+        } unmount{QFile::encodeName(disk)};
+
+        const QByteArray old = "# the text of an earlier conversion\n";
+        QVERIFY(writeBytes(disk + "/out.txt", old));
+        QFile filler(disk + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        filler.close();
+
+        ButtonTable t = makeTable();
+        setButton(t, 0, strokes(20, 3));
+        const Result r = qm47({"convert", saved("source.tkf", t), disk + "/out.txt"});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(disk + "/out.txt: Could not create file!"), qPrintable(describe(r)));
+        QCOMPARE(readAll(disk + "/out.txt"), old);
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"filler", "out.txt"}));
     }
 
     // --- show --------------------------------------------------------------------

@@ -4,12 +4,13 @@
 #include "console.h"
 
 #include "config/buttontable.h"
+#include "file/atomicwrite.h"
+#include "file/regularfile.h"
 #include "file/tkfcodec.h"
 #include "file/tkftext.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -74,12 +75,12 @@ Kind outputKind(const Invocation &invocation, QString &error)
     return kindOfPath(outPath);
 }
 
-// Reads at most `limit` bytes of a file or of standard input.
+// Reads at most `limit` bytes of standard input or of a regular file.
 bool readInput(const QString &path, qint64 limit, QByteArray &data)
 {
     QFile in;
     const bool opened = path == StreamName ? in.open(stdin, QIODevice::ReadOnly)
-                                           : (in.setFileName(path), in.open(QIODevice::ReadOnly));
+                                           : openRegularFile(in, path);
     if (!opened) {
         complain(inputLabel(path), tr("Could not open file!"));
         return false;
@@ -88,8 +89,8 @@ bool readInput(const QString &path, qint64 limit, QByteArray &data)
     return true;
 }
 
-// Writes a converted result to standard output, or to a file that is replaced
-// only when every byte was written.
+// Writes a converted result to standard output, or to a file written whole or
+// not at all (writeWholeFile).
 bool writeOutput(const QString &path, const QByteArray &bytes)
 {
     bool ok = false;
@@ -97,8 +98,7 @@ bool writeOutput(const QString &path, const QByteArray &bytes)
         QFile out;
         ok = out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
     } else {
-        QSaveFile out(path);
-        ok = out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+        ok = writeWholeFile(path, bytes);
     }
     if (!ok)
         complain(outputLabel(path), tr("Could not create file!"));

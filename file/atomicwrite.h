@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Makes `bytes` the whole content of the file at `path`, or leaves the file as
+// it was. Every file the programs write goes through here.
+//
+// The bytes go to a temporary file in the same folder, which replaces the old
+// file only once every byte is on disk, so a failure (no such folder, disk
+// full, size limit) keeps an existing file unchanged. Where the folder does not
+// allow a new file but the existing file is writable, the file is written in
+// place instead, as a user expects of a file they may write; a failure there can
+// leave it cut short. False when the file was not written completely.
+bool writeWholeFile(const QString &path, const QByteArray &bytes);

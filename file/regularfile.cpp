@@ -1,0 +1,39 @@
+#include "file/regularfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+bool openRegularFile(QFile &file, const QString &path)
+{
+    // Looked at before opening, so that no device is ever opened.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+#ifdef Q_OS_UNIX
+    // The path may be replaced by a FIFO between the look and the opening:
+    // opened without blocking and checked again on the open descriptor.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
+}
