@@ -23,6 +23,16 @@ QString chooseSavePath(QWidget *parent)
                                         FileState::instance().defaultDirectory, fileFilter());
 }
 
+// Makes the configuration read from a file the one in hand; the selection,
+// the flags and the observer of `table` stay.
+void adoptConfiguration(ButtonTable &table, const ButtonTable &loaded)
+{
+    table.buttonCount = loaded.buttonCount;
+    table.maxEntries = loaded.maxEntries;
+    for (int i = 0; i < ButtonTable::ButtonCapacity; ++i)
+        table.content(uint8_t(i)) = loaded.content(uint8_t(i));
+}
+
 } // namespace
 
 bool MainWindow::writeConfigFile()
@@ -91,40 +101,41 @@ void MainWindow::on_actionOpen_triggered()
 
     FileState &files = FileState::instance();
     setEnabled(false);
-    files.fileName = QFileDialog::getOpenFileName(this, tr("Open button configuration"),
-                                                  files.defaultDirectory, fileFilter());
-    if (files.fileName.isEmpty()) {
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Open button configuration"),
+                                                        files.defaultDirectory, fileFilter());
+    if (chosen.isEmpty()) {
         setEnabled(true);
         return;
     }
-    files.defaultDirectory = folderOf(files.fileName);
+    files.defaultDirectory = folderOf(chosen);
+
+    // Read into a table of its own: a refused file must not touch the
+    // configuration in hand, which Save would otherwise write over the last
+    // good file.
+    ButtonTable loaded;
+    const TkfLoadResult result = loadConfigFile(chosen, loaded);
+    const TkfReadResult &read = result.read;
+    if (!result.opened)
+        showMessage(tr("Error"), tr("Could not open file!"));
+    else if (!read.signatureOk)
+        showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
+    if (read.corruptEntry)
+        showMessage(tr("Error"), tr("File corrupt! Error reading the file."));
+    if (read.signatureOk && !read.crcOk)
+        showMessage(tr("Error"), tr("CRC error reading the file!"));
+    if (!read.accepted()) {
+        setEnabled(true);
+        return;
+    }
 
     ButtonTable &table = ButtonTable::instance();
     table.beginChange();
-    const TkfLoadResult loaded = loadConfigFile(files.fileName, table);
+    adoptConfiguration(table, loaded);
     table.endChange();
-
-    if (!loaded.opened) {
-        showMessage(tr("Error"), tr("Could not open file!"));
-        setEnabled(true);
-        return;
-    }
-    const TkfReadResult &read = loaded.read;
-    if (!read.signatureOk) {
-        // Not a configuration file: the table was left as it was.
-        showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
-        setEnabled(true);
-        return;
-    }
-    if (read.corruptEntry)
-        showMessage(tr("Error"), tr("File corrupt! Error reading the file."));
-    if (read.accepted()) {
-        files.filePath = files.fileName;
-        showFileName(files.filePath);
-        table.modified = 0;
-    } else if (!read.crcOk) {
-        showMessage(tr("Error"), tr("CRC error reading the file!"));
-    }
+    files.fileName = chosen;
+    files.filePath = chosen;
+    showFileName(files.filePath);
+    table.modified = 0;
     refreshAllMarks();
     setEnabled(true);
 }
