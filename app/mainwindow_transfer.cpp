@@ -7,6 +7,7 @@
 #include "config/buttontable.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
+#include "device/transmitshortfall.h"
 #include "file/filestate.h"
 
 #include <QLabel>
@@ -81,8 +82,16 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
         setEnabled(true);
     }
     if (outcome == TransferOutcome::Completed) {
-        if (readout)
+        if (readout) {
             refreshAllMarks();
+            return;
+        }
+        // The table keeps its counts; say what a smaller keypad did not take.
+        const LinkState &link = transferDriver->session().link();
+        const TransmitShortfall shortfall = transmitShortfall(
+            ButtonTable::instance(), link.keypadButtonCount, link.keypadMaxEntries);
+        if (!shortfall.isEmpty())
+            showMessage(tr("Information"), shortfallMessage(shortfall));
         return;
     }
 

@@ -25,6 +25,8 @@ void FrameLayer::prepareTransfer(TransferDirection direction)
     link.connectTimeoutFlag = false;
     link.progressFlag = false;
     link.lastSetButton = 0;
+    link.keypadButtonCount = 0;
+    link.keypadMaxEntries = 0;
     link.direction = direction;
 }
 
@@ -290,12 +292,16 @@ void FrameLayer::handleFrame(const Frame &frame)
     switch (frame.command) {
     case CmdGetButtonCount:
         answerArrived();
-        table_.buttonCount = frame.payloadByte(0);
+        link.keypadButtonCount = frame.payloadByte(0);
+        if (link.direction == TransferDirection::Readout)
+            table_.buttonCount = link.keypadButtonCount;
         sendRequest(CmdGetButtonCount);
         break;
     case CmdGetMaxEntries:
         answerArrived();
-        table_.maxEntries = frame.payloadByte(0);
+        link.keypadMaxEntries = frame.payloadByte(0);
+        if (link.direction == TransferDirection::Readout)
+            table_.maxEntries = link.keypadMaxEntries;
         sendRequest(CmdGetMaxEntries);
         break;
     case CmdGetButton: {
@@ -345,7 +351,7 @@ void FrameLayer::handleAck(uint8_t command)
                                                                     : link.lastSetButton;
         const int next = (sent + 1) % 256;
         disarm();
-        if (next >= table_.buttonCount) {
+        if (next >= link.keypadButtonCount) {
             link.doneFlag = true;
             break;
         }

@@ -45,6 +45,11 @@ struct LinkState {
     uint16_t waitTicks = 0;         // one counter shared by all armed waits
 
     TransferDirection direction = TransferDirection::Readout;
+    // The counts the keypad reported in this transfer. They govern the
+    // transfer; only a readout also takes them into the table, since a
+    // transmit must leave the configuration as it is.
+    uint8_t keypadButtonCount = 0;
+    uint16_t keypadMaxEntries = 0;
     // Button index of the last SetButton frame built. The next button follows
     // it even when an Ack or Nak of ours has replaced lastSent in between.
     uint8_t lastSetButton = 0;

@@ -70,7 +70,7 @@ void TransferDriver::tick()
 {
     session_.tick();
     for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
-        Q_EMIT progressed(++buttonsDone_, session_.frameLayer().table().buttonCount);
+        Q_EMIT progressed(++buttonsDone_, session_.link().keypadButtonCount);
 
     // A retry limit raises the done and the error flag together: the error
     // wins, and sequenceEnded tells that the sequence ran out.

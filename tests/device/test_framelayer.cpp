@@ -47,8 +47,12 @@ class TestFrameLayer : public QObject
                                   + wire(CmdGetMaxEntries, {maxEntries});
         layer->receiveBytes(device.constData(), device.size());
         layer->protocolTick();
-        QCOMPARE(table->buttonCount, buttons);
-        QCOMPARE(table->maxEntries, uint16_t(maxEntries));
+        QCOMPARE(link().keypadButtonCount, buttons);
+        QCOMPARE(link().keypadMaxEntries, uint16_t(maxEntries));
+        // Only a readout takes the keypad's counts into the table.
+        const bool taken = direction == TransferDirection::Readout;
+        QCOMPARE(table->buttonCount, taken ? buttons : ButtonTable::DefaultButtonCount);
+        QCOMPARE(table->maxEntries, taken ? uint16_t(maxEntries) : ButtonTable::DefaultMaxEntries);
         sink.writes.clear();
     }
 

@@ -161,6 +161,9 @@ private Q_SLOTS:
 
         QCOMPARE(bench.run(TransferDirection::Transmit), Outcome::Done);
         QVERIFY(!bench.layer.link.readoutDoneFlag);
+        // The keypad's counts govern the transfer only; the table keeps its own.
+        QCOMPARE(bench.table.buttonCount, ButtonTable::DefaultButtonCount);
+        QCOMPARE(bench.table.maxEntries, ButtonTable::DefaultMaxEntries);
         QCOMPARE(firstDifference(memory, bench.table, buttons), QString());
         QCOMPARE(bench.progressSteps, buttons);
         int setButtons = 0;

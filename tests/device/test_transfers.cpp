@@ -10,6 +10,7 @@
 #include "file/tkfcodec.h"
 #include "keypadengine.h"
 #include "keypadline.h"
+#include "support/filebytes.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -195,6 +197,38 @@ private Q_SLOTS:
         QCOMPARE(status(), QString("Button 4 active"));
         QCOMPARE(progress()->value(), 23);
         QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 5000);
+    }
+
+    // A keypad smaller than the table: the table keeps its counts, a later
+    // Save writes the same file, and one box names what was not written.
+    void transmitToASmallerKeypadKeepsTheTable()
+    {
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(5, 10));
+        ButtonTable &table = ButtonTable::instance();
+        fillConfiguration(table, 23, 250);
+        QTemporaryDir dir;
+        FileState::instance().filePath = dir.filePath("desk.tkf");
+        QVERIFY(window->writeConfigFile());
+        const QByteArray saved = readAll(FileState::instance().filePath);
+        PortDialogAnswerer dialog(line->slavePath());
+
+        runTransfer("actionTransmit");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
+        QCOMPARE(boxes.last().title, QString("Information"));
+        QCOMPARE(boxes.last().text,
+                 QString("The keypad holds 5 buttons with at most 10 entries each, so not all of "
+                         "the configuration was written.\nButtons not written: 6, 7, 9-14, 16-21, "
+                         "23.\nButtons written only up to entry 10: 3.\nThe configuration "
+                         "itself is unchanged."));
+        QCOMPARE(int(table.buttonCount), 23);
+        QCOMPARE(int(table.maxEntries), 250);
+        QCOMPARE(int(table.modified), 0);
+        QCOMPARE(engine->memory().content(2).length, uint8_t(10));
+
+        action("actionSave")->trigger();
+        QCOMPARE(readAll(FileState::instance().filePath), saved);
+        QCOMPARE(boxes.seen().size(), 1);
     }
 
     // The window's port closes a fixed delay after the end-of-transfer frame,

@@ -6,27 +6,27 @@
 #include "transfer.h"
 
 #include "config/buttontable.h"
+#include "device/transmitshortfall.h"
 #include "file/tkftext.h"
 
 #include <algorithm>
 
 namespace {
 
-// What of the file the keypad did not take. A transmit sends as many buttons
-// as the keypad reports and the keypad keeps at most its maximum of entries
-// per button, so a file made for a larger keypad loses buttons or entries.
-QStringList notKept(const ButtonTable &file, const ButtonTable &sent)
+// What of the file the keypad did not take, one line a button. A transmit
+// sends as many buttons as the keypad reports and the keypad keeps at most its
+// maximum of entries per button, so a file made for a larger keypad loses
+// buttons or entries.
+QStringList notKept(const TransmitShortfall &shortfall, const ButtonTable &file)
 {
     QStringList lost;
-    for (int i = 0; i < file.buttonCount; ++i) {
-        const int length = file.content(uint8_t(i)).length;
-        if (i >= sent.buttonCount && length > 0)
-            lost.append(QStringLiteral("button %1 was not sent: the keypad has %2 buttons")
-                            .arg(i + 1).arg(sent.buttonCount));
-        else if (i < sent.buttonCount && length > sent.maxEntries)
-            lost.append(QStringLiteral("button %1 holds %2 entries, the keypad keeps at most %3")
-                            .arg(i + 1).arg(length).arg(sent.maxEntries));
-    }
+    for (int i : shortfall.notSent)
+        lost.append(QStringLiteral("button %1 was not sent: the keypad has %2 buttons")
+                        .arg(i + 1).arg(shortfall.keypadButtons));
+    for (int i : shortfall.cut)
+        lost.append(QStringLiteral("button %1 holds %2 entries, the keypad keeps at most %3")
+                        .arg(i + 1).arg(file.content(uint8_t(i)).length)
+                        .arg(shortfall.keypadMaxEntries));
     return lost;
 }
 
@@ -69,13 +69,18 @@ int runWrite(const Invocation &invocation)
         complain(QStringLiteral("warning: ") + problem);
 
     ButtonTable sent = file;
+    LinkState link;
     TransferOutcome outcome = runTransfer(port, TransferDirection::Transmit, sent,
-                                          QStringLiteral("Writing"));
+                                          QStringLiteral("Writing"), &link);
     if (outcome != TransferOutcome::Completed) {
         complain(transferMessage(outcome));
         return ExitFailure;
     }
-    const QStringList lost = notKept(file, sent);
+    // What the keypad was given: the file within the counts it reported.
+    sent.buttonCount = link.keypadButtonCount;
+    sent.maxEntries = link.keypadMaxEntries;
+    const QStringList lost =
+        notKept(transmitShortfall(file, link.keypadButtonCount, link.keypadMaxEntries), file);
     for (const QString &text : lost)
         complain(text);
     out() << "Wrote " << sent.buttonCount << " buttons from " << path << '\n';

@@ -27,7 +27,7 @@ PortRecord resolvePort(const QString &argument)
 }
 
 TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
-                            ButtonTable &table, const QString &label)
+                            ButtonTable &table, const QString &label, LinkState *link)
 {
     TransferSession session(table);
     TransferDriver driver(session, ClosePolicy::DrainThenClose);
@@ -40,5 +40,7 @@ TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
     driver.start(port, direction);
     if (driver.isRunning())
         loop.exec();
+    if (link)
+        *link = session.link();
     return driver.outcome();
 }
