@@ -255,42 +255,33 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path("refused.txt")));
     }
 
-    // Only regular files are read: a FIFO or a folder is refused at once,
-    // where opening a FIFO would wait for a writer for ever.
+    // Only regular files are read: a FIFO (which would block for ever) or a
+    // folder is refused at once.
     void oddFilesAreRefusedAtOnce_data()
     {
-        QTest::addColumn<QStringList>("before"); // arguments before the file
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("fifo");          // else a folder
-        QTest::addColumn<QString>("after");      // argument after the file, if any
-        QTest::newRow("show, FIFO") << QStringList{"show"} << "odd.tkf" << true << "";
-        QTest::newRow("check, FIFO") << QStringList{"check"} << "odd.tkf" << true << "";
-        QTest::newRow("write, FIFO") << QStringList{"write", "/dev/qm47-none"} << "odd.tkf" << true << "";
-        QTest::newRow("convert, FIFO file") << QStringList{"convert"} << "odd.tkf" << true << "out.txt";
-        QTest::newRow("convert, FIFO text") << QStringList{"convert"} << "odd.txt" << true << "out.tkf";
-        QTest::newRow("show, folder") << QStringList{"show"} << "odd.tkf" << false << "";
+        QTest::addColumn<QStringList>("arguments"); // odd.* is the odd file
+        QTest::addColumn<bool>("fifo");             // else a folder
+        QTest::newRow("show, FIFO") << QStringList{"show", "odd.tkf"} << true;
+        QTest::newRow("check, FIFO") << QStringList{"check", "odd.tkf"} << true;
+        QTest::newRow("write, FIFO") << QStringList{"write", "/dev/qm47-none", "odd.tkf"} << true;
+        QTest::newRow("convert, FIFO file") << QStringList{"convert", "odd.tkf", "out.txt"} << true;
+        QTest::newRow("convert, FIFO text") << QStringList{"convert", "odd.txt", "out.tkf"} << true;
+        QTest::newRow("show, folder") << QStringList{"show", "odd.tkf"} << false;
     }
     void oddFilesAreRefusedAtOnce()
     {
-        QFETCH(QStringList, before);
-        QFETCH(QString, name);
+        QFETCH(QStringList, arguments);
         QFETCH(bool, fifo);
-        QFETCH(QString, after);
-        const QString file = path(name);
-        if (fifo)
-            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else
-            QVERIFY(QDir().mkdir(file));
-        QStringList arguments = before << file;
-        if (!after.isEmpty())
-            arguments << path(after);
-        // Blocked on the FIFO, it would never finish.
-        const Result r = qm47(arguments, {}, {}, 10000);
-        QDir(file).removeRecursively();
-        QFile::remove(file);
+        for (QString &a : arguments)
+            a = a.contains('.') ? path(a) : a;
+        const QString odd = arguments.filter("/odd.").first();
+        QVERIFY(fifo ? mkfifo(QFile::encodeName(odd).constData(), 0600) == 0 : QDir().mkdir(odd));
+        const Result r = qm47(arguments, {}, {}, 10000); // blocked on the FIFO it would never end
+        QDir(odd).removeRecursively();
+        QFile::remove(odd);
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
-        QVERIFY2(r.err.contains(file + ": Could not open file!"), qPrintable(describe(r)));
-        QVERIFY(after.isEmpty() || !QFile::exists(path(after)));
+        QVERIFY2(r.err.contains(odd + ": Could not open file!"), qPrintable(describe(r)));
+        QVERIFY(arguments.filter("/out.").isEmpty() || !QFile::exists(arguments.last()));
     }
 
     // On a full disk the text form cannot be written: the command fails and
