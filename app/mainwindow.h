@@ -30,9 +30,10 @@ enum ControlMode : uint8_t {
     NoSelectionMode = 3,
 };
 
-// The main window: hub of every command. Its slots are implemented next to the
-// subsystem they serve (button selection and marks, editing, recording,
-// transfers, file commands); this file's companion .cpp holds the shell.
+// The main window: hub of every command. Its slots are implemented in one
+// file per subsystem they serve, app/mainwindow_*.cpp (button selection and
+// marks, editing, recording, transfers, file commands); this file's companion
+// .cpp holds the shell.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT

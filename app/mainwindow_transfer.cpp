@@ -3,14 +3,11 @@
 // window chooses the port and reacts to what the driver reports.
 #include "app/mainwindow.h"
 
-#include "app/mainwindow_form.h"
 #include "config/buttontable.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
 #include "device/transmitshortfall.h"
 #include "file/filestate.h"
-
-#include <QLabel>
 
 void MainWindow::setUpTransfers()
 {
