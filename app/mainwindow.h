@@ -143,6 +143,9 @@ private:
     void startTransfer(TransferDirection direction);
     // Tells the user how a transfer ended and makes the window usable again.
     void transferConcluded(TransferOutcome outcome);
+    // After a readout: an unnamed, unsaved configuration once any button was
+    // replaced; otherwise the table's counts as before and the file state kept.
+    void settleReadout();
 
     PortRecord lastPort;
     comPort portDialog;
@@ -151,6 +154,9 @@ private:
     QMessageBox messageBox;
     QTimer *msTimer = nullptr;
     TransferDriver *transferDriver = nullptr;
+    // The table's counts before a readout, given back when it stores nothing.
+    uint8_t buttonCountBeforeReadout = 0;
+    uint16_t maxEntriesBeforeReadout = 0;
     QLabel fileLabel;
     DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;

@@ -50,6 +50,8 @@ void MainWindow::startTransfer(TransferDirection direction)
         return;
     }
     lastPort = portDialog.chosenPort;
+    buttonCountBeforeReadout = ButtonTable::instance().buttonCount;
+    maxEntriesBeforeReadout = ButtonTable::instance().maxEntries;
     transferDriver->start(lastPort, direction);
 }
 
@@ -65,17 +67,12 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
         return;
     }
 
+    if (readout)
+        settleReadout();
     if (outcome == TransferOutcome::Completed || transferDriver->sequenceEnded()) {
         progressWindow.close();
-        if (readout) {
-            // The read configuration has no file yet and counts as unsaved.
-            FileState::instance().filePath.clear();
-            FileState::instance().fileName.clear();
-            showFileName(QStringLiteral("QM47_File"));
-            ButtonTable::instance().modified = 1;
-        } else {
+        if (!readout)
             showActiveButtonStatus();
-        }
         setEnabled(true);
     }
     if (outcome == TransferOutcome::Completed) {
@@ -99,6 +96,24 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     progressWindow.close();
     showMessage(tr("Error"), transferMessage(outcome));
     setEnabled(true);
+}
+
+void MainWindow::settleReadout()
+{
+    ButtonTable &table = ButtonTable::instance();
+    if (transferDriver->buttonsDone() == 0) {
+        // The keypad may have reported its counts before failing; nothing of
+        // it was stored, so the configuration stays the open file's.
+        table.buttonCount = buttonCountBeforeReadout;
+        table.maxEntries = maxEntriesBeforeReadout;
+        return;
+    }
+    // Buttons read so far are kept (completed or not), and they are no longer
+    // the open file: Save must ask for a name and closing must ask to save.
+    FileState::instance().filePath.clear();
+    FileState::instance().fileName.clear();
+    showFileName(QStringLiteral("QM47_File"));
+    table.modified = 1;
 }
 
 void MainWindow::MsTimerSlot()

@@ -51,7 +51,7 @@ public:
     TransferOutcome outcome() const { return outcome_; }
     // The frame layer ran its request sequence to an end (the last button,
     // or a retry limit that gave up) rather than timing out or failing to
-    // start; a readout has then stored buttons.
+    // start. Whether a readout stored buttons tells buttonsDone().
     bool sequenceEnded() const { return sequenceEnded_; }
     // Buttons stored (readout) or acknowledged (transmit) so far.
     int buttonsDone() const { return buttonsDone_; }

@@ -11,6 +11,7 @@
 #include "keypadengine.h"
 #include "keypadline.h"
 #include "support/filebytes.h"
+#include "support/filedialogdriver.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
@@ -229,6 +230,57 @@ private Q_SLOTS:
         action("actionSave")->trigger();
         QCOMPARE(readAll(FileState::instance().filePath), saved);
         QCOMPARE(boxes.seen().size(), 1);
+    }
+
+    // A readout that fails: once it has replaced a button the configuration
+    // is no longer the open file's (Save asks for a name, closing asks to
+    // save); before that, the table and the file state stay as they were.
+    void failedReadoutAndTheOpenFile_data()
+    {
+        QTest::addColumn<bool>("ignoreWakeUp");
+        QTest::addColumn<int>("silentAfterAnswers");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("silent after two buttons") << false << 4 << true;
+        QTest::newRow("silent after the counts") << false << 2 << false;
+        QTest::newRow("no answer to the wake-up") << true << -1 << false;
+    }
+    void failedReadoutAndTheOpenFile()
+    {
+        QFETCH(bool, ignoreWakeUp);
+        QFETCH(int, silentAfterAnswers);
+        QFETCH(bool, replaced);
+        ModalAnswerer boxes;
+        FileDialogDriver dialogs;
+        KeypadFaults faults;
+        faults.ignoreWakeUp = ignoreWakeUp;
+        faults.silentAfterAnswers = silentAfterAnswers;
+        startKeypad(deviceConfiguration(5, 10), faults);
+        ButtonTable &table = ButtonTable::instance();
+        fillConfiguration(table, 23, 250);
+        table.content(1).length = 0; // the keypad's button 2 holds 6 entries
+        QTemporaryDir dir;
+        const QString file = dir.filePath("desk.tkf");
+        FileState::instance().filePath = file;
+        QVERIFY(window->writeConfigFile());
+        const QByteArray saved = readAll(file);
+        PortDialogAnswerer dialog(line->slavePath());
+
+        runTransfer("actionReadout");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
+        QCOMPARE(boxes.last().title, QString("Error"));
+        QCOMPARE(int(table.content(1).length), replaced ? 6 : 0);
+        QCOMPARE(fileLabel(), QString(replaced ? "QM47_File" : "desk"));
+        QCOMPARE(int(table.modified), replaced ? 1 : 0);
+        QCOMPARE(int(table.buttonCount), replaced ? 5 : 23);
+        QCOMPARE(int(table.maxEntries), replaced ? 10 : 250);
+
+        dialogs.cancel();
+        action("actionSave")->trigger();
+        QCOMPARE(dialogs.seen().size(), replaced ? 1 : 0);
+        QCOMPARE(readAll(file), saved);
+        boxes.enqueue(QMessageBox::Cancel);
+        QCOMPARE(window->close(), !replaced);
+        QCOMPARE(boxes.seen().size(), replaced ? 2 : 1);
     }
 
     // The window's port closes a fixed delay after the end-of-transfer frame,
