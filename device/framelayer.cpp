@@ -24,9 +24,10 @@ void FrameLayer::prepareTransfer(TransferDirection direction)
     link.readoutDoneFlag = false;
     link.connectTimeoutFlag = false;
     link.progressFlag = false;
-    link.lastSetButton = 0;
     link.keypadButtonCount = 0;
     link.keypadMaxEntries = 0;
+    link.refusedFrames = 0;
+    link.framesExchanged = 0;
     link.direction = direction;
 }
 
@@ -63,6 +64,8 @@ void FrameLayer::resetLink()
 
 void FrameLayer::sendFrame(const Frame &frame)
 {
+    if (!directionAllows(frame.command))
+        return;
     if (!sink_.isOpen()) {
         link.errorFlag = true;
         link.doneFlag = true;
@@ -72,6 +75,51 @@ void FrameLayer::sendFrame(const Frame &frame)
     link.lastSent = frame;
     const QByteArray bytes = frame.toWire();
     sink_.write(bytes.constData(), bytes.size());
+    switch (frame.command) {
+    case CmdGetButtonCount:
+    case CmdGetMaxEntries:
+    case CmdGetButton:
+    case CmdSetButton:
+        link.requestDue = true;
+        link.requestCommand = frame.command;
+        link.requestIndex = frame.payloadByte(0);
+        break;
+    default:
+        break;
+    }
+    countFrame();
+}
+
+bool FrameLayer::directionAllows(uint8_t command) const
+{
+    if (command == CmdSetButton)
+        return link.direction == TransferDirection::Transmit;
+    if (command == CmdGetButton)
+        return link.direction == TransferDirection::Readout;
+    return true;
+}
+
+uint32_t FrameLayer::frameBudget() const
+{
+    const uint32_t perButton = link.direction == TransferDirection::Readout
+                                   ? 4  // request, its Ack, the answer, our Ack
+                                   : 2; // the button, its Ack
+    return FrameBudgetFactor * (HandshakeFrames + perButton * link.keypadButtonCount);
+}
+
+void FrameLayer::countFrame()
+{
+    if (!transferRunning())
+        return;
+    ++link.framesExchanged;
+    if (link.framesExchanged > frameBudget())
+        fail();
+}
+
+void FrameLayer::fail()
+{
+    abandonWaits();
+    link.errorFlag = true;
 }
 
 void FrameLayer::resendLast()
@@ -146,7 +194,6 @@ void FrameLayer::buildSetButton(Frame &frame, uint8_t index)
         frame.payload[size_t(2 + 2 * j)] = content.entries[size_t(j)].action;
         frame.payload[size_t(3 + 2 * j)] = content.entries[size_t(j)].key;
     }
-    link.lastSetButton = index;
 }
 
 // --- receiving --------------------------------------------------------------------
@@ -183,6 +230,7 @@ void FrameLayer::receiveByte(uint8_t byte)
             // Cannot be held: rejected like a damaged frame, and the
             // receiver looks for the next start byte right away.
             link.rxState = WaitStart;
+            countFrame();
             sendNak(f.command, link.rxTimeoutSeen);
         } else {
             link.rxState = f.length != 0 ? WaitPayload : WaitCrc;
@@ -218,6 +266,7 @@ void FrameLayer::receiveByte(uint8_t byte)
 void FrameLayer::checkReceivedFrame()
 {
     Frame &f = link.rxFrame;
+    countFrame();
     if (f.computeCrc() != link.rxCrc) {
         sendNak(f.command, link.rxTimeoutSeen);
         return;
@@ -290,37 +339,6 @@ void FrameLayer::protocolTick()
 void FrameLayer::handleFrame(const Frame &frame)
 {
     switch (frame.command) {
-    case CmdGetButtonCount:
-        answerArrived();
-        link.keypadButtonCount = frame.payloadByte(0);
-        if (link.direction == TransferDirection::Readout)
-            table_.buttonCount = link.keypadButtonCount;
-        sendRequest(CmdGetButtonCount);
-        break;
-    case CmdGetMaxEntries:
-        answerArrived();
-        link.keypadMaxEntries = frame.payloadByte(0);
-        if (link.direction == TransferDirection::Readout)
-            table_.maxEntries = link.keypadMaxEntries;
-        sendRequest(CmdGetMaxEntries);
-        break;
-    case CmdGetButton: {
-        answerArrived();
-        storeButton(frame);
-        link.progressFlag = true;
-        // The next request follows the index the device sent.
-        const int next = (frame.payloadByte(0) + 1) % 256;
-        if (next >= table_.buttonCount) {
-            link.doneFlag = true;
-            link.readoutDoneFlag = true;
-            break;
-        }
-        link.lastSent.command = CmdGetButton;
-        link.lastSent.length = 1;
-        link.lastSent.payload[0] = uint8_t(next);
-        resendLast();
-        break;
-    }
     case CmdAck:
         handleAck(frame.payloadByte(0));
         break;
@@ -336,45 +354,112 @@ void FrameLayer::handleFrame(const Frame &frame)
         }
         break;
     default:
-        // Already acknowledged on receipt; the device is asked again.
-        resendLast();
+        // Already acknowledged on receipt.
+        if (isAwaitedAnswer(frame))
+            handleAnswer(frame);
+        else
+            refuse();
         break;
     }
 }
 
-void FrameLayer::handleAck(uint8_t command)
+bool FrameLayer::isAwaitedAnswer(const Frame &frame) const
 {
-    switch (command) {
-    case CmdSetButton: {
+    if (!link.requestDue || frame.command != link.requestCommand)
+        return false;
+    switch (frame.command) {
+    case CmdGetButtonCount:
+    case CmdGetMaxEntries:
+        return true;
+    case CmdGetButton:
+        return link.direction == TransferDirection::Readout
+               && frame.payloadByte(0) == link.requestIndex;
+    default:
+        return false; // a SetButton is not answered
+    }
+}
+
+void FrameLayer::handleAnswer(const Frame &frame)
+{
+    answerArrived();
+    link.refusedFrames = 0;
+    switch (frame.command) {
+    case CmdGetButtonCount:
+        link.keypadButtonCount = frame.payloadByte(0);
+        if (link.direction == TransferDirection::Readout)
+            table_.buttonCount = link.keypadButtonCount;
+        sendRequest(CmdGetButtonCount);
+        break;
+    case CmdGetMaxEntries:
+        link.keypadMaxEntries = frame.payloadByte(0);
+        if (link.direction == TransferDirection::Readout)
+            table_.maxEntries = link.keypadMaxEntries;
+        sendRequest(CmdGetMaxEntries);
+        break;
+    case CmdGetButton: {
+        storeButton(frame);
         link.progressFlag = true;
-        const uint8_t sent = link.lastSent.command == CmdSetButton ? link.lastSent.payload[0]
-                                                                    : link.lastSetButton;
-        const int next = (sent + 1) % 256;
-        disarm();
+        // Buttons arrive one by one in index order; the answer for the
+        // last one completes the readout.
+        const int next = link.requestIndex + 1;
         if (next >= link.keypadButtonCount) {
+            link.requestDue = false;
             link.doneFlag = true;
+            link.readoutDoneFlag = true;
             break;
         }
-        buildSetButton(link.lastSent, uint8_t(next));
+        link.lastSent.command = CmdGetButton;
+        link.lastSent.length = 1;
+        link.lastSent.payload[0] = uint8_t(next);
         resendLast();
         break;
     }
-    case CmdWakeUp:
+    default:
+        break;
+    }
+}
+
+void FrameLayer::refuse()
+{
+    // Before the wake-up is acknowledged its own wait decides.
+    if (!link.requestDue)
+        return;
+    ++link.refusedFrames;
+    if (link.refusedFrames >= RefusalLimit)
+        fail();
+}
+
+void FrameLayer::handleAck(uint8_t command)
+{
+    if (link.awaitingWakeUpAck) {
+        if (command != CmdWakeUp)
+            return;
         link.awaitingWakeUpAck = false;
         disarm();
         sendRequest(CmdWakeUp);
-        break;
-    case CmdGetButton:
-    case CmdGetMaxEntries:
-    case CmdGetButtonCount:
-        // The request is through; now its answer is due.
-        disarm();
-        link.awaitingAnswer = true;
-        break;
-    default:
-        disarm();
-        break;
+        return;
     }
+    // Only the acknowledgement of the request due counts; any other Ack (a
+    // late duplicate, a stray wake-up Ack, a wrong command) leaves the wait
+    // running.
+    if (!link.requestDue || !link.awaitingAck || command != link.requestCommand)
+        return;
+    disarm();
+    link.refusedFrames = 0;
+    if (command != CmdSetButton) {
+        // The request is through; now its answer is due.
+        link.awaitingAnswer = true;
+        return;
+    }
+    link.progressFlag = true;
+    const int next = link.requestIndex + 1;
+    if (next >= link.keypadButtonCount) {
+        link.requestDue = false;
+        link.doneFlag = true;
+        return;
+    }
+    buildSetButton(link.lastSent, uint8_t(next));
+    resendLast();
 }
 
 void FrameLayer::storeButton(const Frame &frame)
@@ -413,6 +498,7 @@ void FrameLayer::disarm()
 
 void FrameLayer::abandonWaits()
 {
+    link.requestDue = false;
     link.awaitingAck = false;
     link.awaitingAnswer = false;
     link.awaitingWakeUpAck = false;

@@ -50,9 +50,21 @@ struct LinkState {
     // transmit must leave the configuration as it is.
     uint8_t keypadButtonCount = 0;
     uint16_t keypadMaxEntries = 0;
-    // Button index of the last SetButton frame built. The next button follows
-    // it even when an Ack or Nak of ours has replaced lastSent in between.
-    uint8_t lastSetButton = 0;
+
+    // The request whose acknowledgement or answer is due: the last request
+    // frame written (GetButtonCount, GetMaxEntries, GetButton or SetButton)
+    // with its button index. It stays the one due even when an Ack or Nak of
+    // ours has replaced lastSent in between. Only an Ack naming it, or its
+    // own answer, moves the transfer on.
+    bool requestDue = false;
+    uint8_t requestCommand = 0;
+    uint8_t requestIndex = 0;
+    // Frames refused in a row: answers to another request or for another
+    // button, and frames no step of the transfer expects.
+    uint8_t refusedFrames = 0;
+    // Frames written and received since the transfer began, against the
+    // frame budget.
+    uint32_t framesExchanged = 0;
 
     bool errorFlag = false;
     bool doneFlag = false;
@@ -82,6 +94,13 @@ struct LinkState {
 // Retry limits: a count above RetryLimit ends the transfer, so the fourth
 // failure in a row does. Time-outs fire on the tick that takes their counter
 // above the limit.
+//
+// A keypad that answers wrongly cannot steer a transfer: an Ack moves it on
+// only when it names the request due (Ack(0x7F) only while the wake-up byte
+// waits for it), an answer only when it answers that request (a button's
+// answer only for the button asked for), and any other frame is refused.
+// RefusalLimit refusals in a row, or more frames than frameBudget(), end the
+// transfer with errorFlag.
 class FrameLayer
 {
 public:
@@ -90,6 +109,14 @@ public:
     static constexpr uint16_t AnswerWaitLimit = 1000;
     static constexpr uint16_t WakeUpWaitLimit = 600;
     static constexpr uint8_t RetryLimit = 2;
+    // Refused frames in a row that end a transfer.
+    static constexpr uint8_t RefusalLimit = 3;
+    // A transfer may exchange this many times the frames of a complete one
+    // before it is given up as a keypad talking in circles.
+    static constexpr uint32_t FrameBudgetFactor = 4;
+    // Frames of a complete transfer besides the buttons: the wake-up Ack, the
+    // two count requests with their Acks, answers and our Acks, the end.
+    static constexpr uint32_t HandshakeFrames = 10;
 
     // Reason byte of a Nak sent for an inter-byte time-out.
     static constexpr uint8_t NakReasonTimeout = 1;
@@ -117,7 +144,8 @@ public:
 
     // Writes frame.length + 8 bytes in one write and keeps the frame in
     // lastSent. With the sink closed: errorFlag and doneFlag, nothing written,
-    // and every wait disarmed (the transfer is over).
+    // and every wait disarmed (the transfer is over). A SetButton in a
+    // readout or a GetButton in a transmit is never written.
     void sendFrame(const Frame &frame);
     // Reseals lastSent, arms the acknowledgement wait and sends it again.
     void resendLast();
@@ -155,14 +183,33 @@ public:
     // Receiver to WaitStart; rxPos, framesReady, naksSent and resendCount 0.
     void resetLink();
 
+    // Frames a transfer in the current direction may exchange: the budget
+    // factor times the frames of a complete transfer of the buttons the
+    // keypad reported (none before it reported them).
+    uint32_t frameBudget() const;
+
 private:
     void checkReceivedFrame();
     void handleAck(uint8_t command);
+    // True for the answer to the request due (for a GetButton: of the button
+    // asked for, in a readout).
+    bool isAwaitedAnswer(const Frame &frame) const;
+    void handleAnswer(const Frame &frame);
+    // A frame that does not fit the transfer: counted, nothing sent; the
+    // RefusalLimit-th in a row ends the transfer.
+    void refuse();
+    // A readout never writes a button to the keypad and a transmit never
+    // asks for one, whatever the keypad says.
+    bool directionAllows(uint8_t command) const;
+    void countFrame();
+    bool transferRunning() const { return link.awaitingWakeUpAck || link.requestDue; }
+    // The transfer ends with the communication error.
+    void fail();
     void buildSetButton(Frame &frame, uint8_t index);
     void answerArrived();
     // Acknowledgement received: wait disarmed, resends counted from zero.
     void disarm();
-    // Transfer over: no wait may fire afterwards.
+    // Transfer over: no wait may fire afterwards and no request is due.
     void abandonWaits();
 
     ButtonTable &table_;

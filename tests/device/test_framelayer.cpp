@@ -55,6 +55,18 @@ class TestFrameLayer : public QObject
         QCOMPARE(table->maxEntries, taken ? uint16_t(maxEntries) : ButtonTable::DefaultMaxEntries);
         sink.writes.clear();
     }
+    // A fresh transfer in which `command` (for button `index`) was sent and
+    // awaits its acknowledgement; the writes are forgotten.
+    void due(uint8_t command, uint8_t index = 0,
+             TransferDirection direction = TransferDirection::Readout)
+    {
+        layer->prepareTransfer(direction);
+        link().lastSent = command == CmdGetButton || command == CmdSetButton
+                              ? makeFrame(command, {index})
+                              : makeFrame(command);
+        layer->resendLast();
+        sink.writes.clear();
+    }
 
 private Q_SLOTS:
     void init()
@@ -140,6 +152,7 @@ private Q_SLOTS:
 
     void bytesBeforeStartAreDropped()
     {
+        due(CmdGetButtonCount);
         feedPerTick(hex("007F12FF80") + wire(CmdGetButtonCount, {7}));
         QCOMPARE(table->buttonCount, uint8_t(7));
         QCOMPARE(sink.writes.size(), 2); // Ack, then the next request; no Nak
@@ -148,7 +161,7 @@ private Q_SLOTS:
 
     void startByteInsidePayloadIsData()
     {
-        table->buttonCount = 23;
+        due(CmdGetButton, 4);
         const Frame answer = buttonFrame(CmdGetButton, 4, {{ActionPress, 0xC3}, {ActionRelease, 0xC3}});
         feedPerTick(answer.toWire());
         QCOMPARE(entriesOf(table->content(4)),
@@ -168,6 +181,7 @@ private Q_SLOTS:
 
     void ackedBeforeActing()
     {
+        due(CmdGetButtonCount);
         const QByteArray bytes = wire(CmdGetButtonCount, {9});
         for (int i = 0; i < bytes.size() - 1; ++i) {
             layer->receiveByte(uint8_t(bytes[i]));
@@ -192,19 +206,16 @@ private Q_SLOTS:
         QTest::newRow("Ack") << wire(CmdAck, {CmdEndTransfer}) << QList<QByteArray>{};
         QTest::newRow("Nak") << wire(CmdNak, {CmdGetButton, 0})
                              << QList<QByteArray>{wire(CmdGetButtonCount)};
-        // An unknown command is acknowledged, then the last frame (that Ack) goes out again.
-        QTest::newRow("unknown 0x42")
-            << wire(0x42, {1, 2}) << QList<QByteArray>{wire(CmdAck, {0x42}), wire(CmdAck, {0x42})};
+        // A frame no transfer step expects is acknowledged, and nothing more.
+        QTest::newRow("unknown 0x42") << wire(0x42, {1, 2}) << QList<QByteArray>{wire(CmdAck, {0x42})};
         QTest::newRow("EndTransfer from device")
-            << wire(CmdEndTransfer)
-            << QList<QByteArray>{wire(CmdAck, {CmdEndTransfer}), wire(CmdAck, {CmdEndTransfer})};
+            << wire(CmdEndTransfer) << QList<QByteArray>{wire(CmdAck, {CmdEndTransfer})};
     }
     void ackAndNakAreNeverAcknowledged()
     {
         QFETCH(QByteArray, frame);
         QFETCH(QList<QByteArray>, expected);
-        layer->sendFrame(makeFrame(CmdGetButtonCount)); // the frame a Nak would ask for
-        sink.writes.clear();
+        due(CmdGetButtonCount); // the frame a Nak would ask for
         feedPerTick(frame);
         QCOMPARE(sink.writes, expected);
     }
@@ -281,7 +292,7 @@ private Q_SLOTS:
         layer->prepareTransfer(TransferDirection::Readout);
         layer->sendRequest(CmdWakeUp);
         feedPerTick(wire(CmdNak) + wire(CmdNak) + wire(CmdNak));
-        feedPerTick(wire(CmdAck, {CmdEndTransfer}));
+        feedPerTick(wire(CmdAck, {CmdGetButtonCount}));
         QCOMPARE(link().resendCount, uint8_t(0));
         feedPerTick(wire(CmdNak) + wire(CmdNak) + wire(CmdNak));
         QVERIFY(!link().errorFlag);
@@ -303,7 +314,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, partial);
         QFETCH(QByteArray, nak);
-        feedPerTick(wire(CmdAck, {CmdGetButton}));
+        due(CmdGetButtonCount);
+        feedPerTick(wire(CmdAck, {CmdGetButton})); // not the Ack awaited: nothing happens
         feedPerTick(partial);
         ticks(FrameLayer::RxIdleLimit - 1); // the last byte's own tick counted once
         QCOMPARE(sink.writes.size(), 0);
@@ -387,8 +399,7 @@ private Q_SLOTS:
     void missingAnswerTimesOut()
     {
         QFETCH(int, request);
-        layer->prepareTransfer(TransferDirection::Readout);
-        layer->sendFrame(makeFrame(uint8_t(request)));
+        due(uint8_t(request));
         feedPerTick(wire(CmdAck, {uint8_t(request)}));
         QVERIFY(!link().awaitingAck);
         QVERIFY(link().awaitingAnswer);
@@ -416,36 +427,66 @@ private Q_SLOTS:
 
     // --- readout and transmit steps -----------------------------------------
 
-    void readoutRequestsIndexAfterTheOneReceived_data()
+    // Buttons are taken one by one in index order: only the answer for the
+    // button asked for is stored; any other is refused and changes nothing.
+    void readoutTakesOnlyTheButtonAskedFor_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("next"); // -1: done
-        QTest::newRow("first") << 0 << 1;
-        QTest::newRow("skipped ahead") << 5 << 6;
-        QTest::newRow("second last") << 21 << 22;
-        QTest::newRow("last") << 22 << -1;
-        QTest::newRow("beyond") << 40 << -1;
-        QTest::newRow("255 wraps to 0") << 255 << 0;
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("answered");
+        QTest::newRow("first") << 0 << 0;
+        QTest::newRow("second last") << 21 << 21;
+        QTest::newRow("last") << 22 << 22;
+        QTest::newRow("skipped ahead") << 0 << 5;
+        QTest::newRow("the one before") << 6 << 5;
+        QTest::newRow("beyond the count") << 22 << 40;
+        QTest::newRow("255") << 0 << 255;
     }
-    void readoutRequestsIndexAfterTheOneReceived()
+    void readoutTakesOnlyTheButtonAskedFor()
     {
-        QFETCH(int, index);
-        QFETCH(int, next);
+        QFETCH(int, asked);
+        QFETCH(int, answered);
         handshake(TransferDirection::Readout, 23, 250);
-        feedPerTick(buttonFrame(CmdGetButton, uint8_t(index), {{ActionPress, 0x1C}}).toWire());
-        QVERIFY(link().progressFlag);
-        QCOMPARE(table->content(uint8_t(index)).length, uint8_t(1));
+        link().lastSent = makeFrame(CmdGetButton, {uint8_t(asked)});
+        layer->resendLast();
+        sink.writes.clear();
+        feedPerTick(wire(CmdAck, {CmdGetButton})
+                    + buttonFrame(CmdGetButton, uint8_t(answered), {{ActionPress, 0x1C}}).toWire());
+        const bool taken = asked == answered;
+        QCOMPARE(link().progressFlag, taken);
+        QCOMPARE(table->content(uint8_t(answered)).length, uint8_t(taken ? 1 : 0));
         QCOMPARE(sink.writes.first(), wire(CmdAck, {CmdGetButton}));
-        if (next < 0) {
-            QCOMPARE(sink.writes.size(), 1);
-            QVERIFY(link().doneFlag);
-            QVERIFY(link().readoutDoneFlag);
-        } else {
-            QCOMPARE(sink.writes.size(), 2);
-            QCOMPARE(sink.writes[1], wire(CmdGetButton, {uint8_t(next)}));
-            QVERIFY(link().awaitingAck);
-            QVERIFY(!link().doneFlag);
-        }
+        QCOMPARE(link().doneFlag, taken && asked == 22);
+        QList<QByteArray> expected{wire(CmdAck, {CmdGetButton})};
+        if (taken && asked < 22)
+            expected << wire(CmdGetButton, {uint8_t(asked + 1)});
+        QCOMPARE(sink.writes, expected);
+        QVERIFY(!link().errorFlag);
+    }
+
+    // Refusals end a transfer only when RefusalLimit of them come in a row.
+    void refusalsInARowEndTheTransfer()
+    {
+        handshake(TransferDirection::Readout, 3, 250);
+        const QByteArray wrong = wire(CmdGetButtonCount, {3});
+        feedPerTick(wrong + wrong + buttonFrame(CmdGetButton, 0, {}).toWire() + wrong + wrong);
+        QVERIFY(!link().errorFlag);
+        QCOMPARE(sink.writes.last(), wire(CmdAck, {CmdGetButtonCount})); // no request restarted
+        feedPerTick(wrong);
+        QVERIFY(link().errorFlag);
+        QVERIFY(!link().awaitingAck && !link().awaitingAnswer);
+    }
+
+    // Frames that move nothing on still count against the budget.
+    void frameBudgetEndsATalkativeTransfer()
+    {
+        handshake(TransferDirection::Readout, 2, 250);
+        QCOMPARE(layer->frameBudget(), 4u * (10 + 4 * 2));
+        const uint32_t left = layer->frameBudget() - link().framesExchanged;
+        for (uint32_t i = 0; i < left; ++i)
+            feedPerTick(wire(CmdAck, {CmdWakeUp}));
+        QVERIFY(!link().errorFlag);
+        feedPerTick(wire(CmdAck, {CmdWakeUp}));
+        QVERIFY(link().errorFlag);
     }
 
     void transmitSendsNextButtonOnAck()
@@ -511,7 +552,7 @@ private Q_SLOTS:
 
     void oversizeFrameIsDroppedAtOnce()
     {
-        table->buttonCount = 23;
+        due(CmdGetButtonCount);
         // Announces 513 payload bytes; all of them follow, then a good frame.
         QByteArray bytes = hex("C3000102");
         feedPerTick(bytes);
@@ -531,6 +572,7 @@ private Q_SLOTS:
             entries.append({uint8_t(j & 1 ? ActionRelease : ActionPress), uint8_t(j)});
         const Frame answer = buttonFrame(CmdGetButton, 7, entries);
         QCOMPARE(answer.length, uint16_t(512));
+        due(CmdGetButton, 7);
         feedPerTick(answer.toWire());
         QCOMPARE(entriesOf(table->content(7)), entries);
     }
@@ -557,7 +599,9 @@ private Q_SLOTS:
         QList<ContentEntry> stale;
         for (int j = 0; j < 20; ++j)
             stale.append({0x77, 0x77});
+        due(CmdGetButton, 1);
         feedPerTick(buttonFrame(CmdGetButton, 1, stale).toWire());
+        due(CmdGetButton, 2);
 
         Frame f;
         f.command = CmdGetButton;
@@ -581,22 +625,20 @@ private Q_SLOTS:
         // The buffer holds 0x55 from an earlier frame; none of it may be used.
         feedPerTick(buttonFrame(CmdGetButton, 0x55, {{0x55, 0x55}}).toWire());
         table->content(0).length = 9;
-        handshake(TransferDirection::Readout, 23, 250);
-        feedPerTick(wire(CmdGetButton)); // no index, no count
-        QCOMPARE(table->content(0).length, uint8_t(0));
-        QCOMPARE(sink.writes.back(), wire(CmdGetButton, {1}));
-        feedPerTick(wire(CmdGetMaxEntries));
-        QCOMPARE(table->maxEntries, uint16_t(0));
-        feedPerTick(wire(CmdGetButtonCount));
+        due(CmdGetButtonCount);
+        feedPerTick(wire(CmdAck, {CmdGetButtonCount}) + wire(CmdGetButtonCount));
         QCOMPARE(table->buttonCount, uint8_t(0));
+        feedPerTick(wire(CmdAck, {CmdGetMaxEntries}) + wire(CmdGetMaxEntries));
+        QCOMPARE(table->maxEntries, uint16_t(0));
+        feedPerTick(wire(CmdAck, {CmdGetButton}) + wire(CmdGetButton)); // no index, no count
+        QCOMPARE(table->content(0).length, uint8_t(0));
     }
 
     void anyButtonIndexStaysInTable()
     {
-        table->buttonCount = 1;
-        feedPerTick(buttonFrame(CmdGetButton, 254, {{ActionPress, 1}}).toWire());
+        layer->storeButton(buttonFrame(CmdGetButton, 254, {{ActionPress, 1}}));
         QCOMPARE(table->content(254).length, uint8_t(1));
-        feedPerTick(buttonFrame(CmdGetButton, 255, {{ActionPress, 2}}).toWire());
+        layer->storeButton(buttonFrame(CmdGetButton, 255, {{ActionPress, 2}}));
         QCOMPARE(table->content(255).length, uint8_t(1));
     }
 
@@ -606,11 +648,13 @@ private Q_SLOTS:
         table->setObserver(&observer);
         table->selectedButton = 6;
         table->content(6).faulty = 1;
+        due(CmdGetButton, 6);
         feedPerTick(buttonFrame(CmdGetButton, 6, {{99, 1}}).toWire());
         QCOMPARE(table->content(6).faulty, uint8_t(1));
         QCOMPARE(table->content(6).entries[0], (ContentEntry{99, 1})); // stored as received
         QCOMPARE(observer.begins, 1);
         QCOMPARE(observer.ends, 1);
+        due(CmdGetButton, 7);
         feedPerTick(buttonFrame(CmdGetButton, 7, {}).toWire());
         QCOMPARE(observer.begins, 1); // a button not shown: no notification
         table->setObserver(nullptr);
@@ -694,6 +738,7 @@ private Q_SLOTS:
     // A caller that feeds several frames without handing them over loses none.
     void completedFrameIsHandedOverBeforeTheNext()
     {
+        due(CmdGetButtonCount);
         const QByteArray bytes = wire(CmdGetButtonCount, {3}) + wire(CmdGetMaxEntries, {40});
         for (char c : bytes) {
             layer->receiveByte(uint8_t(c));

@@ -5,6 +5,7 @@
 #include "keypadengine.h"
 #include "support/recordingsink.h"
 #include "support/tablecontent.h"
+#include "support/wrongkeypads.h"
 
 #include <QtTest>
 
@@ -274,6 +275,45 @@ private Q_SLOTS:
             bench.tick();
         QVERIFY(!bench.layer.link.errorFlag);
         QVERIFY(!bench.layer.link.connectTimeoutFlag);
+    }
+
+    // Each keypad that answers wrongly, in each direction: the transfer ends
+    // within a bound, completes only with the exact data, and a readout
+    // writes nothing to the keypad (a transmit nothing to the table).
+    void wrongKeypad_data()
+    {
+        QTest::addColumn<bool>("transmit");
+        QTest::addColumn<KeypadFaults>("faults");
+        QTest::addColumn<bool>("completes");
+        for (const WrongKeypad &k : wrongKeypads())
+            for (bool transmit : {false, true})
+                QTest::addRow("%s, %s", transmit ? "transmit" : "readout", k.name)
+                    << transmit << k.faults << (transmit ? k.transmitCompletes : k.readoutCompletes);
+    }
+    void wrongKeypad()
+    {
+        QFETCH(bool, transmit);
+        QFETCH(KeypadFaults, faults);
+        QFETCH(bool, completes);
+        Bench bench;
+        fillPattern(bench.device.memory(), 23, 40, 1);
+        fillPattern(bench.table, 23, 40, 2);
+        bench.device.setFaults(faults);
+        const ButtonTable keypadBefore = bench.device.memory();
+        const ButtonTable tableBefore = bench.table;
+
+        const auto dir = transmit ? TransferDirection::Transmit : TransferDirection::Readout;
+        QCOMPARE(bench.run(dir, 3 * FrameLayer::AckWaitLimit), completes ? Outcome::Done : Outcome::Error);
+        const ButtonTable &written = transmit ? bench.device.memory() : bench.table;
+        const ButtonTable &source = transmit ? tableBefore : keypadBefore;
+        const ButtonTable &untouched = transmit ? bench.table : bench.device.memory();
+        const ButtonTable &untouchedBefore = transmit ? tableBefore : keypadBefore;
+        QCOMPARE(firstDifference(untouched, untouchedBefore, 23), QString());
+        QVERIFY(!bench.device.receivedCommands().contains(transmit ? CmdGetButton : CmdSetButton));
+        if (completes) {
+            QCOMPARE(firstDifference(written, source, 23), QString());
+            QCOMPARE(bench.progressSteps, 23);
+        }
     }
 
     // A failed transfer leaves nothing behind that spoils the next one.

@@ -7,6 +7,7 @@
 #include "keypadmemoryfile.h"
 #include "support/simulatorprocess.h"
 #include "support/tablecontent.h"
+#include "support/wrongkeypads.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -220,6 +221,58 @@ private Q_SLOTS:
         finishTransfer(pc.port, pc.layer);
         if (!logged.isEmpty())
             QVERIFY(QString::fromLocal8Bit(sim.process.readAllStandardError()).contains(logged));
+    }
+
+    // The wrong keypads of the frame layer's bench, now as the simulator
+    // program plays them over a pseudo-terminal.
+    void wrongKeypad_data()
+    {
+        QTest::addColumn<bool>("transmit");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("completes");
+        for (const WrongKeypad &k : wrongKeypads())
+            for (bool transmit : {false, true})
+                QTest::addRow("%s, %s", transmit ? "transmit" : "readout", k.name)
+                    << transmit << k.options << (transmit ? k.transmitCompletes : k.readoutCompletes);
+    }
+    void wrongKeypad()
+    {
+        QFETCH(bool, transmit);
+        QFETCH(QStringList, options);
+        QFETCH(bool, completes);
+        const QString file = dir.filePath("wrong.tkf");
+        ButtonTable stored;
+        fillPattern(stored, 23, -1, 3);
+        QVERIFY(saveKeypadMemory(file, stored));
+        SimulatorProcess sim;
+        QVERIFY(sim.start(options << "--verbose" << file));
+
+        ConfiguratorEnd pc;
+        fillPattern(pc.table, 23, -1, 4);
+        const ButtonTable tableBefore = pc.table;
+        QVERIFY(openPort(pc.port, sim.port));
+        const Transfer t = runTransfer(pc.port, pc.layer,
+                                       transmit ? TransferDirection::Transmit : TransferDirection::Readout);
+        QCOMPARE(t.outcome, completes ? Outcome::Done : Outcome::Error);
+        QVERIFY2(t.elapsedMs < 10000, qPrintable(QString::number(t.elapsedMs)));
+        finishTransfer(pc.port, pc.layer);
+
+        // What the keypad received, up to the end of the transfer.
+        QString log;
+        QTRY_VERIFY_WITH_TIMEOUT((log += sim.process.readAllStandardError()).contains("EndTransfer"), 5000);
+        const QString forbidden = transmit ? "  GetButton" : "  SetButton";
+        for (const QString &line : log.split('\n'))
+            QVERIFY2(!(line.startsWith("PC -> keypad") && (line + ',').contains(forbidden + ',')),
+                     qPrintable(line));
+        if (transmit) {
+            QCOMPARE(firstDifference(pc.table, tableBefore, 23), QString());
+            ButtonTable inFile;
+            if (completes)
+                QTRY_VERIFY_WITH_TIMEOUT(loadKeypadMemory(file, inFile) == MemoryFileStatus::Loaded
+                                             && firstDifference(inFile, tableBefore, 23).isEmpty(), 5000);
+        } else if (completes) {
+            QCOMPARE(firstDifference(pc.table, stored, 23), QString());
+        }
     }
 
     // At line rate every byte takes about 87 µs; without pacing the same

@@ -8,6 +8,10 @@ namespace {
 constexpr uint8_t NakReasonCrc = 0;
 constexpr uint8_t NakReasonLength = 2;
 
+// A command code the protocol does not use, for the wrong-Ack fault.
+constexpr uint8_t UnusedCommand = 0x05;
+constexpr int ForeignAnswerRepeats = 3;
+
 QString hexBytes(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
@@ -87,6 +91,7 @@ void KeypadEngine::wakeUp()
     }
     log("PC -> keypad", QByteArray(1, char(CmdWakeUp)), "WakeUp");
     storedThisTransfer_ = false;
+    requestsThisTransfer_ = 0;
     send(makeFrame(CmdAck, {CmdWakeUp}));
 }
 
@@ -137,28 +142,65 @@ void KeypadEngine::actOn(const Frame &frame)
         return;
     }
 
-    send(makeFrame(CmdAck, {frame.command}));
-    switch (frame.command) {
-    case CmdGetButtonCount:
-        answer(makeFrame(CmdGetButtonCount, {memory_.buttonCount}));
-        break;
-    case CmdGetMaxEntries:
-        answer(makeFrame(CmdGetMaxEntries, {uint8_t(std::min<int>(memory_.maxEntries, 255))}));
-        break;
-    case CmdGetButton:
-        answer(buttonAnswer(frame.payloadByte(0)));
-        break;
-    case CmdSetButton:
-        storeButton(frame);
-        break;
-    case CmdEndTransfer:
-        if (storedThisTransfer_)
-            memoryChanged_ = true;
-        storedThisTransfer_ = false;
-        break;
-    default:
-        break;
+    // The wrong-answer faults change the acknowledgement and the answer of
+    // the one request they are set for.
+    const int n = ++requestsThisTransfer_;
+    const uint8_t command = frame.command;
+    const bool buttonRequest = command == CmdGetButton || command == CmdSetButton;
+    uint8_t acknowledged = command;
+    if (n == faults_.wrongAckAt)
+        acknowledged = UnusedCommand;
+    else if (n == faults_.crossAckAt && buttonRequest)
+        acknowledged = uint8_t(command ^ 1); // GetButton <-> SetButton
+    send(makeFrame(CmdAck, {acknowledged}));
+
+    const bool wrongIndex = n == faults_.wrongIndexAt;
+    const uint8_t answeredButton = uint8_t(frame.payloadByte(0) + (wrongIndex ? 1 : 0));
+    if (n == faults_.foreignAnswerAt) {
+        if (command == CmdSetButton)
+            storeButton(frame);
+        log("keypad", {}, "answers with another command's answer");
+        const Frame foreign = command == CmdGetButtonCount ? maximumAnswer() : buttonCountAnswer();
+        for (int i = 0; i < ForeignAnswerRepeats; ++i)
+            send(foreign);
+    } else {
+        switch (command) {
+        case CmdGetButtonCount:
+            answer(buttonCountAnswer());
+            break;
+        case CmdGetMaxEntries:
+            answer(maximumAnswer());
+            break;
+        case CmdGetButton:
+            answer(buttonAnswer(answeredButton));
+            break;
+        case CmdSetButton:
+            storeButton(frame);
+            // Unasked, a button's answer after a stored button.
+            if (wrongIndex || n == faults_.crossAckAt)
+                send(buttonAnswer(answeredButton));
+            break;
+        case CmdEndTransfer:
+            if (storedThisTransfer_)
+                memoryChanged_ = true;
+            storedThisTransfer_ = false;
+            break;
+        default:
+            break;
+        }
     }
+    if (n == faults_.strayWakeUpAckAt)
+        send(makeFrame(CmdAck, {CmdWakeUp}));
+}
+
+Frame KeypadEngine::buttonCountAnswer() const
+{
+    return makeFrame(CmdGetButtonCount, {memory_.buttonCount});
+}
+
+Frame KeypadEngine::maximumAnswer() const
+{
+    return makeFrame(CmdGetMaxEntries, {uint8_t(std::min<int>(memory_.maxEntries, 255))});
 }
 
 void KeypadEngine::answer(const Frame &frame)
@@ -238,6 +280,13 @@ void KeypadEngine::send(const Frame &frame)
     }
     log("keypad -> PC", wire, note);
     output_.append(wire);
+    if (faults_.chatterFrames > 0) {
+        // Not kept as the last frame: a Nak still gets the real one again.
+        const QByteArray stray = makeFrame(CmdAck, {CmdWakeUp}).toWire();
+        for (int i = 0; i < faults_.chatterFrames; ++i)
+            output_.append(stray);
+        log("keypad -> PC", stray, QString("Ack, stray, %1 times").arg(faults_.chatterFrames));
+    }
 }
 
 void KeypadEngine::log(const QString &direction, const QByteArray &bytes, const QString &note)

@@ -32,6 +32,27 @@ struct KeypadFaults {
     // changed. -1: off.
     int corruptStoreButton = -1;
     int corruptStoreEntry = 0;
+
+    // Wrong answers, each to request number N of a transfer, counted from 1
+    // after the wake-up byte (1 the button count, 2 the maximum, 3 the first
+    // button). -1: off.
+    // The request is acknowledged as command 0x05, then handled as usual.
+    int wrongAckAt = -1;
+    // The request is acknowledged, then answered three times with the answer
+    // of another command (the button count; the maximum to a button count
+    // request) instead of its own.
+    int foreignAnswerAt = -1;
+    // The request is acknowledged as the other direction's button command: a
+    // GetButton as 0x01, then answered as usual; a SetButton as 0x00, then
+    // stored and followed by the GetButton answer of its button.
+    int crossAckAt = -1;
+    // A GetButton is answered for the next button instead; a SetButton is
+    // stored and followed by the GetButton answer of the next button.
+    int wrongIndexAt = -1;
+    // An Ack(0x7F) follows the request's acknowledgement and answer.
+    int strayWakeUpAckAt = -1;
+    // Every frame sent is followed by this many Ack(0x7F) frames.
+    int chatterFrames = 0;
 };
 
 // The keypad's side of the serial protocol, without any I/O: bytes from the
@@ -82,6 +103,8 @@ private:
     void frameComplete();
     void actOn(const Frame &frame);
     void answer(const Frame &frame);
+    Frame buttonCountAnswer() const;
+    Frame maximumAnswer() const;
     void storeButton(const Frame &frame);
     Frame buttonAnswer(uint8_t index) const;
     void send(const Frame &frame);
@@ -101,6 +124,7 @@ private:
     bool memoryChanged_ = false;
     bool unplugged_ = false;
     int framesReceived_ = 0;
+    int requestsThisTransfer_ = 0;
     int wakeUps_ = 0;
     QList<uint8_t> receivedCommands_;
 };

@@ -87,6 +87,20 @@ int main(int argc, char *argv[])
         {"corrupt-store", "Fault: keep the key byte of entry E (default 1) of button B changed "
                           "whenever that button is stored, although the frame is acknowledged.",
          "B[:E]"},
+        // Counted from 1 after each wake-up byte: 1 the button count, 2 the
+        // maximum, 3 the first button.
+        {"wrong-ack", "Fault: acknowledge request n of each transfer (1 the button count, 2 the "
+                      "maximum, 3 the first button) as command 0x05, then handle it as usual.", "n"},
+        {"foreign-answer", "Fault: answer request n three times with the answer of another "
+                           "command instead of its own.", "n"},
+        {"cross-ack", "Fault: acknowledge button request n as the other direction's command "
+                      "(GetButton as SetButton, SetButton as GetButton; the latter is then "
+                      "followed by its button's GetButton answer).", "n"},
+        {"wrong-index", "Fault: answer button request n for the next button (after a SetButton, "
+                        "send that button's GetButton answer unasked).", "n"},
+        {"stray-wakeup-ack", "Fault: send a wake-up acknowledgement after handling request n.",
+         "n"},
+        {"chatter", "Fault: follow every frame sent with n wake-up acknowledgements.", "n"},
     });
     parser.process(app);
     if (parser.isSet(versionOption))
@@ -117,6 +131,12 @@ int main(int argc, char *argv[])
     faults.nakFrames = intOption(parser, "nak", 0, 1 << 20, 0, ok);
     faults.dropByteFrames = intOption(parser, "drop-bytes", 0, 1 << 20, 0, ok);
     faults.unplugAtFrame = intOption(parser, "unplug-after", 1, 1 << 20, -1, ok);
+    faults.wrongAckAt = intOption(parser, "wrong-ack", 1, 1 << 20, -1, ok);
+    faults.foreignAnswerAt = intOption(parser, "foreign-answer", 1, 1 << 20, -1, ok);
+    faults.crossAckAt = intOption(parser, "cross-ack", 1, 1 << 20, -1, ok);
+    faults.wrongIndexAt = intOption(parser, "wrong-index", 1, 1 << 20, -1, ok);
+    faults.strayWakeUpAckAt = intOption(parser, "stray-wakeup-ack", 1, 1 << 20, -1, ok);
+    faults.chatterFrames = intOption(parser, "chatter", 0, 100, 0, ok);
     if (parser.isSet("corrupt-store")
         && !corruptStoreOption(parser.value("corrupt-store"), faults.corruptStoreButton,
                                faults.corruptStoreEntry)) {
