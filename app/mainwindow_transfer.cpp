@@ -60,7 +60,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     const bool readout = transferDriver->direction() == TransferDirection::Readout;
     if (outcome == TransferOutcome::PortInUse || outcome == TransferOutcome::PortNotOpen) {
         // Nothing was asked of the keypad: the reason, then the window as it was.
-        showMessage(tr("Error"), transferMessage(outcome));
+        showMessage(tr("Error"), transferMessage(outcome, transferDriver->session().openFailure()));
         progressWindow.close();
         showActiveButtonStatus();
         setEnabled(true);

@@ -1,5 +1,7 @@
 #include "device/portlist.h"
 
+#include "device/portaccess.h"
+
 #include <QSerialPortInfo>
 
 QList<PortRecord> availablePorts()
@@ -22,5 +24,7 @@ QList<PortRecord> availablePorts()
         if (!known)
             ports.append(candidate);
     }
+    for (PortRecord &port : ports)
+        port.accessible = userMayOpen(port.systemLocation);
     return ports;
 }

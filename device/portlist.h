@@ -15,5 +15,6 @@ inline constexpr const char ExtraPortsVariable[] = "QM47_EXTRA_PORTS";
 QList<PortRecord> extraPortsFrom(const QString &pathList);
 
 // The serial ports present, followed by those named in QM47_EXTRA_PORTS
-// (a path that the enumeration already lists is not repeated).
+// (a path that the enumeration already lists is not repeated), each marked
+// whether this user may open it.
 QList<PortRecord> availablePorts();

@@ -9,6 +9,9 @@ struct PortRecord {
     QString systemLocation;
     QString description;
     QString manufacturer;
+    // False when this user may not open the port (see userMayOpen). Not part
+    // of the port's identity.
+    bool accessible = true;
 
     bool isEmpty() const { return portName.isEmpty() && systemLocation.isEmpty(); }
     bool operator==(const PortRecord &o) const

@@ -1,5 +1,7 @@
 #include "device/porttablemodel.h"
 
+#include "device/portaccess.h"
+
 QList<PortRecord> &shownPorts()
 {
     static QList<PortRecord> ports;
@@ -30,8 +32,10 @@ QVariant MyTableModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case 0:
         return port.portName;
-    case 1:
-        return port.description + QStringLiteral(" (") + port.portName + QStringLiteral(")");
+    case 1: {
+        const QString text = port.description + QStringLiteral(" (") + port.portName + QStringLiteral(")");
+        return port.accessible ? text : text + QLatin1Char(' ') + noPermissionNote();
+    }
     default:
         return QVariant();
     }

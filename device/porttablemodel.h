@@ -9,7 +9,8 @@
 QList<PortRecord> &shownPorts();
 
 // Two-column view of shownPorts(): the port name, and the description
-// followed by the name in parentheses.
+// followed by the name in parentheses (and a note when this user may not
+// open the port).
 class MyTableModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -2,14 +2,40 @@
 
 #include <QCoreApplication>
 
-QString transferMessage(TransferOutcome outcome)
+namespace {
+
+QString tr(const char *text)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text); };
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QString portFailureMessage(const PortFailure &failure)
+{
+    if (failure.problem == PortProblem::None || failure.problem == PortProblem::Busy)
+        return tr("Error connecting to Serial Port! Port in use.");
+    QString reason = failure.reason.trimmed();
+    if (!reason.isEmpty() && !reason.endsWith(QLatin1Char('.')))
+        reason += QLatin1Char('.');
+    QString text = tr("Error connecting to Serial Port! %1: %2").arg(failure.location, reason);
+#ifdef Q_OS_LINUX
+    if (failure.problem == PortProblem::NoPermission)
+        text += QLatin1Char('\n')
+                + tr("To get access, join the group \"%1\" that may use the port "
+                     "(sudo usermod -aG %1 $USER), then log out and in again.")
+                      .arg(failure.group);
+#endif
+    return text;
+}
+
+} // namespace
+
+QString transferMessage(TransferOutcome outcome, const PortFailure &failure)
+{
     switch (outcome) {
     case TransferOutcome::Completed:
         return QString();
     case TransferOutcome::PortInUse:
-        return tr("Error connecting to Serial Port! Port in use.");
+        return portFailureMessage(failure);
     case TransferOutcome::PortNotOpen:
         return tr("Error connecting to seriel port!");
     case TransferOutcome::ConnectTimeout:

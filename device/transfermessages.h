@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/portaccess.h"
+
 #include <QString>
 
 // How a transfer ended, and what the user is told about it. The configurator
@@ -13,5 +15,8 @@ enum class TransferOutcome {
 };
 
 // The message shown for an outcome (empty for Completed). Translated in the
-// main window's context.
-QString transferMessage(TransferOutcome outcome);
+// main window's context. For PortInUse, `failure` says why the port could not
+// be opened: a port that another program holds is "in use"; any other cause
+// is named with the system's reason, and on Linux a port this user may not
+// open comes with how to get access.
+QString transferMessage(TransferOutcome outcome, const PortFailure &failure = {});

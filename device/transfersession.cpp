@@ -53,15 +53,21 @@ bool TransferSession::open(const PortRecord &port)
     if (port_.isOpen())
         port_.close();
     port_.clearError();
-    port_.setPortName(port.systemLocation.isEmpty() ? port.portName : port.systemLocation);
-    if (!port_.isOpen())
-        port_.open(QIODevice::ReadWrite);
+    openFailure_ = PortFailure();
+    const QString location = port.systemLocation.isEmpty() ? port.portName : port.systemLocation;
+    port_.setPortName(location);
+    if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
+        // Read before the settings below overwrite the error.
+        openFailure_ = describeOpenFailure(port_.error(), port_.errorString(), location);
+        return false;
+    }
     port_.setBaudRate(BaudRate, QSerialPort::AllDirections);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.error() != QSerialPort::NoError || !port_.isOpen()) {
+        openFailure_ = describeOpenFailure(port_.error(), port_.errorString(), location);
         if (port_.isOpen())
             port_.close();
         return false;

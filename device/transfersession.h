@@ -2,6 +2,7 @@
 
 #include "device/bytesink.h"
 #include "device/framelayer.h"
+#include "device/portaccess.h"
 #include "device/portrecord.h"
 
 #include <QObject>
@@ -47,8 +48,10 @@ public:
     // Opens the port at its system location (closing any port still open),
     // applies 115200 baud, 8 data bits, no parity, one stop bit and no flow
     // control, and discards input left over from before. False when the
-    // port reports any error; the port is then closed again.
+    // port reports any error; the port is then closed again and
+    // openFailure() says why.
     bool open(const PortRecord &port);
+    const PortFailure &openFailure() const { return openFailure_; }
 
     // Writes the wake-up byte and arms its wait. False if the port is closed
     // or the write failed.
@@ -80,6 +83,7 @@ private:
     void lineFailed();
 
     QSerialPort port_;
+    PortFailure openFailure_;
     IoDeviceSink sink_;
     FrameLayer frameLayer_;
     int progressSteps_ = 0;

@@ -10,12 +10,14 @@
 #include "file/tkfcodec.h"
 #include "keypadengine.h"
 #include "keypadline.h"
+#include "support/asnobody.h"
 #include "support/filebytes.h"
 #include "support/filedialogdriver.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPort>
@@ -44,6 +46,7 @@ public:
     }
     int opened = 0;
     QString title;
+    QString description; // of the port chosen
 
 private:
     void poll()
@@ -60,7 +63,10 @@ private:
         auto *table = dialog->findChild<QTableView *>("tableView");
         for (int row = 0; row < table->model()->rowCount(); ++row)
             if (table->model()->index(row, 0).data().toString() == port_)
+            {
                 table->selectRow(row);
+                description = table->model()->index(row, 1).data().toString();
+            }
         dialog->findChild<QPushButton *>("pushButtonOk")->click();
     }
     QString port_;
@@ -334,6 +340,58 @@ private Q_SLOTS:
         // Nothing was read: the configuration keeps its name and state.
         QCOMPARE(int(ButtonTable::instance().modified), 0);
         QCOMPARE(engine->wakeUpsSeen(), 0);
+    }
+
+    // A path that leads nowhere, and (for root, in a child as nobody) a port
+    // this user may not open: the system's reason, and how to get access.
+    void portThatCannotBeOpened_data()
+    {
+        QTest::addColumn<bool>("denied");
+        QTest::newRow("missing") << false;
+        QTest::newRow("no permission") << true;
+    }
+    void portThatCannotBeOpened()
+    {
+        QFETCH(bool, denied);
+        const bool child = qEnvironmentVariableIsSet("QM47_TEST_AS_NOBODY");
+        if (denied && !child) {
+            if (!AsNobody::unavailable().isEmpty())
+                QSKIP(qPrintable(AsNobody::unavailable()));
+            startKeypad(deviceConfiguration(23, 250));
+            QVERIFY(QFile::setPermissions(line->slavePath(), QFile::ReadOwner | QFile::WriteOwner));
+            QTemporaryDir home;
+            QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+            QProcess process;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QM47_TEST_AS_NOBODY", "1");
+            env.insert("HOME", home.path());
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
+            process.setProcessEnvironment(env);
+            AsNobody::apply(process);
+            process.start(QCoreApplication::applicationFilePath(),
+                          {QString("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
+            QVERIFY(process.waitForFinished(60000));
+            const QString output = process.readAll();
+            if (process.exitCode() == 126)
+                QSKIP("the test could not be started as nobody");
+            QVERIFY2(process.exitCode() == 0 && output.contains("PASS   : TestTransfers::portThatCannotBeOpened"),
+                     qPrintable(output));
+            return;
+        }
+        const QString port = denied ? qEnvironmentVariable(ExtraPortsVariable) : "/dev/qm47-no-such-port";
+        qputenv(ExtraPortsVariable, port.toLocal8Bit());
+        ModalAnswerer boxes;
+        PortDialogAnswerer dialog(port);
+        action("actionReadout")->trigger();
+        QTRY_VERIFY(window->isEnabled());
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.last().title, QString("Error"));
+        const QString reason = denied ? "Permission denied." : "No such file or directory.";
+        QVERIFY2(boxes.last().text.startsWith("Error connecting to Serial Port! " + port + ": " + reason),
+                 qPrintable(boxes.last().text));
+        QCOMPARE(boxes.last().text.contains("\nTo get access, join the group"), denied);
+        QCOMPARE(dialog.description.endsWith(" [no permission]"), denied);
+        QCOMPARE(int(ButtonTable::instance().modified), 0);
     }
 
     void deviceIgnoringTheWakeUp()

@@ -3,6 +3,7 @@
 #include "config/buttontable.h"
 #include "file/tkfcodec.h"
 #include "file/tkftext.h"
+#include "support/asnobody.h"
 #include "support/filebytes.h"
 #include "support/simulatorprocess.h"
 #include "support/tablecontent.h"
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -33,9 +35,11 @@ struct Result {
 };
 
 Result qm47(const QStringList &arguments, const QProcessEnvironment &environment = {},
-            const QByteArray &input = {}, int timeoutMs = 30000)
+            const QByteArray &input = {}, int timeoutMs = 30000, bool asNobody = false)
 {
     QProcess process;
+    if (asNobody)
+        AsNobody::apply(process);
     process.setProgram(QStringLiteral(QM47_CLI));
     process.setArguments(arguments);
     if (!environment.isEmpty())
@@ -224,7 +228,7 @@ private Q_SLOTS:
         action[6] = 7;
         QByteArray key = good;
         key[7] = char(key.at(7) + 1);
-        const QString open = "Could not open file!";
+        const QString open = "Could not open file! No such file or directory.";
         const QString corrupt = "File corrupt! Could not read the file!";
         const QString entry = "File corrupt! Error reading the file.";
         const QString crc = "CRC error reading the file!";
@@ -236,6 +240,10 @@ private Q_SLOTS:
         QTest::newRow("write, signature") << QStringList{"write", "/dev/qm47-none"} << signature << corrupt;
         QTest::newRow("convert, action") << QStringList{"convert"} << action << entry;
         QTest::newRow("convert, missing") << QStringList{"convert"} << QByteArray() << open;
+        QTest::newRow("show, text form")
+            << QStringList{"show"} << configToText(t).toUtf8()
+            << "this is the text form of a configuration; make a configuration file of it with "
+               "\"qm47 convert " + path("refused.tkf") + " FILE.tkf\"";
     }
     void refusedFiles()
     {
@@ -584,21 +592,56 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("kept.tkf")), old);
     }
 
+    // A missing device, a port another program holds, and (for root, in a
+    // child as nobody) a device this user may not open.
     void portThatCannotBeOpened_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("read") << "read";
-        QTest::newRow("write") << "write";
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("read, missing") << "read" << "missing";
+        QTest::newRow("write, missing") << "write" << "missing";
+        QTest::newRow("read, busy") << "read" << "busy";
+        QTest::newRow("read, no permission") << "read" << "permission";
     }
     void portThatCannotBeOpened()
     {
         QFETCH(QString, command);
+        QFETCH(QString, cause);
+        const bool denied = cause == "permission";
+        if (denied && !AsNobody::unavailable().isEmpty())
+            QSKIP(qPrintable(AsNobody::unavailable()));
+        SimulatorProcess sim;
+        QSerialPort holder;
+        QString port = "/dev/qm47-no-such-port";
+        QString says = "Error connecting to Serial Port! " + port + ": No such file or directory.";
+        if (cause != "missing") {
+            QVERIFY(sim.start({path("keypad.tkf")}));
+            port = sim.port;
+            says = "Error connecting to Serial Port! Port in use.";
+        }
+        if (cause == "busy") {
+            holder.setPortName(port);
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+        }
+        if (denied) {
+            QVERIFY(QFile::setPermissions(port, QFile::ReadOwner | QFile::WriteOwner));
+            says = "Error connecting to Serial Port! " + port + ": Permission denied.\n"
+                   "To get access, join the group";
+        }
         const QString file = command == "write" ? saved("any.tkf", makeTable()) : path("none.tkf");
         QFile::remove(path("none.tkf"));
-        const Result r = qm47({command, "/dev/qm47-no-such-port", file});
+        const Result r = qm47({command, port, file}, {}, {}, 30000, denied);
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
-        QVERIFY(r.err.contains("Error connecting to Serial Port! Port in use."));
+        QVERIFY2(r.err.contains(says), qPrintable(describe(r)));
+        QCOMPARE(r.err.contains("then log out and in again."), denied);
         QVERIFY(!QFile::exists(path("none.tkf")));
+
+        // The port list marks the port for this user only.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QM47_EXTRA_PORTS", port);
+        const Result ports = qm47({"ports"}, env, {}, 30000, denied);
+        QVERIFY2(ports.out.contains(port + "\tAdditional port" + (denied ? " [no permission]\n" : "\n")),
+                 qPrintable(describe(ports)));
     }
 
     void writeFailsWhenTheKeypadCannotHoldTheFile()

@@ -82,7 +82,8 @@ bool readInput(const QString &path, qint64 limit, QByteArray &data)
     const bool opened = path == StreamName ? in.open(stdin, QIODevice::ReadOnly)
                                            : openRegularFile(in, path);
     if (!opened) {
-        complain(inputLabel(path), tr("Could not open file!"));
+        complain(inputLabel(path),
+                 path == StreamName ? tr("Could not open file!") : couldNotOpenMessage(path));
         return false;
     }
     data = in.read(limit);

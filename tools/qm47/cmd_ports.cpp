@@ -2,6 +2,7 @@
 #include "command.h"
 #include "console.h"
 
+#include "device/portaccess.h"
 #include "device/portlist.h"
 
 namespace {
@@ -9,8 +10,13 @@ namespace {
 int runPorts(const Invocation &)
 {
     const QList<PortRecord> ports = availablePorts();
-    for (const PortRecord &port : ports)
-        out() << port.portName << '\t' << port.description << '\n';
+    for (const PortRecord &port : ports) {
+        QStringList description{port.description};
+        if (!port.accessible)
+            description << noPermissionNote();
+        description.removeAll(QString());
+        out() << port.portName << '\t' << description.join(QLatin1Char(' ')) << '\n';
+    }
     if (ports.isEmpty())
         err() << "qm47: no serial ports found" << Qt::endl;
     return ExitSuccess;
@@ -29,7 +35,8 @@ Command portsCommand()
         "this computer, then the device paths named in the environment variable\n"
         "QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of\n"
         "the keypad simulator. Any of the names can be given as PORT to \"qm47 read\"\n"
-        "and \"qm47 write\"; so can a device path.\n");
+        "and \"qm47 write\"; so can a device path. A port this user may not open is\n"
+        "marked \"[no permission]\" (see \"Serial port access on Linux\" in the README).\n");
     c.run = runPorts;
     return c;
 }

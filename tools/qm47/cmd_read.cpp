@@ -45,11 +45,12 @@ int runRead(const Invocation &invocation)
     }
 
     ButtonTable table;
+    QString message;
     const TransferOutcome outcome = runTransfer(resolvePort(invocation.arguments.at(0)),
                                                 TransferDirection::Readout, table,
-                                                QStringLiteral("Reading"));
+                                                QStringLiteral("Reading"), &message);
     if (outcome != TransferOutcome::Completed) {
-        complain(transferMessage(outcome));
+        complain(message);
         return ExitFailure;
     }
     if (!fitsConfigFile(table)) {

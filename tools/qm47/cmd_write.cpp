@@ -69,11 +69,12 @@ int runWrite(const Invocation &invocation)
         complain(QStringLiteral("warning: ") + problem);
 
     ButtonTable sent = file;
+    QString message;
     LinkState link;
     TransferOutcome outcome = runTransfer(port, TransferDirection::Transmit, sent,
-                                          QStringLiteral("Writing"), &link);
+                                          QStringLiteral("Writing"), &message, &link);
     if (outcome != TransferOutcome::Completed) {
-        complain(transferMessage(outcome));
+        complain(message);
         return ExitFailure;
     }
     // What the keypad was given: the file within the counts it reported.
@@ -89,9 +90,9 @@ int runWrite(const Invocation &invocation)
     if (invocation.isSet(QStringLiteral("verify"))) {
         ButtonTable readBack;
         outcome = runTransfer(port, TransferDirection::Readout, readBack,
-                              QStringLiteral("Verifying"));
+                              QStringLiteral("Verifying"), &message);
         if (outcome != TransferOutcome::Completed) {
-            complain(QStringLiteral("verification readout failed: ") + transferMessage(outcome));
+            complain(QStringLiteral("verification readout failed: ") + message);
             return ExitFailure;
         }
         const QString difference = firstDifference(sent, readBack);

@@ -2,13 +2,31 @@
 
 #include "console.h"
 
+#include "config/buttontable.h"
+#include "file/tkftext.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
+}
+
+// A text form is some 100 kB at most; anything far larger is not read.
+constexpr qint64 MaxTextFormSize = 4 * 1024 * 1024;
+
+bool isTextForm(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > MaxTextFormSize)
+        return false;
+    ButtonTable table;
+    TkfTextError error;
+    return configFromText(QString::fromUtf8(file.readAll()), table, error);
 }
 
 } // namespace
@@ -36,12 +54,32 @@ QString refusalMessage(const TkfLoadResult &result)
     return QString();
 }
 
+QString couldNotOpenMessage(const QString &path)
+{
+    QString reason;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        reason = QStringLiteral("not a regular file");
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            reason = file.errorString();
+    }
+    return reason.isEmpty() ? tr("Could not open file!")
+                            : tr("Could not open file!") + QLatin1Char(' ') + reason + QLatin1Char('.');
+}
+
 bool loadConfigOrComplain(const QString &path, ButtonTable &table)
 {
-    const QString refusal = refusalMessage(loadConfigFile(path, table));
+    const TkfLoadResult result = loadConfigFile(path, table);
+    const QString refusal = result.opened ? refusalMessage(result) : couldNotOpenMessage(path);
     if (refusal.isEmpty())
         return true;
     complain(path, refusal);
+    if (result.opened && !result.read.signatureOk && isTextForm(path))
+        complain(path, QStringLiteral("this is the text form of a configuration; make a "
+                                      "configuration file of it with \"qm47 convert %1 FILE.tkf\"")
+                           .arg(path));
     return false;
 }
 

@@ -13,7 +13,12 @@ void complain(const QString &path, const QString &message);
 // The configurator's message for a file it refuses; empty when accepted.
 QString refusalMessage(const TkfLoadResult &result);
 
-// Reads a configuration file into `table`; on refusal tells why and returns false.
+// "Could not open file!" followed by the system's reason why the file at
+// `path` cannot be opened for reading.
+QString couldNotOpenMessage(const QString &path);
+
+// Reads a configuration file into `table`; on refusal tells why (and, for the
+// text form, how to turn it into a configuration file) and returns false.
 bool loadConfigOrComplain(const QString &path, ButtonTable &table);
 
 // Writes `table` as a configuration file, replacing `path` only when every

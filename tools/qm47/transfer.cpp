@@ -27,7 +27,8 @@ PortRecord resolvePort(const QString &argument)
 }
 
 TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
-                            ButtonTable &table, const QString &label, LinkState *link)
+                            ButtonTable &table, const QString &label, QString *message,
+                            LinkState *link)
 {
     TransferSession session(table);
     TransferDriver driver(session, ClosePolicy::DrainThenClose);
@@ -40,6 +41,7 @@ TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
     driver.start(port, direction);
     if (driver.isRunning())
         loop.exec();
+    *message = transferMessage(driver.outcome(), session.openFailure());
     if (link)
         *link = session.link();
     return driver.outcome();

@@ -14,9 +14,9 @@ PortRecord resolvePort(const QString &argument);
 
 // Runs one whole readout or transmit on `table`, with the configurator's
 // protocol and time-outs, and a progress bar labelled `label`. Returns once
-// the end-of-transfer frame has left and the port is closed again.
-// `link`, when given, receives the frame layer's state at the end (the
-// counts the keypad reported).
+// the end-of-transfer frame has left and the port is closed again. `message`
+// receives what the user is told about the outcome; `link`, when given, the
+// frame layer's state at the end (the counts the keypad reported).
 TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
-                            ButtonTable &table, const QString &label,
+                            ButtonTable &table, const QString &label, QString *message,
                             LinkState *link = nullptr);
