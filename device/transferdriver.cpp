@@ -76,7 +76,12 @@ void TransferDriver::tick()
     // wins, and sequenceEnded tells that the sequence ran out.
     const LinkState &link = session_.link();
     sequenceEnded_ = link.doneFlag;
-    if (link.errorFlag)
+    // A line lost before the wake-up byte went out (the keypad vanished
+    // while the port was being set up) fails the connection, not a
+    // communication that never began.
+    if (link.errorFlag && wakeUpDelay_.isActive())
+        conclude(TransferOutcome::PortNotOpen);
+    else if (link.errorFlag)
         conclude(TransferOutcome::CommunicationError);
     else if (link.connectTimeoutFlag)
         conclude(TransferOutcome::ConnectTimeout);

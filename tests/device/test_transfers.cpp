@@ -394,6 +394,38 @@ private Q_SLOTS:
         QCOMPARE(int(ButtonTable::instance().modified), 0);
     }
 
+    // The keypad vanishes while the port is set up, before the wake-up byte:
+    // one message, and the window as it was.
+    void keypadVanishingBeforeTheWakeUp_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("readout") << "actionReadout";
+        QTest::newRow("transmit") << "actionTransmit";
+    }
+    void keypadVanishingBeforeTheWakeUp()
+    {
+        QFETCH(QString, action);
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(23, 250));
+        PortDialogAnswerer dialog(line->slavePath());
+        QTimer unplug;
+        connect(&unplug, &QTimer::timeout, this, [&] {
+            if (TransferSession::instance().port().isOpen() && line->isOpen())
+                line->close();
+        });
+        unplug.start(1);
+        button(5)->click();
+        this->action(qPrintable(action))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
+        QCOMPARE(boxes.last().text, QString("Error connecting to seriel port!"));
+        QTest::qWait(500); // nothing further comes
+        QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(engine->wakeUpsSeen(), 0);
+        QVERIFY(window->isEnabled());
+        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(4));
+        QCOMPARE(status(), QString("Button 5 active"));
+    }
+
     void deviceIgnoringTheWakeUp()
     {
         ModalAnswerer boxes;
