@@ -476,19 +476,6 @@ private Q_SLOTS:
         QVERIFY(!link().awaitingAck && !link().awaitingAnswer);
     }
 
-    // Frames that move nothing on still count against the budget.
-    void frameBudgetEndsATalkativeTransfer()
-    {
-        handshake(TransferDirection::Readout, 2, 250);
-        QCOMPARE(layer->frameBudget(), 4u * (10 + 4 * 2));
-        const uint32_t left = layer->frameBudget() - link().framesExchanged;
-        for (uint32_t i = 0; i < left; ++i)
-            feedPerTick(wire(CmdAck, {CmdWakeUp}));
-        QVERIFY(!link().errorFlag);
-        feedPerTick(wire(CmdAck, {CmdWakeUp}));
-        QVERIFY(link().errorFlag);
-    }
-
     void transmitSendsNextButtonOnAck()
     {
         table->content(3).entries[0] = {ActionPress, 0x15};

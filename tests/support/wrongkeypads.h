@@ -4,12 +4,10 @@
 
 #include <QList>
 #include <QStringList>
+#include <QtTest>
 
-// Keypads that answer wrongly, for the frame layer's own bench and for the
-// simulator program alike: the simulator's options and the same faults for
-// an engine in the test, with how each direction must end. Requests are
-// counted from 1 after the wake-up byte: 1 the button count, 2 the maximum,
-// 3 the first button.
+// Keypads that answer wrongly, as simulator options and as the same faults
+// for an engine in the test, with whether each direction completes.
 struct WrongKeypad {
     const char *name;
     QStringList options;
@@ -27,8 +25,7 @@ inline QList<WrongKeypad> wrongKeypads()
         c.faults.*field = value;
         cases.append(c);
     };
-    // A readout takes a wrong Ack on trust once the right answer follows; a
-    // transmit has nothing but the Ack and waits for the right one in vain.
+    // Requests count from 1 after the wake-up byte: 5 is the third button.
     add("Ack naming another command", "--wrong-ack", 5, &KeypadFaults::wrongAckAt, true, false);
     add("count answer to a button request", "--foreign-answer", 5, &KeypadFaults::foreignAnswerAt,
         false, false);
@@ -40,4 +37,20 @@ inline QList<WrongKeypad> wrongKeypads()
     add("a little chatter", "--chatter", 1, &KeypadFaults::chatterFrames, true, true);
     add("endless chatter", "--chatter", 10, &KeypadFaults::chatterFrames, false, false);
     return cases;
+}
+
+Q_DECLARE_METATYPE(KeypadFaults)
+
+// Test data: every wrong keypad in each direction.
+inline void addWrongKeypadRows()
+{
+    QTest::addColumn<bool>("transmit");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<KeypadFaults>("faults");
+    QTest::addColumn<bool>("completes");
+    for (const WrongKeypad &k : wrongKeypads())
+        for (bool transmit : {false, true})
+            QTest::addRow("%s, %s", transmit ? "transmit" : "readout", k.name)
+                << transmit << k.options << k.faults
+                << (transmit ? k.transmitCompletes : k.readoutCompletes);
 }

@@ -225,16 +225,7 @@ private Q_SLOTS:
 
     // The wrong keypads of the frame layer's bench, now as the simulator
     // program plays them over a pseudo-terminal.
-    void wrongKeypad_data()
-    {
-        QTest::addColumn<bool>("transmit");
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<bool>("completes");
-        for (const WrongKeypad &k : wrongKeypads())
-            for (bool transmit : {false, true})
-                QTest::addRow("%s, %s", transmit ? "transmit" : "readout", k.name)
-                    << transmit << k.options << (transmit ? k.transmitCompletes : k.readoutCompletes);
-    }
+    void wrongKeypad_data() { addWrongKeypadRows(); }
     void wrongKeypad()
     {
         QFETCH(bool, transmit);
@@ -257,22 +248,12 @@ private Q_SLOTS:
         QVERIFY2(t.elapsedMs < 10000, qPrintable(QString::number(t.elapsedMs)));
         finishTransfer(pc.port, pc.layer);
 
-        // What the keypad received, up to the end of the transfer.
+        // The keypad's log up to the end: no button frame of the other direction.
         QString log;
         QTRY_VERIFY_WITH_TIMEOUT((log += sim.process.readAllStandardError()).contains("EndTransfer"), 5000);
-        const QString forbidden = transmit ? "  GetButton" : "  SetButton";
-        for (const QString &line : log.split('\n'))
-            QVERIFY2(!(line.startsWith("PC -> keypad") && (line + ',').contains(forbidden + ',')),
-                     qPrintable(line));
-        if (transmit) {
-            QCOMPARE(firstDifference(pc.table, tableBefore, 23), QString());
-            ButtonTable inFile;
-            if (completes)
-                QTRY_VERIFY_WITH_TIMEOUT(loadKeypadMemory(file, inFile) == MemoryFileStatus::Loaded
-                                             && firstDifference(inFile, tableBefore, 23).isEmpty(), 5000);
-        } else if (completes) {
-            QCOMPARE(firstDifference(pc.table, stored, 23), QString());
-        }
+        QVERIFY(!log.contains(transmit ? "PC -> keypad: C3 00 " : "PC -> keypad: C3 01 "));
+        if (completes || transmit)
+            QCOMPARE(firstDifference(pc.table, transmit ? tableBefore : stored, 23), QString());
     }
 
     // At line rate every byte takes about 87 µs; without pacing the same
