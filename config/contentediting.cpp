@@ -88,3 +88,43 @@ QList<int> moveBlock(ButtonContent &content, const QList<int> &rowsAscending,
     }
     return moved;
 }
+
+int freeEntries(const ButtonContent &content, int maxEntries)
+{
+    const int limit = std::min<int>(maxEntries, int(content.entries.size()));
+    return std::max(0, limit - usedLength(content));
+}
+
+int insertionRow(const ButtonContent &content, const QList<int> &rowsAscending)
+{
+    if (rowsAscending.isEmpty())
+        return usedLength(content);
+    const int row = rowsAscending.last();
+    const int partner = delayPartnerRow(content, row);
+    return partner > row ? partner : row;
+}
+
+bool insertEntries(ButtonContent &content, int row, const QList<ContentEntry> &entries,
+                   int maxEntries)
+{
+    const int length = usedLength(content);
+    if (row < 0 || row > length || int(entries.size()) > freeEntries(content, maxEntries))
+        return false;
+    // Behind `row`, or at the end when appending.
+    const int at = row < length ? row + 1 : length;
+    const int count = int(entries.size());
+    auto &e = content.entries;
+    std::move_backward(e.begin() + at, e.begin() + length, e.begin() + length + count);
+    std::copy(entries.cbegin(), entries.cend(), e.begin() + at);
+    content.length = uint8_t(length + count);
+    return true;
+}
+
+QList<ContentEntry> entriesAt(const ButtonContent &content, const QList<int> &rowsAscending)
+{
+    QList<ContentEntry> out;
+    for (int row : rowsAscending)
+        if (inside(content, row))
+            out.append(content.entries[size_t(row)]);
+    return out;
+}

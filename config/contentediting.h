@@ -52,3 +52,20 @@ bool roomForDelay(const ButtonContent &content, int maxEntries);
 // Row to select after deleting `rowsAscending`: the largest row minus the
 // number of rows, so the row above a deleted block; -1 when there is none.
 int rowAfterDelete(const QList<int> &rowsAscending);
+
+// Entries a script can still take: below `maxEntries` and inside the buffer.
+int freeEntries(const ButtonContent &content, int maxEntries);
+
+// Row behind which pasted or typed entries go: the largest selected row, or
+// its partner when that row is the first half of a delay (a pair is never
+// split); the script's length when nothing is selected (appending).
+int insertionRow(const ButtonContent &content, const QList<int> &rowsAscending);
+
+// Inserts `entries` directly behind `row` (at the end when `row` equals the
+// length). False, and nothing changed, when `row` is outside 0..length or the
+// entries do not fit below `maxEntries`.
+bool insertEntries(ButtonContent &content, int row, const QList<ContentEntry> &entries,
+                   int maxEntries);
+
+// The entries of `rowsAscending`, in order; rows outside the script are skipped.
+QList<ContentEntry> entriesAt(const ButtonContent &content, const QList<int> &rowsAscending);

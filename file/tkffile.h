@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file/tkfcodec.h"
+#include "file/tkftext.h"
 
 #include <QString>
 
@@ -19,3 +20,21 @@ struct TkfLoadResult {
 // Reads the configuration file at `path` into `table` (see decodeConfig). Only
 // as many bytes as a configuration can occupy are read.
 TkfLoadResult loadConfigFile(const QString &path, ButtonTable &table);
+
+// The text form (file/tkftext.h) is kept in files named *.txt.
+bool isTextFormPath(const QString &path);
+
+// Writes the text form of `table` at `path`, as saveConfigFile writes a file.
+bool saveConfigTextFile(const QString &path, const ButtonTable &table);
+
+// Outcome of reading a text form file.
+struct TextLoadResult {
+    bool opened = false; // false: the file could not be opened
+    bool read = false;   // false when opened: `error` says which line failed
+    TkfTextError error;
+};
+
+// Reads a text form file into `table`: its counts (the maximum limited to
+// 250, as for configuration files) and its buttons. A text that is not
+// understood leaves the table as it was.
+TextLoadResult loadConfigTextFile(const QString &path, ButtonTable &table);

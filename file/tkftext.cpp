@@ -128,6 +128,8 @@ class TextReader
 public:
     bool readLine(QStringView line, int lineNumber, TkfTextError &error);
     void moveInto(ButtonTable &table) const;
+    // Entries before any "button" line belong to button 1.
+    void takeBareEntries() { bareEntries_ = true; }
 
 private:
     bool fail(TkfTextError &error, const QString &message)
@@ -150,6 +152,7 @@ private:
     int maxEntriesLine_ = 0;
     int current_ = -1;
     std::array<int, 256> buttonLine_{};
+    bool bareEntries_ = false;
 };
 
 bool TextReader::readLine(QStringView line, int lineNumber, TkfTextError &error)
@@ -211,6 +214,10 @@ bool TextReader::readEntry(const QList<QStringView> &words, TkfTextError &error)
             all.append(w.toString());
         return fail(error, QStringLiteral("cannot understand %1; an entry is KEY down, KEY up, "
                                           "delay or KEY delay").arg(quoted(all.join(' '))));
+    }
+    if (current_ < 0 && bareEntries_ && buttons_ > 0) {
+        current_ = 0;
+        buttonLine_[0] = lineNumber_;
     }
     if (current_ < 0)
         return fail(error, QStringLiteral("an entry must follow a \"button\" line"));
@@ -295,44 +302,38 @@ QString textEntry(const ContentEntry &entry)
     }
 }
 
-QString configToText(const ButtonTable &table)
+namespace {
+
+// The lines of one button: "button N" and its entries, indented.
+void appendButton(QString &text, int number, const ButtonContent &c)
 {
-    QString text;
-    text += QStringLiteral("# QM-47 keypad configuration (text form, see \"qm47 convert --help\")\n");
-    text += QStringLiteral("buttons %1\n").arg(table.buttonCount);
-    text += QStringLiteral("max-entries %1\n").arg(table.maxEntries);
-    for (int i = 0; i < table.buttonCount; ++i) {
-        const ButtonContent &c = table.content(uint8_t(i));
-        text += QStringLiteral("\nbutton %1\n").arg(i + 1);
-        for (int k = 0; k < c.length; ++k) {
-            const ContentEntry &e = c.entries[size_t(k)];
-            if (e == ContentEntry{ActionDelay, DelayFirstHalf} && k + 1 < c.length
-                && c.entries[size_t(k + 1)] == ContentEntry{ActionDelay, DelaySecondHalf}) {
-                text += QStringLiteral("  delay\n");
-                ++k;
-                continue;
-            }
-            QString line = QStringLiteral("  ") + textEntry(e);
-            // Say what a bare code stands for where the reader may wonder.
-            QString note;
-            if (e == ContentEntry{ActionDelay, DelayFirstHalf})
-                note = QStringLiteral("first half of a delay");
-            else if (e == ContentEntry{ActionDelay, DelaySecondHalf})
-                note = QStringLiteral("second half of a delay");
-            else if (textKeyNames().byCode[e.key].isEmpty()
-                     && keyNameIn(NameTable::English, e.key) != keyNameIn(NameTable::English, 0))
-                note = keyNameIn(NameTable::English, e.key);
-            if (!note.isEmpty())
-                line += QStringLiteral("  # ") + note;
-            text += line + QLatin1Char('\n');
+    text += QStringLiteral("button %1\n").arg(number);
+    for (int k = 0; k < c.length; ++k) {
+        const ContentEntry &e = c.entries[size_t(k)];
+        if (e == ContentEntry{ActionDelay, DelayFirstHalf} && k + 1 < c.length
+            && c.entries[size_t(k + 1)] == ContentEntry{ActionDelay, DelaySecondHalf}) {
+            text += QStringLiteral("  delay\n");
+            ++k;
+            continue;
         }
+        QString line = QStringLiteral("  ") + textEntry(e);
+        // Say what a bare code stands for where the reader may wonder.
+        QString note;
+        if (e == ContentEntry{ActionDelay, DelayFirstHalf})
+            note = QStringLiteral("first half of a delay");
+        else if (e == ContentEntry{ActionDelay, DelaySecondHalf})
+            note = QStringLiteral("second half of a delay");
+        else if (textKeyNames().byCode[e.key].isEmpty()
+                 && keyNameIn(NameTable::English, e.key) != keyNameIn(NameTable::English, 0))
+            note = keyNameIn(NameTable::English, e.key);
+        if (!note.isEmpty())
+            line += QStringLiteral("  # ") + note;
+        text += line + QLatin1Char('\n');
     }
-    return text;
 }
 
-bool configFromText(const QString &text, ButtonTable &table, TkfTextError &error)
+bool readText(TextReader &reader, const QString &text, TkfTextError &error)
 {
-    TextReader reader;
     const QStringView all(text);
     int lineNumber = 0;
     qsizetype start = 0;
@@ -347,6 +348,69 @@ bool configFromText(const QString &text, ButtonTable &table, TkfTextError &error
             return false;
         start = end + 1;
     }
+    return true;
+}
+
+} // namespace
+
+QString configToText(const ButtonTable &table)
+{
+    QString text;
+    text += QStringLiteral("# QM-47 keypad configuration (text form, see \"qm47 convert --help\")\n");
+    text += QStringLiteral("buttons %1\n").arg(table.buttonCount);
+    text += QStringLiteral("max-entries %1\n").arg(table.maxEntries);
+    for (int i = 0; i < table.buttonCount; ++i) {
+        text += QLatin1Char('\n');
+        appendButton(text, i + 1, table.content(uint8_t(i)));
+    }
+    return text;
+}
+
+QString scriptToText(const QList<ContentEntry> &entries, int buttonNumber)
+{
+    ButtonContent c;
+    const int count = std::min<int>(int(entries.size()), ButtonContent::Capacity);
+    std::copy(entries.cbegin(), entries.cbegin() + count, c.entries.begin());
+    c.length = uint8_t(count);
+    QString text = QStringLiteral("# QM-47 button script (text form)\n");
+    appendButton(text, buttonNumber, c);
+    return text;
+}
+
+bool scriptFromText(const QString &text, QList<ContentEntry> &entries, TkfTextError &error)
+{
+    TextReader reader;
+    reader.takeBareEntries();
+    if (!readText(reader, text, error))
+        return false;
+    ButtonTable table;
+    reader.moveInto(table);
+    int filled = -1;
+    for (int i = 0; i < table.buttonCount; ++i) {
+        if (table.content(uint8_t(i)).length == 0)
+            continue;
+        if (filled >= 0) {
+            error.line = 0;
+            error.message = QStringLiteral("the text holds the scripts of several buttons "
+                                           "(%1 and %2); take one button at a time")
+                                .arg(filled + 1).arg(i + 1);
+            return false;
+        }
+        filled = i;
+    }
+    entries.clear();
+    if (filled >= 0) {
+        const ButtonContent &c = table.content(uint8_t(filled));
+        entries = QList<ContentEntry>(c.entries.cbegin(), c.entries.cbegin() + c.length);
+    }
+    return true;
+}
+
+bool configFromText(const QString &text, ButtonTable &table, TkfTextError &error)
+{
+    TextReader reader;
+    if (!readText(reader, text, error))
+        return false;
     reader.moveInto(table);
     return true;
 }

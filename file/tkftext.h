@@ -5,6 +5,7 @@
 #include "keyboard/keynames.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -58,6 +59,16 @@ struct TkfTextError {
 // every other button empty). On a line that cannot be understood it returns
 // false with `error` set and leaves `table` as it was.
 bool configFromText(const QString &text, ButtonTable &table, TkfTextError &error);
+
+// One button's script in the text form ("button N" and its entries), as the
+// clipboard carries it.
+QString scriptToText(const QList<ContentEntry> &entries, int buttonNumber);
+
+// The entries of a script in the text form: the entries of the one button
+// the text lists, or entries without a "button" line. Refused, with `error`
+// set, when a line cannot be understood or the text holds several buttons
+// (then `error.line` is 0).
+bool scriptFromText(const QString &text, QList<ContentEntry> &entries, TkfTextError &error);
 
 // The text form of a configuration file image.
 struct TkfImageText {
