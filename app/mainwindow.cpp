@@ -3,6 +3,7 @@
 #include "app/aboutdialog.h"
 #include "app/formparts.h"
 #include "app/mainwindow_form.h"
+#include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
 #include "config/contentlistmodel.h"
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUndoStack>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -54,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
     applyDialogLook(&portDialog, QStringLiteral("blue"));
+    setUpHistory();
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -84,6 +87,11 @@ MainWindow::MainWindow(QWidget *parent)
     portList = availablePorts();
     if (!portList.isEmpty())
         lastPort = portList.first();
+    // The port chosen in an earlier run, when there was one; the port dialog
+    // offers it again if it is present.
+    const PortRecord remembered = readLastPort();
+    if (!remembered.isEmpty())
+        lastPort = remembered;
 
     setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
@@ -91,10 +99,14 @@ MainWindow::MainWindow(QWidget *parent)
     FileState::instance().fileName = QStringLiteral("QM47_File");
     showFileName(QStringLiteral("QM47_File"));
     FileState::instance().defaultDirectory = documentsFolder();
+    rebuildRecentMenu();
 }
 
 MainWindow::~MainWindow()
 {
+    // Gone before the window's parts, which its signals would reach.
+    delete history;
+    history = nullptr;
     // The status bar must not delete the label it was given: it is a member.
     statusBar()->removeWidget(&fileLabel);
     fileLabel.setParent(nullptr);
@@ -142,6 +154,7 @@ void MainWindow::setControlMode(uint8_t mode, bool entering)
     default:
         break;
     }
+    updateEditActions();
 }
 
 void MainWindow::showFileName(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/debugwindow.h"
+#include "app/edithistory.h"
 #include "app/progresswindow.h"
 #include "device/framelayer.h"
 #include "device/portdialog.h"
@@ -18,6 +19,7 @@
 class QItemSelectionModel;
 class QTimer;
 class TransferDriver;
+class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -59,11 +61,21 @@ public:
 
     // File commands.
     bool askSaveChanges();
+    // Opens the configuration at `path` as Open does once its dialog has
+    // chosen it (no save-changes prompt): a configuration file, or the text
+    // form for a path ending in .txt. False when nothing was taken.
+    bool openConfigFile(const QString &path);
     // Writes the table to the file path; false when nothing could be written.
     bool writeConfigFile();
 
     // The last port chosen for a transfer.
     const PortRecord &lastPortRecord() const { return lastPort; }
+
+    // Inserts the entries that type `text` with the keyboard layout in force
+    // behind the selected rows of the active button, as one undo step. Tells
+    // the user and inserts nothing when a character cannot be typed or the
+    // entries do not fit.
+    bool typeIntoActiveButton(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -112,6 +124,15 @@ public Q_SLOTS:
     void on_actionTransmit_triggered();
     void on_actionAbout_triggered();
 
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionCut_triggered();
+    void on_actionCopy_triggered();
+    void on_actionPaste_triggered();
+    void on_actionDelete_triggered();
+    void on_actionSelect_all_triggered();
+    void on_actionType_text_triggered();
+
     void MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags);
     void MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags);
 
@@ -137,6 +158,31 @@ private:
 
     // Recording helper.
     void addRecordedEntry(uint8_t key, uint8_t request);
+
+    // Undo history. A step begins before a change and ends after it; steps
+    // begun inside a running one (a delete during a recording) join it.
+    // Ending the outermost step records it when anything changed.
+    enum class StepScope { ActiveButton, WholeTable };
+    void beginStep(const QString &text, StepScope scope);
+    void endStep();
+    EditState currentEditState(StepScope scope, const QList<int> &buttons) const;
+    void restoreEditState(const EditState &state);
+    // Where a file is open, the modified flag says whether the history stands
+    // away from the point at which the file was read or written.
+    void syncModifiedWithHistory();
+    // The file in hand now equals the table (read or written).
+    void markHistoryClean();
+    void setUpHistory();
+    void updateEditActions();
+
+    // Copy and paste.
+    QList<ContentEntry> copySelection();
+    bool insertBehindSelection(const QList<ContentEntry> &entries, const QString &stepText);
+
+
+    // Recent files.
+    void rememberRecentFile(const QString &path);
+    void rebuildRecentMenu();
 
     // Transfer helpers.
     void setUpTransfers();
@@ -164,4 +210,14 @@ private:
     // Selection model of the content list, taken once when the list model is
     // attached; the editing commands and the recording read and set rows in it.
     QItemSelectionModel *listSelection = nullptr;
+
+    QUndoStack *history = nullptr;
+    struct PendingStep {
+        QString text;
+        StepScope scope = StepScope::ActiveButton;
+        QList<int> buttons;
+        EditState before;
+    };
+    std::optional<PendingStep> pendingStep;
+    int stepDepth = 0;
 };

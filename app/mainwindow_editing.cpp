@@ -35,10 +35,12 @@ void MainWindow::moveSelection(int direction)
         || (direction == MoveUp ? rows.first() == 0 : rows.last() >= content->length - 1))
         return; // nothing selected, or the block already at the top or bottom
 
+    beginStep(direction == MoveUp ? tr("Move up") : tr("Move down"), StepScope::ActiveButton);
     table.beginChange();
     table.modified = 1;
     const QList<int> moved = moveBlock(*content, rows, MoveDirection(direction));
     table.endChange();
+    endStep();
 
     for (int row : moved)
         selectRow(row);
@@ -62,10 +64,13 @@ void MainWindow::on_pushButtonDelete_clicked()
 
     // While recording, or with nothing selected, the last element goes: the
     // last entry, or the whole delay pair that ends the script.
+    // During a recording this joins the recording's undo step.
+    beginStep(tr("Delete"), StepScope::ActiveButton);
     if (RecordingState::instance().recordingFlag || rows.isEmpty()) {
         const int count = trailingUnitLength(*content);
         for (int i = 0; i < count; ++i)
             table.removeEntry(content->length - 1);
+        endStep();
         ui->listView->scrollToBottom();
         return;
     }
@@ -73,6 +78,7 @@ void MainWindow::on_pushButtonDelete_clicked()
     // From the largest row down, so that the smaller rows stay valid.
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         table.removeEntry(*it);
+    endStep();
 
     const int row = rowAfterDelete(rows);
     selectRow(row);
@@ -97,16 +103,19 @@ void MainWindow::on_pushButtonDelay_clicked()
     // The partners of selected delay halves are not added here: a new delay
     // may go between the two halves of an old one.
     const QList<int> rows = selectedRowsAscending();
+    beginStep(tr("Insert delay"), StepScope::ActiveButton);
     if (!rows.isEmpty()) {
         const int r = rows.last();
         table.insertEntryAfter(r, ActionDelay, DelayFirstHalf);
         table.insertEntryAfter(r + 1, ActionDelay, DelaySecondHalf);
+        endStep();
         selectRow(r + 2);
         ui->listView->scrollTo(mylistviewmodel::instance().index(r + 2, 0),
                                QAbstractItemView::EnsureVisible);
     } else {
         table.insertEntryAfter(content->length, ActionDelay, DelayFirstHalf);
         table.insertEntryAfter(content->length, ActionDelay, DelaySecondHalf);
+        endStep();
         ui->listView->scrollToBottom();
     }
     ui->listView->setFocus();

@@ -11,7 +11,12 @@
 
 namespace {
 
-QString fileFilter() { return MainWindow::tr("QM-47 file (*.tkf)"); }
+// The configuration file first; its text form as a second choice.
+QString fileFilter()
+{
+    return MainWindow::tr("QM-47 file (*.tkf)") + QStringLiteral(";;")
+           + MainWindow::tr("Configuration text (*.txt)");
+}
 
 QString folderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
 
@@ -43,12 +48,17 @@ bool MainWindow::writeConfigFile()
     files.defaultDirectory = folderOf(files.filePath);
     // The old file is replaced only once the new one is complete, so a failure
     // leaves it, the modified flag and the label as they were.
-    if (!saveConfigFile(files.filePath, ButtonTable::instance())) {
+    const bool saved = isTextFormPath(files.filePath)
+                           ? saveConfigTextFile(files.filePath, ButtonTable::instance())
+                           : saveConfigFile(files.filePath, ButtonTable::instance());
+    if (!saved) {
         showMessage(tr("Error"), tr("Could not create file!"));
         return false;
     }
+    markHistoryClean();
     ButtonTable::instance().modified = 0;
     showFileName(files.filePath);
+    rememberRecentFile(files.filePath);
     return true;
 }
 
@@ -80,6 +90,7 @@ void MainWindow::on_actionNew_triggered()
         return;
     ButtonTable &table = ButtonTable::instance();
     FileState &files = FileState::instance();
+    beginStep(tr("New"), StepScope::WholeTable);
     table.modified = 0;
     files.filePath.clear();
     files.fileName.clear();
@@ -91,6 +102,7 @@ void MainWindow::on_actionNew_triggered()
     table.buildTable();
     table.endChange();
     refreshAllMarks();
+    endStep();
 }
 
 void MainWindow::on_actionOpen_triggered()
@@ -99,45 +111,69 @@ void MainWindow::on_actionOpen_triggered()
     if (!askSaveChanges())
         return;
 
-    FileState &files = FileState::instance();
     setEnabled(false);
     const QString chosen = QFileDialog::getOpenFileName(this, tr("Open button configuration"),
-                                                        files.defaultDirectory, fileFilter());
-    if (chosen.isEmpty()) {
-        setEnabled(true);
-        return;
-    }
-    files.defaultDirectory = folderOf(chosen);
+                                                        FileState::instance().defaultDirectory,
+                                                        fileFilter());
+    if (!chosen.isEmpty())
+        openConfigFile(chosen);
+    setEnabled(true);
+}
+
+bool MainWindow::openConfigFile(const QString &path)
+{
+    FileState &files = FileState::instance();
+    if (path.isEmpty())
+        return false;
+    files.defaultDirectory = folderOf(path);
 
     // Read into a table of its own: a refused file must not touch the
     // configuration in hand, which Save would otherwise write over the last
     // good file.
     ButtonTable loaded;
-    const TkfLoadResult result = loadConfigFile(chosen, loaded);
-    const TkfReadResult &read = result.read;
-    if (!result.opened)
-        showMessage(tr("Error"), tr("Could not open file!"));
-    else if (!read.signatureOk)
-        showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
-    if (read.corruptEntry)
-        showMessage(tr("Error"), tr("File corrupt! Error reading the file."));
-    if (read.signatureOk && !read.crcOk)
-        showMessage(tr("Error"), tr("CRC error reading the file!"));
-    if (!read.accepted()) {
-        setEnabled(true);
-        return;
+    if (isTextFormPath(path)) {
+        const TextLoadResult result = loadConfigTextFile(path, loaded);
+        if (!result.opened) {
+            showMessage(tr("Error"), tr("Could not open file!"));
+            return false;
+        }
+        if (!result.read) {
+            const QString where =
+                result.error.line > 0 ? tr("Line %1: ").arg(result.error.line) : QString();
+            showMessage(tr("Error"), tr("The configuration text could not be read.")
+                                         + QStringLiteral("\n") + where + result.error.message);
+            return false;
+        }
+    } else {
+        const TkfLoadResult result = loadConfigFile(path, loaded);
+        const TkfReadResult &read = result.read;
+        if (!result.opened)
+            showMessage(tr("Error"), tr("Could not open file!"));
+        else if (!read.signatureOk)
+            showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
+        if (read.corruptEntry)
+            showMessage(tr("Error"), tr("File corrupt! Error reading the file."));
+        if (read.signatureOk && !read.crcOk)
+            showMessage(tr("Error"), tr("CRC error reading the file!"));
+        if (!read.accepted())
+            return false;
     }
 
     ButtonTable &table = ButtonTable::instance();
+    beginStep(tr("Open"), StepScope::WholeTable);
     table.beginChange();
     adoptConfiguration(table, loaded);
     table.endChange();
-    files.fileName = chosen;
-    files.filePath = chosen;
+    files.fileName = path;
+    files.filePath = path;
     showFileName(files.filePath);
     table.modified = 0;
     refreshAllMarks();
-    setEnabled(true);
+    endStep();
+    markHistoryClean();
+    table.modified = 0;
+    rememberRecentFile(path);
+    return true;
 }
 
 void MainWindow::on_actionSave_triggered()

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListView>
 #include <QMainWindow>
@@ -20,6 +21,8 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <utility>
 
 namespace {
 
@@ -68,6 +71,14 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     actionDBG = makeAction(window, "actionDBG", nullptr);
     actionDBG->setEnabled(false);
     actionDBG->setVisible(false);
+    actionUndo = makeAction(window, "actionUndo", nullptr);
+    actionRedo = makeAction(window, "actionRedo", nullptr);
+    actionCut = makeAction(window, "actionCut", nullptr);
+    actionCopy = makeAction(window, "actionCopy", nullptr);
+    actionPaste = makeAction(window, "actionPaste", nullptr);
+    actionDelete = makeAction(window, "actionDelete", nullptr);
+    actionSelect_all = makeAction(window, "actionSelect_all", nullptr);
+    actionType_text = makeAction(window, "actionType_text", nullptr);
 
     centralWidget = new QWidget(window);
     centralWidget->setObjectName(QStringLiteral("centralWidget"));
@@ -155,6 +166,10 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     menuBar->setDefaultUp(false);
     menuFile = new QMenu(menuBar);
     menuFile->setObjectName(QStringLiteral("menuFile"));
+    menuRecent = new QMenu(menuFile);
+    menuRecent->setObjectName(QStringLiteral("menuRecent"));
+    menuEdit = new QMenu(menuBar);
+    menuEdit->setObjectName(QStringLiteral("menuEdit"));
     menuAction = new QMenu(menuBar);
     menuAction->setObjectName(QStringLiteral("menuAction"));
     menuAbout = new QMenu(menuBar);
@@ -170,15 +185,27 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     window->setStatusBar(statusBar);
 
     menuBar->addAction(menuFile->menuAction());
+    menuBar->addAction(menuEdit->menuAction());
     menuBar->addAction(menuAction->menuAction());
     menuBar->addAction(menuAbout->menuAction());
     menuFile->addAction(actionNew);
     menuFile->addSeparator();
     menuFile->addAction(actionOpen);
+    menuFile->addAction(menuRecent->menuAction());
     menuFile->addAction(actionSave);
     menuFile->addAction(actionSave_as);
     menuFile->addSeparator();
     menuFile->addAction(actionClose);
+    menuEdit->addAction(actionUndo);
+    menuEdit->addAction(actionRedo);
+    menuEdit->addSeparator();
+    menuEdit->addAction(actionCut);
+    menuEdit->addAction(actionCopy);
+    menuEdit->addAction(actionPaste);
+    menuEdit->addAction(actionDelete);
+    menuEdit->addSeparator();
+    menuEdit->addAction(actionSelect_all);
+    menuEdit->addAction(actionType_text);
     menuAction->addAction(actionReadout);
     menuAction->addAction(actionTransmit);
     menuAbout->addAction(actionAbout);
@@ -199,6 +226,7 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     retranslateUi(window);
     FormScheme::apply(window);
     scaleFormToApplicationFont(window);
+    setShortcutsActive(true);
 
     QMetaObject::connectSlotsByName(window);
 }
@@ -206,6 +234,30 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
 QString Ui_MainWindow::gridButtonDescription(int index, const QString &state)
 {
     return QApplication::translate("MainWindow", "Button %1, %2").arg(index + 1).arg(state);
+}
+
+void Ui_MainWindow::setShortcutsActive(bool active)
+{
+    // Quit where the platform has a key for it, else the close of a window:
+    // this program has one main window.
+    const QKeySequence::StandardKey close =
+        QKeySequence::keyBindings(QKeySequence::Quit).isEmpty() ? QKeySequence::Close
+                                                                : QKeySequence::Quit;
+    const std::pair<QAction *, QKeySequence::StandardKey> shortcuts[] = {
+        {actionNew, QKeySequence::New},       {actionOpen, QKeySequence::Open},
+        {actionSave, QKeySequence::Save},     {actionSave_as, QKeySequence::SaveAs},
+        {actionClose, close},                 {actionUndo, QKeySequence::Undo},
+        {actionRedo, QKeySequence::Redo},     {actionCut, QKeySequence::Cut},
+        {actionCopy, QKeySequence::Copy},     {actionPaste, QKeySequence::Paste},
+        {actionDelete, QKeySequence::Delete}, {actionSelect_all, QKeySequence::SelectAll},
+        {actionAbout, QKeySequence::HelpContents},
+    };
+    for (const auto &[action, key] : shortcuts) {
+        if (active)
+            action->setShortcuts(key);
+        else
+            action->setShortcuts(QList<QKeySequence>());
+    }
 }
 
 void Ui_MainWindow::retranslateUi(QMainWindow *window)
@@ -250,7 +302,17 @@ void Ui_MainWindow::retranslateUi(QMainWindow *window)
     pushButtonKey->setText(tr("Insert one key"));
     pushButtonDelete->setToolTip(tr("Delete the selection or the last element"));
     pushButtonDelete->setText(tr("Delete"));
+    actionUndo->setText(tr("Undo"));
+    actionRedo->setText(tr("Redo"));
+    actionCut->setText(tr("Cut"));
+    actionCopy->setText(tr("Copy"));
+    actionPaste->setText(tr("Paste"));
+    actionDelete->setText(tr("Delete"));
+    actionSelect_all->setText(tr("Select all"));
+    actionType_text->setText(tr("Type text\u2026"));
     menuFile->setTitle(tr("&File"));
+    menuRecent->setTitle(tr("Recent files"));
+    menuEdit->setTitle(tr("&Edit"));
     menuAction->setTitle(tr("&Action"));
     menuAbout->setTitle(tr("Help"));
 }

@@ -30,6 +30,14 @@ public:
     QAction *actionTransmit;
     QAction *actionAbout;
     QAction *actionDBG;
+    QAction *actionUndo;
+    QAction *actionRedo;
+    QAction *actionCut;
+    QAction *actionCopy;
+    QAction *actionPaste;
+    QAction *actionDelete;
+    QAction *actionSelect_all;
+    QAction *actionType_text;
     QWidget *centralWidget;
     QWidget *widget_2;
     QLabel *labelState;
@@ -51,6 +59,8 @@ public:
     QPushButton *pushButtonDelete;
     QMenuBar *menuBar;
     QMenu *menuFile;
+    QMenu *menuRecent;
+    QMenu *menuEdit;
     QMenu *menuAction;
     QMenu *menuAbout;
     QStatusBar *statusBar;
@@ -60,6 +70,9 @@ public:
     void setupUi(QMainWindow *window);
     // Sets every translatable text; may be run again.
     void retranslateUi(QMainWindow *window);
+    // Gives the actions their standard shortcuts, or takes them away (while a
+    // recording runs every key belongs to the recording).
+    void setShortcutsActive(bool active);
 
     // The accessible description of grid button `index`: its number and its
     // mark in words, so that the marks are not told by colour alone.

@@ -53,6 +53,8 @@ void MainWindow::on_pushButtonStart_clicked()
         return;
     }
 
+    // Everything recorded until Stop is one undo step.
+    beginStep(tr("Recording"), StepScope::ActiveButton);
     startCapture(this);
     recording.heldKeys.clear();
     recording.recordingFlag = 1;
@@ -75,6 +77,7 @@ void MainWindow::on_pushButtonKey_clicked()
         return;
     }
 
+    beginStep(tr("Insert one key"), StepScope::ActiveButton);
     table.modified = 1;
     recording.keyInsertFlag = 1;
     startCapture(this);
@@ -86,6 +89,7 @@ void MainWindow::on_pushButtonStop_clicked()
 {
     keyboardHook::instance()->setHook(false);
     RecordingState &recording = RecordingState::instance();
+    const bool captureEnds = recording.capturing();
     if (recording.recordingFlag) {
         setControlMode(RecordingMode, false);
         recording.recordingFlag = 0;
@@ -106,6 +110,9 @@ void MainWindow::on_pushButtonStop_clicked()
     ui->listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     if (table.selectedButton != NoButton)
         showActiveButtonStatus();
+    updateEditActions();
+    if (captureEnds)
+        endStep();
 }
 
 void MainWindow::MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags)
@@ -129,6 +136,7 @@ void MainWindow::MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags)
         addRecordedEntry(translateKey(key, scancode, flags), ActionPressRelease);
         setControlMode(KeyInsertMode, false);
         showActiveButtonStatus();
+        endStep();
     }
 }
 

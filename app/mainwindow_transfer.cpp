@@ -3,6 +3,7 @@
 // window chooses the port and reacts to what the driver reports.
 #include "app/mainwindow.h"
 
+#include "app/usersettings.h"
 #include "config/buttontable.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
@@ -22,6 +23,8 @@ void MainWindow::on_actionReadout_triggered()
 {
     if (!askSaveChanges())
         return;
+    // The whole readout is one undo step, ended when the transfer ends.
+    beginStep(tr("Get device configuration"), StepScope::WholeTable);
     setStatusText(tr("Reading configuration"));
     startTransfer(TransferDirection::Readout);
 }
@@ -47,11 +50,13 @@ void MainWindow::startTransfer(TransferDirection direction)
     if (portDialog.exec() != QDialog::Accepted) {
         showActiveButtonStatus();
         setEnabled(true);
+        endStep();
         return;
     }
     lastPort = portDialog.chosenPort;
     buttonCountBeforeReadout = ButtonTable::instance().buttonCount;
     maxEntriesBeforeReadout = ButtonTable::instance().maxEntries;
+    writeLastPort(lastPort);
     transferDriver->start(lastPort, direction);
 }
 
@@ -64,6 +69,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
         progressWindow.close();
         showActiveButtonStatus();
         setEnabled(true);
+        endStep();
         return;
     }
 
@@ -78,6 +84,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     if (outcome == TransferOutcome::Completed) {
         if (readout) {
             refreshAllMarks();
+            endStep();
             return;
         }
         // The table keeps its counts; say what a smaller keypad did not take.
@@ -86,6 +93,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
             ButtonTable::instance(), link.keypadButtonCount, link.keypadMaxEntries);
         if (!shortfall.isEmpty())
             showMessage(tr("Information"), shortfallMessage(shortfall));
+        endStep();
         return;
     }
 
@@ -94,6 +102,8 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     else
         showActiveButtonStatus();
     progressWindow.close();
+    // A readout that broke off may have replaced some buttons: undoable too.
+    endStep();
     showMessage(tr("Error"), transferMessage(outcome));
     setEnabled(true);
 }

@@ -220,14 +220,19 @@ private Q_SLOTS:
         QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
         const auto menus = window->menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QString("&File"));
-        QCOMPARE(menus[1]->text(), QString("&Action"));
-        QCOMPARE(menus[2]->text(), QString("Help"));
-        QStringList fileEntries;
-        for (QAction *a : menus[0]->menu()->actions())
-            fileEntries << (a->isSeparator() ? QString("|") : a->text());
-        QCOMPARE(fileEntries.join(','), QString("New,|,Open,Save,Save as,|,Close"));
+        QCOMPARE(menus[1]->text(), QString("&Edit"));
+        QCOMPARE(menus[2]->text(), QString("&Action"));
+        QCOMPARE(menus[3]->text(), QString("Help"));
+        const auto entries = [&](int menu) {
+            QStringList texts;
+            for (QAction *a : menus[menu]->menu()->actions())
+                texts << (a->isSeparator() ? QString("|") : a->text());
+            return texts.join(',');
+        };
+        QCOMPARE(entries(0), QString("New,|,Open,Recent files,Save,Save as,|,Close"));
+        QCOMPARE(entries(1), QString("Undo,Redo,|,Cut,Copy,Paste,Delete,|,Select all,Type text\u2026"));
         // Focus order: 4 -> 5 and 23 -> Start.
         QCOMPARE(button("pushButton4")->nextInFocusChain(), button("pushButton5"));
         QCOMPARE(button("pushButton23")->nextInFocusChain(), button("pushButtonStart"));

@@ -160,6 +160,7 @@ private Q_SLOTS:
         startKeypad(deviceConfiguration(uint8_t(buttons), 200));
         PortDialogAnswerer dialog(line->slavePath());
         button(3)->click();
+        const QByteArray before = encodeConfig(ButtonTable::instance());
         runTransfer("actionReadout");
 
         QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
@@ -178,6 +179,12 @@ private Q_SLOTS:
         QVERIFY(button(1)->styleSheet().contains("black"));
         QCOMPARE(progress()->value(), buttons);
         QCOMPARE(progress()->maximum(), buttons);
+
+        // The readout is one undo step: the configuration before it comes back.
+        action("actionUndo")->trigger();
+        QCOMPARE(encodeConfig(table), before);
+        action("actionRedo")->trigger();
+        QCOMPARE(encodeConfig(table), encodeConfig(engine->memory()));
     }
 
     void transmitStoresTheTable()

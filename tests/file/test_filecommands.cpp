@@ -2,6 +2,7 @@
 #include "config/buttontable.h"
 #include "file/filestate.h"
 #include "file/tkfcodec.h"
+#include "file/tkftext.h"
 #include "support/filebytes.h"
 #include "support/filedialogdriver.h"
 #include "support/filesizelimit.h"
@@ -25,7 +26,8 @@ const QByteArray EmptyImage = QByteArray::fromHex(
 const QByteArray DelayImage = QByteArray::fromHex(
     "C33C17FA00" "02FA02FA03" "00000000000000000000000000000000000000000000" "3DD1AF3F");
 
-const QString Filter = QStringLiteral("QM-47 file (*.tkf)");
+const QStringList Filters = {QStringLiteral("QM-47 file (*.tkf)"),
+                             QStringLiteral("Configuration text (*.txt)")};
 const QString SaveCaption = QStringLiteral("Save button configuration");
 const QString OpenCaption = QStringLiteral("Open button configuration");
 
@@ -98,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.seen().size(), 1);
         const auto seen = dialogs.last();
         QCOMPARE(seen.caption, SaveCaption);
-        QCOMPARE(seen.nameFilters, QStringList{Filter});
+        QCOMPARE(seen.nameFilters, Filters);
         QCOMPARE(seen.directory, dir.path());
         QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
         QVERIFY(!seen.parentEnabled);
@@ -136,6 +138,23 @@ private Q_SLOTS:
         QCOMPARE(table().modified, uint8_t(0));
         QVERIFY(answerer.seen().isEmpty());
         QVERIFY(window->isEnabled());
+    }
+
+    // A name ending in .txt takes the text form, which reads back the same.
+    void saveAsTextForm()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setButton(table(), 0, DelayPair);
+        setButton(table(), 5, KeyStroke);
+        dialogs.choose(path("keys.txt"));
+        action("actionSave_as")->trigger();
+        ButtonTable read;
+        TkfTextError error;
+        QVERIFY(configFromText(QString::fromUtf8(readAll(path("keys.txt"))), read, error));
+        QVERIFY(sameContents(read, table()));
+        QCOMPARE(table().modified, uint8_t(0));
+        QVERIFY(answerer.seen().isEmpty());
     }
 
     void saveAsCancelledLeavesNoFilePath()
@@ -187,7 +206,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.seen().size(), 1);
         const auto seen = dialogs.last();
         QCOMPARE(seen.caption, OpenCaption);
-        QCOMPARE(seen.nameFilters, QStringList{Filter});
+        QCOMPARE(seen.nameFilters, Filters);
         QCOMPARE(seen.directory, dir.path());
         QCOMPARE(seen.acceptMode, QFileDialog::AcceptOpen);
         QVERIFY(!seen.parentEnabled);

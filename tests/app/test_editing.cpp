@@ -1,0 +1,405 @@
+// Undo and redo, copy and paste, typing text, shortcuts, recent files and the
+// file argument, driven through a real main window (offscreen).
+#include "app/mainwindow.h"
+#include "app/typetextdialog.h"
+#include "config/buttontable.h"
+#include "device/portdialog.h"
+#include "device/portlist.h"
+#include "file/filestate.h"
+#include "file/tkffile.h"
+#include "file/tkftext.h"
+#include "keyboard/keynames.h"
+#include "support/mainwindowfixture.h"
+#include "support/modalanswerer.h"
+#include "support/tablecontent.h"
+
+#include <QClipboard>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+enum XKey : uint32_t { XA = 38, XB = 56 };
+
+enum Command {
+    InsertDelay, MoveUp, MoveDown, DeleteSelection, DeleteLast, Recording, InsertKey,
+    Cut, Paste, TypeText, Open, New,
+};
+
+ButtonTable &table() { return ButtonTable::instance(); }
+
+const ContentEntry Delay1{ActionDelay, DelayFirstHalf};
+const ContentEntry Delay2{ActionDelay, DelaySecondHalf};
+ContentEntry down(uint8_t k) { return {ActionPress, k}; }
+ContentEntry up(uint8_t k) { return {ActionRelease, k}; }
+
+// The active button's script as names of `names`: "LSHIFT down, Z down, ...".
+QString spelled(NameTable names)
+{
+    QStringList out;
+    for (const ContentEntry &e : entriesOf(*table().activeContent()))
+        out << keyNameIn(names, e.key) + (e.action == ActionPress ? " down" : " up");
+    return out.join(", ");
+}
+
+// Answers the Type text dialog with `text` when it opens.
+class TypeTextAnswerer : public QObject
+{
+public:
+    explicit TypeTextAnswerer(QString text) : text_(std::move(text))
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto *d = qobject_cast<TypeTextDialog *>(QApplication::activeModalWidget())) {
+                d->findChild<QLineEdit *>("lineEditText")->setText(text_);
+                d->accept();
+            }
+        });
+        timer_.start(5);
+    }
+
+private:
+    QString text_;
+    QTimer timer_;
+};
+
+} // namespace
+
+class TestEditing : public MainWindowFixture
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    void key(QEvent::Type type, uint32_t keycode)
+    {
+        QKeyEvent event(type, Qt::Key_unknown, {}, keycode, 0, 0, QString());
+        QCoreApplication::sendEvent(window->windowHandle(), &event);
+    }
+    void selectRows(const QList<int> &rows)
+    {
+        listView()->selectionModel()->clearSelection();
+        for (int r : rows)
+            listView()->selectionModel()->select(listView()->model()->index(r, 0),
+                                                 QItemSelectionModel::Select);
+    }
+    // Button 1: A stroke; button 2: B down, delay, B up, C stroke; button 2 active.
+    void fillAndSelect()
+    {
+        setButton(table(), 0, {down(0x1C), up(0x1C)});
+        setButton(table(), 1, {down(0x32), Delay1, Delay2, up(0x32), down(0x21), up(0x21)});
+        button(2)->click();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("settings"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("settings"));
+    }
+    void init()
+    {
+        clearRecordingState();
+        table().buildTable();
+        table().modified = 0;
+        FileState::instance() = FileState();
+        QVERIFY(openWindow());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup()
+    {
+        window->on_pushButtonStop_clicked();
+        table().modified = 0;
+        window.reset();
+    }
+
+    void undoRedoRestoresTheTable_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("insert delay") << int(InsertDelay) << QList<int>{3};
+        QTest::newRow("move up") << int(MoveUp) << QList<int>{4};
+        QTest::newRow("move down") << int(MoveDown) << QList<int>{0};
+        QTest::newRow("delete a delay") << int(DeleteSelection) << QList<int>{2};
+        QTest::newRow("delete the last") << int(DeleteLast) << QList<int>{};
+        QTest::newRow("recording") << int(Recording) << QList<int>{};
+        QTest::newRow("insert one key") << int(InsertKey) << QList<int>{0};
+        QTest::newRow("cut") << int(Cut) << QList<int>{4, 5};
+        QTest::newRow("paste") << int(Paste) << QList<int>{1};
+        QTest::newRow("type text") << int(TypeText) << QList<int>{};
+        QTest::newRow("open") << int(Open) << QList<int>{};
+        QTest::newRow("new") << int(New) << QList<int>{};
+    }
+    void undoRedoRestoresTheTable()
+    {
+        QFETCH(int, command);
+        QFETCH(QList<int>, rows);
+        ModalAnswerer boxes;
+        fillAndSelect();
+        selectRows(rows);
+        const ButtonTable before = table();
+        const QString labelBefore = fileLabel();
+
+        switch (Command(command)) {
+        case InsertDelay: button("pushButtonDelay")->click(); break;
+        case MoveUp: button("pushButtonUp")->click(); break;
+        case MoveDown: button("pushButtonDown")->click(); break;
+        case DeleteSelection: // the Delete key in the list
+            listView()->setFocus();
+            QTest::keyClick(window->windowHandle(), Qt::Key_Delete);
+            break;
+        case DeleteLast: button("pushButtonDelete")->click(); break;
+        case Recording:
+            button("pushButtonStart")->click();
+            key(QEvent::KeyPress, XA);
+            key(QEvent::KeyPress, XB);
+            key(QEvent::KeyRelease, XA);
+            key(QEvent::KeyRelease, XB);
+            button("pushButtonStop")->click();
+            break;
+        case InsertKey:
+            button("pushButtonKey")->click();
+            key(QEvent::KeyPress, XB);
+            break;
+        case Cut: action("actionCut")->trigger(); break;
+        case Paste:
+            QGuiApplication::clipboard()->setText("LSHIFT down\nLSHIFT up");
+            action("actionPaste")->trigger();
+            break;
+        case TypeText: QVERIFY(window->typeIntoActiveButton("Ab c")); break;
+        case Open: {
+            ButtonTable other = makeTable();
+            setButton(other, 4, {down(0x12), up(0x12)});
+            QVERIFY(saveConfigFile(dir.filePath("other.tkf"), other));
+            QVERIFY(window->openConfigFile(dir.filePath("other.tkf")));
+            break;
+        }
+        case New: action("actionNew")->trigger(); break;
+        }
+        QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
+        QVERIFY(!sameContents(table(), before));
+        const ButtonTable after = table();
+        const QString labelAfter = fileLabel();
+
+        for (int round = 0; round < 2; ++round) {
+            action("actionUndo")->trigger();
+            QVERIFY2(sameContents(table(), before), qPrintable(firstDifference(table(), before, 256)));
+            QCOMPARE(fileLabel(), labelBefore);
+            action("actionRedo")->trigger();
+            QVERIFY2(sameContents(table(), after), qPrintable(firstDifference(table(), after, 256)));
+            QCOMPARE(fileLabel(), labelAfter);
+        }
+    }
+
+    // With a file open, undoing back to the state read clears the modified flag.
+    void modifiedFollowsTheSavedState()
+    {
+        ModalAnswerer boxes;
+        ButtonTable saved = makeTable();
+        setButton(saved, 1, {down(0x1C), up(0x1C)});
+        QVERIFY(saveConfigFile(dir.filePath("saved.tkf"), saved));
+        QVERIFY(window->openConfigFile(dir.filePath("saved.tkf")));
+        QCOMPARE(table().modified, uint8_t(0));
+        button(2)->click();
+        button("pushButtonDelay")->click();
+        QCOMPARE(table().modified, uint8_t(1));
+        action("actionUndo")->trigger();
+        QCOMPARE(table().modified, uint8_t(0));
+        action("actionRedo")->trigger();
+        QCOMPARE(table().modified, uint8_t(1));
+    }
+
+    void copyAndPaste()
+    {
+        ModalAnswerer boxes;
+        fillAndSelect();
+        // The second half of the delay and C down: the delay is copied whole.
+        selectRows({2, 4});
+        listView()->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        QList<ContentEntry> copied;
+        TkfTextError error;
+        QVERIFY(scriptFromText(QGuiApplication::clipboard()->text(), copied, error));
+        QCOMPARE(copied, (QList<ContentEntry>{Delay1, Delay2, down(0x21)}));
+
+        // Pasted behind the first half of a delay: behind the whole pair.
+        button(1)->click();
+        setButton(table(), 0, {down(0x1C), Delay1, Delay2, up(0x1C)});
+        selectRows({1});
+        action("actionPaste")->trigger();
+        QCOMPARE(entriesOf(table(), 0), (QList<ContentEntry>{down(0x1C), Delay1, Delay2, Delay1,
+                                                             Delay2, down(0x21), up(0x1C)}));
+        QCOMPARE(table().modified, uint8_t(1));
+
+        // Nothing selected: the whole button is copied, and pasting appends.
+        selectRows({});
+        action("actionCopy")->trigger();
+        const QList<ContentEntry> whole = entriesOf(table(), 0);
+        QVERIFY(scriptFromText(QGuiApplication::clipboard()->text(), copied, error));
+        QCOMPARE(copied, whole);
+
+        // No room for it: refused, unchanged.
+        table().maxEntries = uint16_t(whole.size() + 2);
+        action("actionPaste")->trigger();
+        QCOMPARE(boxes.last().title, QString("Information"));
+        QCOMPARE(entriesOf(table(), 0), whole);
+        table().maxEntries = 250;
+
+        // Text that is no script: the reader's message and line, unchanged.
+        QGuiApplication::clipboard()->setText("A down\nA sideways\n");
+        action("actionPaste")->trigger();
+        QCOMPARE(boxes.last().title, QString("Error"));
+        QVERIFY2(boxes.last().text.contains("Line 2: \"sideways\" is not an action"),
+                 qPrintable(boxes.last().text));
+        QCOMPARE(entriesOf(table(), 0), whole);
+    }
+
+    void typeText_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed"); // named in the layout's table
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("English z") << 0x409 << "z" << "Z down, Z up" << "";
+        QTest::newRow("German z") << 0x407 << "z" << "Z down, Z up" << "";
+        QTest::newRow("German Z and umlaut")
+            << 0x407 << "Z\u00F6" << "LSHIFT down, Z down, Z up, LSHIFT up, \u00D6 down, \u00D6 up" << "";
+        QTest::newRow("English Hi!") << 0x409 << "Hi!"
+            << "LSHIFT down, H down, H up, LSHIFT up, I down, I up, LSHIFT down, 1 down, 1 up, LSHIFT up"
+            << "";
+        QTest::newRow("English umlaut") << 0x409 << "a\u00F6b\u20AC\u00F6" << "" << "\u00F6 \u20AC";
+    }
+    void typeText()
+    {
+        QFETCH(int, layout);
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QString, refused);
+        ModalAnswerer boxes;
+        setKeyboardLayoutId(layout);
+        button(1)->click();
+        TypeTextAnswerer answer(text);
+        action("actionType_text")->trigger();
+        QCOMPARE(spelled(nameTableFor(layout)), typed);
+        if (refused.isEmpty()) {
+            QVERIFY(boxes.seen().isEmpty());
+        } else {
+            QVERIFY2(boxes.last().text.endsWith(refused), qPrintable(boxes.last().text));
+        }
+        setKeyboardLayoutId(0);
+    }
+
+    // Keys during a recording are recorded, never taken as shortcuts.
+    void shortcutsInertWhileRecording()
+    {
+        ModalAnswerer boxes;
+        button(1)->click();
+        button("pushButtonDelay")->click();
+        const QList<ContentEntry> delayOnly = entriesOf(table(), 0);
+        QWindow *w = window->windowHandle();
+        const auto press = [w](QKeySequence::StandardKey k) {
+            const QKeyCombination c = QKeySequence(k)[0];
+            QTest::keyClick(w, c.key(), c.keyboardModifiers());
+        };
+
+        button("pushButtonStart")->click();
+        for (auto k : {QKeySequence::Undo, QKeySequence::Delete, QKeySequence::New,
+                       QKeySequence::SelectAll, QKeySequence::HelpContents})
+            press(k);
+        QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
+        QVERIFY(RecordingState::instance().recordingFlag);
+        QVERIFY(entriesOf(table(), 0).size() > delayOnly.size() + 5);
+        QCOMPARE(entriesOf(table(), 0).mid(0, 2), delayOnly);
+        button("pushButtonStop")->click();
+
+        // Idle again, the same key undoes the recording as one step, then the delay.
+        press(QKeySequence::Undo);
+        QCOMPARE(entriesOf(table(), 0), delayOnly);
+        press(QKeySequence::Undo);
+        QCOMPARE(entriesOf(table(), 0), QList<ContentEntry>());
+    }
+
+    void recentFilesAndPortSurviveARestart()
+    {
+        ModalAnswerer boxes;
+        QSettings("QM-47", "qm47-configurator").clear();
+        QStringList paths;
+        for (const char *name : {"one.tkf", "two.txt", "three.tkf"}) {
+            ButtonTable t = makeTable();
+            setButton(t, 0, {down(uint8_t(0x15 + paths.size())), up(uint8_t(0x15 + paths.size()))});
+            paths << dir.filePath(name);
+            QVERIFY(paths.last().endsWith(".txt") ? saveConfigTextFile(paths.last(), t)
+                                                  : saveConfigFile(paths.last(), t));
+        }
+        for (const QString &p : {paths[0], paths[1], paths[2], paths[0]})
+            QVERIFY(window->openConfigFile(p));
+
+        // A port chosen for a readout (which then fails: there is no such port).
+        qputenv(ExtraPortsVariable, "/dev/qm47-none-1:/dev/qm47-none-2");
+        QTimer answerPort;
+        connect(&answerPort, &QTimer::timeout, this, [] {
+            auto *d = qobject_cast<comPort *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            auto *view = d->findChild<QTableView *>("tableView");
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                if (view->model()->index(row, 0).data().toString() == "/dev/qm47-none-2")
+                    view->selectRow(row);
+            d->findChild<QPushButton *>("pushButtonOk")->click();
+        });
+        answerPort.start(5);
+        action("actionReadout")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !boxes.seen().isEmpty(), 20000);
+        qunsetenv(ExtraPortsVariable);
+
+        window.reset();
+        QVERIFY(openWindow());
+        QCOMPARE(window->lastPortRecord().portName, QString("/dev/qm47-none-2"));
+        const auto recent = [this] { return window->findChild<QMenu *>("menuRecent")->actions(); };
+        QCOMPARE(recent().size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(recent()[i]->data().toString(), paths[(3 - i) % 3]);
+        recent()[1]->trigger();
+        QCOMPARE(FileState::instance().filePath, paths[2]);
+        recent()[2]->trigger(); // the text form, now the oldest
+        QCOMPARE(FileState::instance().filePath, paths[1]);
+        QCOMPARE(entriesOf(table(), 0), (QList<ContentEntry>{down(0x16), up(0x16)}));
+    }
+
+    // The program opens the file it is given: it then lists it as recent.
+    void fileGivenOnTheCommandLine()
+    {
+        ButtonTable t = makeTable();
+        setButton(t, 2, {down(0x1C), up(0x1C)});
+        const QString path = dir.filePath("given.tkf");
+        QVERIFY(saveConfigFile(path, t));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", dir.filePath("child-config"));
+        program.setProcessEnvironment(env);
+        program.start(QM47_CONFIGURATOR, {path});
+        QVERIFY(program.waitForStarted(10000));
+        const QString settings = dir.filePath("child-config/QM-47/qm47-configurator.conf");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settings), 60000);
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("given.tkf"));
+        program.kill();
+        program.waitForFinished(10000);
+
+        program.start(QM47_CONFIGURATOR, {"--help"});
+        QVERIFY(program.waitForFinished(30000));
+        QVERIFY(program.readAllStandardOutput().contains("[FILE]"));
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "test_editing.moc"
