@@ -15,6 +15,11 @@ void describeCommandLine(QCommandLineParser &parser)
         "main", "Records, edits and transfers the key scripts of the QM-47 keypad."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("main",
+                                    "Configuration to open: a .tkf file, or its text form (.txt)."),
+        QStringLiteral("[FILE]"));
 }
 
 // --help and --version are answered before the window system is reached, so
@@ -51,6 +56,10 @@ int main(int argc, char *argv[])
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath()
                                      + QStringLiteral("/plugins"));
 
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        parser.showHelp(2);
+
     int exitCode = 0;
     {
         MainWindow window;
@@ -63,6 +72,8 @@ int main(int argc, char *argv[])
             window.move(initialWindowPosition(int(screens.size()), area, window.size()));
         }
         window.show();
+        if (!files.isEmpty())
+            window.openConfigFile(files.first());
         exitCode = application.exec();
     }
     return exitCode;

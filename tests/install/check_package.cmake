@@ -28,7 +28,8 @@ foreach(path usr/bin/qm47-configurator usr/bin/qm47
              usr/share/man/man1/qm47-configurator.1.gz usr/share/man/man1/qm47.1.gz
              usr/share/icons/hicolor/16x16/apps/qm47-configurator.png
              usr/share/icons/hicolor/256x256/apps/qm47-configurator.png
-             usr/share/icons/hicolor/scalable/apps/qm47-configurator.svg)
+             usr/share/icons/hicolor/scalable/apps/qm47-configurator.svg
+             usr/share/mime/packages/qm47-configurator.xml)
     string(FIND "${listing}" " ./${path}\n" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the package lacks ${path}:\n${listing}")
