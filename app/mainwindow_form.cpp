@@ -253,10 +253,13 @@ void Ui_MainWindow::setShortcutsActive(bool active)
         {actionAbout, QKeySequence::HelpContents},
     };
     for (const auto &[action, key] : shortcuts) {
+        QList<QKeySequence> keys;
         if (active)
-            action->setShortcuts(key);
-        else
-            action->setShortcuts(QList<QKeySequence>());
+            keys = QKeySequence::keyBindings(key);
+        // Desktops without a key of their own for Save as get the common one.
+        if (active && keys.isEmpty() && key == QKeySequence::SaveAs)
+            keys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+        action->setShortcuts(keys);
     }
 }
 
