@@ -9,7 +9,6 @@
 #include "config/contentediting.h"
 #include "config/contentlistmodel.h"
 #include "file/tkftext.h"
-#include "keyboard/keyboardlayout.h"
 #include "keyboard/typetext.h"
 
 #include <QClipboard>
@@ -137,9 +136,10 @@ void MainWindow::on_actionSelect_all_triggered()
         ui->listView->selectAll();
 }
 
+// Typed with the table the list names keys by (the layout read when the button
+// was selected), so the new rows read as the text that was typed.
 void MainWindow::on_actionType_text_triggered()
 {
-    readKeyboardLayout();
     const ButtonTable &table = ButtonTable::instance();
     const ButtonContent *content = table.activeContent();
     if (!content)

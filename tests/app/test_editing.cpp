@@ -283,8 +283,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, refused);
         ModalAnswerer boxes;
-        setKeyboardLayoutId(layout);
         button(1)->click();
+        setKeyboardLayoutId(layout);
         TypeTextAnswerer answer(text);
         action("actionType_text")->trigger();
         QCOMPARE(spelled(nameTableFor(layout)), typed);
