@@ -18,11 +18,13 @@ QString portFailureMessage(const PortFailure &failure)
         reason += QLatin1Char('.');
     QString text = tr("Error connecting to Serial Port! %1: %2").arg(failure.location, reason);
 #ifdef Q_OS_LINUX
+    // The command on a line of its own, so that no wrapping splits it.
     if (failure.problem == PortProblem::NoPermission)
         text += QLatin1Char('\n')
-                + tr("To get access, join the group \"%1\" that may use the port "
-                     "(sudo usermod -aG %1 $USER), then log out and in again.")
-                      .arg(failure.group);
+                + tr("To get access, join the group \"%1\" that may use the port, "
+                     "then log out and in again:")
+                      .arg(failure.group)
+                + QLatin1Char('\n') + QStringLiteral("sudo usermod -aG %1 $USER").arg(failure.group);
 #endif
     return text;
 }

@@ -394,6 +394,8 @@ private Q_SLOTS:
         QVERIFY2(boxes.last().text.startsWith("Error connecting to Serial Port! " + port + ": " + reason),
                  qPrintable(boxes.last().text));
         QCOMPARE(boxes.last().text.contains("\nTo get access, join the group"), denied);
+        // The command stands whole on the last line.
+        QCOMPARE(boxes.last().text.section('\n', -1).startsWith("sudo usermod -aG "), denied);
         QCOMPARE(dialog.description.endsWith(" [no permission]"), denied);
         QCOMPARE(int(ButtonTable::instance().modified), 0);
     }

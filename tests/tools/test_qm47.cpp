@@ -633,7 +633,7 @@ private Q_SLOTS:
         const Result r = qm47({command, port, file}, {}, {}, 30000, denied);
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
         QVERIFY2(r.err.contains(says), qPrintable(describe(r)));
-        QCOMPARE(r.err.contains("then log out and in again."), denied);
+        QCOMPARE(r.err.contains("then log out and in again:\nsudo usermod -aG "), denied);
         QVERIFY(!QFile::exists(path("none.tkf")));
 
         // The port list marks the port for this user only.
