@@ -444,20 +444,37 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("back.tkf")).toHex(' '), original.toHex(' '));
     }
 
+    void convertReportsTheLineAndWritesNothing_data()
+    {
+        QTest::addColumn<bool>("fromStdin");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("says"); // after the input's name
+        QTest::newRow("a line that cannot be understood")
+            << false << QByteArray("buttons 23\n# comment\nbutton 1\n  A down\n  A sideways\n")
+            << ", line 5: ";
+        // A pipe whose source failed must not empty the output file.
+        QTest::newRow("empty standard input") << true << QByteArray() << ": holds no configuration";
+        QTest::newRow("only comments and blanks")
+            << false << QByteArray("# nothing yet\n\n   \r\n") << ": holds no configuration";
+    }
     void convertReportsTheLineAndWritesNothing()
     {
-        const QByteArray text = "buttons 23\n# comment\nbutton 1\n  A down\n  A sideways\n";
+        QFETCH(bool, fromStdin);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, says);
         QVERIFY(writeBytes(path("bad.txt"), text));
+        const QString in = fromStdin ? "-" : path("bad.txt");
+        const QString name = fromStdin ? "standard input" : path("bad.txt");
         QFile::remove(path("new.tkf"));
-        Result r = qm47({"convert", path("bad.txt"), path("new.tkf")});
+        Result r = qm47({"convert", in, path("new.tkf")}, {}, text);
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
-        QVERIFY2(r.err.contains(path("bad.txt") + ", line 5: "), qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(name + says), qPrintable(describe(r)));
         QVERIFY(!QFile::exists(path("new.tkf")));
 
         // An existing file stays as it was.
         const QByteArray old = encodeConfig(makeTable(3, 10));
         QVERIFY(writeBytes(path("old.tkf"), old));
-        r = qm47({"convert", path("bad.txt"), path("old.tkf")});
+        r = qm47({"convert", in, path("old.tkf")}, {}, text);
         QCOMPARE(r.status, 1);
         QCOMPARE(readAll(path("old.tkf")), old);
         QCOMPARE(QDir(dir.path()).entryList({"old.tkf*"}, QDir::Files | QDir::Hidden).size(), 1);

@@ -37,6 +37,17 @@ QString outputLabel(const QString &path)
     return path == StreamName ? QStringLiteral("standard output") : path;
 }
 
+// Anything besides blanks and comments.
+bool holdsStatement(const QString &text)
+{
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const qsizetype comment = line.indexOf(QLatin1Char('#'));
+        if (!(comment < 0 ? line : line.left(comment)).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 Kind kindOfPath(const QString &path)
 {
     return isConfigFilePath(path) ? Kind::Tkf : Kind::Text;
@@ -140,9 +151,17 @@ int textToFile(const QString &inPath, const QString &outPath)
         return ExitFailure;
     }
 
+    const QString text = QString::fromUtf8(bytes);
+    if (!holdsStatement(text)) {
+        // Most often a pipe whose source failed; an empty configuration
+        // written over OUT would lose it.
+        complain(inputLabel(inPath),
+                 QStringLiteral("holds no configuration (no statement at all); nothing written"));
+        return ExitFailure;
+    }
     ButtonTable table;
     TkfTextError error;
-    if (!configFromText(QString::fromUtf8(bytes), table, error)) {
+    if (!configFromText(text, table, error)) {
         complain(QStringLiteral("%1, line %2: %3")
                      .arg(inputLabel(inPath)).arg(error.line).arg(error.message));
         return ExitFailure;
