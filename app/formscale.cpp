@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLayout>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <algorithm>
@@ -46,6 +47,26 @@ void scaleFont(QWidget *w, qreal factor)
     w->setFont(font);
 }
 
+// Pixel sizes in a widget's own style sheet (the port table's header) would
+// otherwise stay small beside the grown text around them.
+void scaleStyleSheetFonts(QWidget *w, const Scaler &scale)
+{
+    static const QRegularExpression pixelFont(QStringLiteral("(font(?:-size)?:[^;}]*?)(\\d+)px"));
+    QString sheet = w->styleSheet();
+    if (!sheet.contains(QLatin1String("px")))
+        return;
+    QString scaled;
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch &m : pixelFont.globalMatch(sheet)) {
+        scaled += QStringView(sheet).mid(last, m.capturedStart(2) - last);
+        scaled += QString::number(scale(m.captured(2).toInt()));
+        last = m.capturedEnd(2);
+    }
+    scaled += QStringView(sheet).mid(last);
+    if (scaled != sheet)
+        w->setStyleSheet(scaled);
+}
+
 void scaleWidget(QWidget *w, const Scaler &scale)
 {
     if (!placedByLayout(w))
@@ -53,6 +74,7 @@ void scaleWidget(QWidget *w, const Scaler &scale)
     w->setMinimumSize(scale(w->minimumSize()));
     w->setMaximumSize(scale(w->maximumSize()));
     scaleFont(w, scale.factor);
+    scaleStyleSheetFonts(w, scale);
     if (auto *header = qobject_cast<QHeaderView *>(w))
         if (header->orientation() == Qt::Vertical)
             header->setDefaultSectionSize(scale(header->defaultSectionSize()));

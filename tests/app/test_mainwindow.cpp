@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -398,6 +399,10 @@ private Q_SLOTS:
         ports.setTransferTitle("Set device configuration");
         QCOMPARE(clippedTexts(&ports), QStringList());
         QCOMPARE(poorContrast(&ports).join("; "), QString());
+        // The table's header grows with the rows under it.
+        QHeaderView *header = ports.findChild<QTableView *>("tableView")->horizontalHeader();
+        header->ensurePolished();
+        QCOMPARE(QFontInfo(header->font()).pixelSize(), qRound(12 * formScaleFactor(font)));
         ButtonTable::instance().buildTable();
     }
 
