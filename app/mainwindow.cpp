@@ -15,6 +15,8 @@
 #include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QListView>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -38,6 +40,14 @@ QString documentsFolder()
 #else
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 #endif
+}
+
+// Where the file dialogs start. A documents folder that does not exist would
+// turn into the proposed file name, and Save would write a file of that name.
+QString startFolder()
+{
+    const QString documents = documentsFolder();
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -98,7 +108,7 @@ MainWindow::MainWindow(QWidget *parent)
     FileState::instance().filePath.clear();
     FileState::instance().fileName = QStringLiteral("QM47_File");
     showFileName(QStringLiteral("QM47_File"));
-    FileState::instance().defaultDirectory = documentsFolder();
+    FileState::instance().defaultDirectory = startFolder();
     rebuildRecentMenu();
 }
 

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -81,6 +82,34 @@ private Q_SLOTS:
         QVERIFY(openWindow([this] { files().defaultDirectory = dir.path(); }));
     }
     void cleanup() { window.reset(); }
+
+    void fileDialogsStartInAFolderThatExists_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("no documents folder: home") << false;
+    }
+    void fileDialogsStartInAFolderThatExists()
+    {
+        QFETCH(bool, documents);
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        const bool configSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            if (configSet)
+                qputenv("XDG_CONFIG_HOME", config);
+            else
+                qunsetenv("XDG_CONFIG_HOME");
+        });
+        // A home without a list of user folders: Documents is the one meant.
+        qputenv("HOME", dir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", path("config").toLocal8Bit());
+        if (documents)
+            QVERIFY(QDir().mkpath(path("Documents")));
+        QVERIFY(openWindow());
+        QCOMPARE(files().defaultDirectory, documents ? path("Documents") : dir.path());
+    }
 
     void newThenSaveAsWritesTheEmptyConfiguration()
     {
