@@ -2,15 +2,13 @@
 // file argument, driven through a real main window (offscreen).
 #include "app/mainwindow.h"
 #include "app/typetextdialog.h"
-#include "config/buttontable.h"
-#include "device/portdialog.h"
 #include "device/portlist.h"
-#include "file/filestate.h"
 #include "file/tkffile.h"
 #include "file/tkftext.h"
 #include "keyboard/keynames.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
+#include "support/portdialoganswerer.h"
 #include "support/tablecontent.h"
 
 #include <QClipboard>
@@ -18,20 +16,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 enum XKey : uint32_t { XA = 38, XB = 56 };
-
-enum Command {
-    InsertDelay, MoveUp, MoveDown, DeleteSelection, DeleteLast, Recording, InsertKey,
-    Cut, Paste, TypeText, Open, New,
-};
 
 ButtonTable &table() { return ButtonTable::instance(); }
 
@@ -53,11 +44,11 @@ QString spelled(NameTable names)
 class TypeTextAnswerer : public QObject
 {
 public:
-    explicit TypeTextAnswerer(QString text) : text_(std::move(text))
+    explicit TypeTextAnswerer(const QString &text)
     {
-        connect(&timer_, &QTimer::timeout, this, [this] {
+        connect(&timer_, &QTimer::timeout, this, [text] {
             if (auto *d = qobject_cast<TypeTextDialog *>(QApplication::activeModalWidget())) {
-                d->findChild<QLineEdit *>("lineEditText")->setText(text_);
+                d->findChild<QLineEdit *>("lineEditText")->setText(text);
                 d->accept();
             }
         });
@@ -65,7 +56,6 @@ public:
     }
 
 private:
-    QString text_;
     QTimer timer_;
 };
 
@@ -77,11 +67,6 @@ class TestEditing : public MainWindowFixture
 
     QTemporaryDir dir;
 
-    void key(QEvent::Type type, uint32_t keycode)
-    {
-        QKeyEvent event(type, Qt::Key_unknown, {}, keycode, 0, 0, QString());
-        QCoreApplication::sendEvent(window->windowHandle(), &event);
-    }
     void selectRows(const QList<int> &rows)
     {
         listView()->selectionModel()->clearSelection();
@@ -105,11 +90,7 @@ private Q_SLOTS:
     }
     void init()
     {
-        clearRecordingState();
-        table().buildTable();
-        table().modified = 0;
-        FileState::instance() = FileState();
-        QVERIFY(openWindow());
+        QVERIFY(openFreshWindow());
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
@@ -122,24 +103,25 @@ private Q_SLOTS:
 
     void undoRedoRestoresTheTable_data()
     {
-        QTest::addColumn<int>("command");
+        // A button or action by name, or a step the test plays itself.
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QList<int>>("rows");
-        QTest::newRow("insert delay") << int(InsertDelay) << QList<int>{3};
-        QTest::newRow("move up") << int(MoveUp) << QList<int>{4};
-        QTest::newRow("move down") << int(MoveDown) << QList<int>{0};
-        QTest::newRow("delete a delay") << int(DeleteSelection) << QList<int>{2};
-        QTest::newRow("delete the last") << int(DeleteLast) << QList<int>{};
-        QTest::newRow("recording") << int(Recording) << QList<int>{};
-        QTest::newRow("insert one key") << int(InsertKey) << QList<int>{0};
-        QTest::newRow("cut") << int(Cut) << QList<int>{4, 5};
-        QTest::newRow("paste") << int(Paste) << QList<int>{1};
-        QTest::newRow("type text") << int(TypeText) << QList<int>{};
-        QTest::newRow("open") << int(Open) << QList<int>{};
-        QTest::newRow("new") << int(New) << QList<int>{};
+        QTest::newRow("insert delay") << "pushButtonDelay" << QList<int>{3};
+        QTest::newRow("move up") << "pushButtonUp" << QList<int>{4};
+        QTest::newRow("move down") << "pushButtonDown" << QList<int>{0};
+        QTest::newRow("delete a delay") << "delete key" << QList<int>{2};
+        QTest::newRow("delete the last") << "pushButtonDelete" << QList<int>{};
+        QTest::newRow("recording") << "recording" << QList<int>{};
+        QTest::newRow("insert one key") << "insert key" << QList<int>{0};
+        QTest::newRow("cut") << "actionCut" << QList<int>{4, 5};
+        QTest::newRow("paste") << "paste" << QList<int>{1};
+        QTest::newRow("type text") << "type text" << QList<int>{};
+        QTest::newRow("open") << "open" << QList<int>{};
+        QTest::newRow("new") << "actionNew" << QList<int>{};
     }
     void undoRedoRestoresTheTable()
     {
-        QFETCH(int, command);
+        QFETCH(QString, command);
         QFETCH(QList<int>, rows);
         ModalAnswerer boxes;
         fillAndSelect();
@@ -147,41 +129,34 @@ private Q_SLOTS:
         const ButtonTable before = table();
         const QString labelBefore = fileLabel();
 
-        switch (Command(command)) {
-        case InsertDelay: button("pushButtonDelay")->click(); break;
-        case MoveUp: button("pushButtonUp")->click(); break;
-        case MoveDown: button("pushButtonDown")->click(); break;
-        case DeleteSelection: // the Delete key in the list
+        if (command.startsWith("pushButton")) {
+            button(qPrintable(command))->click();
+        } else if (command.startsWith("action")) {
+            action(qPrintable(command))->trigger();
+        } else if (command == "delete key") { // in the list
             listView()->setFocus();
             QTest::keyClick(window->windowHandle(), Qt::Key_Delete);
-            break;
-        case DeleteLast: button("pushButtonDelete")->click(); break;
-        case Recording:
+        } else if (command == "recording") {
             button("pushButtonStart")->click();
-            key(QEvent::KeyPress, XA);
-            key(QEvent::KeyPress, XB);
-            key(QEvent::KeyRelease, XA);
-            key(QEvent::KeyRelease, XB);
+            for (auto [type, code] : {std::pair{QEvent::KeyPress, XA}, {QEvent::KeyPress, XB},
+                                      {QEvent::KeyRelease, XA}, {QEvent::KeyRelease, XB}})
+                key(type, code);
             button("pushButtonStop")->click();
-            break;
-        case InsertKey:
+        } else if (command == "insert key") {
             button("pushButtonKey")->click();
             key(QEvent::KeyPress, XB);
-            break;
-        case Cut: action("actionCut")->trigger(); break;
-        case Paste:
+        } else if (command == "paste") {
             QGuiApplication::clipboard()->setText("LSHIFT down\nLSHIFT up");
             action("actionPaste")->trigger();
-            break;
-        case TypeText: QVERIFY(window->typeIntoActiveButton("Ab c")); break;
-        case Open: {
+        } else if (command == "type text") {
+            QVERIFY(window->typeIntoActiveButton("Ab c"));
+        } else if (command == "open") {
             ButtonTable other = makeTable();
             setButton(other, 4, {down(0x12), up(0x12)});
             QVERIFY(saveConfigFile(dir.filePath("other.tkf"), other));
             QVERIFY(window->openConfigFile(dir.filePath("other.tkf")));
-            break;
-        }
-        case New: action("actionNew")->trigger(); break;
+        } else {
+            QFAIL("no such command");
         }
         QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
         QVERIFY(!sameContents(table(), before));
@@ -343,18 +318,7 @@ private Q_SLOTS:
 
         // A port chosen for a readout (which then fails: there is no such port).
         qputenv(ExtraPortsVariable, "/dev/qm47-none-1:/dev/qm47-none-2");
-        QTimer answerPort;
-        connect(&answerPort, &QTimer::timeout, this, [] {
-            auto *d = qobject_cast<comPort *>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            auto *view = d->findChild<QTableView *>("tableView");
-            for (int row = 0; row < view->model()->rowCount(); ++row)
-                if (view->model()->index(row, 0).data().toString() == "/dev/qm47-none-2")
-                    view->selectRow(row);
-            d->findChild<QPushButton *>("pushButtonOk")->click();
-        });
-        answerPort.start(5);
+        PortDialogAnswerer port("/dev/qm47-none-2");
         action("actionReadout")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !boxes.seen().isEmpty(), 20000);
         qunsetenv(ExtraPortsVariable);

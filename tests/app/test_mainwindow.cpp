@@ -188,52 +188,16 @@ private Q_SLOTS:
         QVERIFY(!fresh.lastPortRecord().isEmpty());
     }
 
+    // What the forms (test_windowforms) leave out: the file name, the table
+    // left as it was, the marks of the grid and the focus order.
     void startUpState()
     {
-        QCOMPARE(window->windowTitle(), QString("Talvar QM-47 Button Configurator"));
-        QCOMPARE(window->minimumSize(), QSize(520, 390));
-        QCOMPARE(window->maximumSize(), QSize(520, 390));
-        QCOMPARE(status(), QString("Please select a button"));
         QCOMPARE(fileLabel(), QString("QM47_File"));
-        QCOMPARE(button("pushButtonUp")->text(), QString(QChar(0x25B2)));
-        QCOMPARE(button("pushButtonDown")->text(), QString(QChar(0x25BC)));
-        QCOMPARE(button("pushButtonUp")->toolTip(), QString("Move the selection up"));
-        QCOMPARE(editState(), QString("0000000"));
-        QCOMPARE(actionState(), QString("111111"));
         QCOMPARE(ButtonTable::instance().selectedButton, NoButton);
         QCOMPARE(ButtonTable::instance().buttonCount, uint8_t(23));
         QCOMPARE(ButtonTable::instance().maxEntries, uint16_t(250));
-    }
-
-    void formDetails()
-    {
-        for (int n = 1; n <= 23; ++n) {
-            QPushButton *b = button(n);
-            QCOMPARE(b->text(), QString::number(n));
-            QCOMPARE(b->toolTip(), QString("Select button %1").arg(n));
-            QVERIFY(b->width() >= 30 && b->height() >= 30);
-            QVERIFY(b->styleSheet().contains("border-color: rgb(0, 0, 0)"));
-        }
-        QAction *dbg = action("actionDBG");
-        QVERIFY(!dbg->isVisible());
-        QVERIFY(!dbg->isEnabled());
-        QListView *list = listView();
-        QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-        const auto menus = window->menuBar()->actions();
-        QCOMPARE(menus.size(), 4);
-        QCOMPARE(menus[0]->text(), QString("&File"));
-        QCOMPARE(menus[1]->text(), QString("&Edit"));
-        QCOMPARE(menus[2]->text(), QString("&Action"));
-        QCOMPARE(menus[3]->text(), QString("Help"));
-        const auto entries = [&](int menu) {
-            QStringList texts;
-            for (QAction *a : menus[menu]->menu()->actions())
-                texts << (a->isSeparator() ? QString("|") : a->text());
-            return texts.join(',');
-        };
-        QCOMPARE(entries(0), QString("New,|,Open,Recent files,Save,Save as,|,Close"));
-        QCOMPARE(entries(1), QString("Undo,Redo,|,Cut,Copy,Paste,Delete,|,Select all,Type text\u2026"));
+        for (int n = 1; n <= 23; ++n)
+            QVERIFY(button(n)->styleSheet().contains("border-color: rgb(0, 0, 0)"));
         // Focus order: 4 -> 5 and 23 -> Start.
         QCOMPARE(button("pushButton4")->nextInFocusChain(), button("pushButton5"));
         QCOMPARE(button("pushButton23")->nextInFocusChain(), button("pushButtonStart"));

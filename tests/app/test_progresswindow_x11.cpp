@@ -31,12 +31,12 @@ public:
             connection_, xcb_intern_atom(connection_, 0, sizeof name - 1, name), nullptr);
         xcb_set_selection_owner(connection_, window, atom->atom, XCB_CURRENT_TIME);
         std::free(atom);
-        xcb_aux_sync();
+        // A round trip: the server has made us the owner when this returns.
+        std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
     }
     ~SelectionOwner() { xcb_disconnect(connection_); }
 
 private:
-    void xcb_aux_sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
     xcb_connection_t *connection_;
 };
 

@@ -15,13 +15,12 @@
 #include "support/filedialogdriver.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
+#include "support/portdialoganswerer.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSerialPort>
-#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -30,47 +29,6 @@ const QString CommError =
     "An error occured during cummunication, connection refused! Please try again.";
 const QString ConnectError =
     "Cannot connect to the target! Please check the connection / serial port.";
-
-// Picks a port in the port dialog when it opens: the row named `port`, then
-// OK; or Cancel when `port` is empty.
-class PortDialogAnswerer : public QObject
-{
-public:
-    explicit PortDialogAnswerer(QString port)
-        : port_(std::move(port))
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start();
-    }
-    int opened = 0;
-    QString title;
-    QString description; // of the port chosen
-
-private:
-    void poll()
-    {
-        auto *dialog = qobject_cast<comPort *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        ++opened;
-        title = dialog->windowTitle();
-        if (port_.isEmpty()) {
-            dialog->findChild<QPushButton *>("pushButtonCancel")->click();
-            return;
-        }
-        auto *table = dialog->findChild<QTableView *>("tableView");
-        for (int row = 0; row < table->model()->rowCount(); ++row)
-            if (table->model()->index(row, 0).data().toString() == port_)
-            {
-                table->selectRow(row);
-                description = table->model()->index(row, 1).data().toString();
-            }
-        dialog->findChild<QPushButton *>("pushButtonOk")->click();
-    }
-    QString port_;
-    QTimer timer_;
-};
 
 // Fills `device` with a configuration whose buttons differ from each other.
 void fillConfiguration(ButtonTable &device, uint8_t buttons, uint16_t maxEntries)
@@ -131,13 +89,7 @@ class TestTransfers : public MainWindowFixture
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        ButtonTable::instance().buildTable();
-        ButtonTable::instance().modified = 0;
-        FileState::instance() = FileState();
-        QVERIFY(openWindow());
-    }
+    void init() { QVERIFY(openFreshWindow()); }
     void cleanup()
     {
         window.reset();

@@ -61,12 +61,6 @@ class TestRecording : public MainWindowFixture
         table().endChange();
     }
 
-    void key(QEvent::Type type, uint32_t keycode, Qt::KeyboardModifiers modifiers = {},
-             bool autoRepeat = false)
-    {
-        QKeyEvent event(type, Qt::Key_unknown, modifiers, keycode, 0, 0, QString(), autoRepeat);
-        QCoreApplication::sendEvent(window->windowHandle(), &event);
-    }
     void press(uint32_t keycode, Qt::KeyboardModifiers m = {}) { key(QEvent::KeyPress, keycode, m); }
     void release(uint32_t keycode, Qt::KeyboardModifiers m = {}) { key(QEvent::KeyRelease, keycode, m); }
     void stroke(uint32_t keycode)

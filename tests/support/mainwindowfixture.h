@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "config/buttontable.h"
+#include "file/filestate.h"
 #include "keyboard/recordingstate.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -40,6 +43,25 @@ protected:
             beforeShow();
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    // A key event with the native keycode `keycode`, as the window gets it.
+    void key(QEvent::Type type, uint32_t keycode, Qt::KeyboardModifiers modifiers = {},
+             bool autoRepeat = false)
+    {
+        QKeyEvent event(type, Qt::Key_unknown, modifiers, keycode, 0, 0, QString(), autoRepeat);
+        QCoreApplication::sendEvent(window->windowHandle(), &event);
+    }
+
+    // A new window over an empty, unmodified configuration that is no file's,
+    // with no capture running.
+    bool openFreshWindow()
+    {
+        clearRecordingState();
+        ButtonTable::instance().buildTable();
+        ButtonTable::instance().modified = 0;
+        FileState::instance() = FileState();
+        return openWindow();
     }
 
     QPushButton *button(const char *name) const
