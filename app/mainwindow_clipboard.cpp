@@ -152,9 +152,12 @@ void MainWindow::on_actionType_text_triggered()
     }
     TypeTextDialog dialog(nameTableName(nameTableFor(keyboardLayoutId())), room, this);
     centreOver(&dialog, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.text().isEmpty())
-        return;
-    typeIntoActiveButton(dialog.text());
+    // A refused text comes back in the dialog, so that it can be corrected
+    // rather than typed again from the start.
+    while (dialog.exec() == QDialog::Accepted && !dialog.text().isEmpty()) {
+        if (typeIntoActiveButton(dialog.text()))
+            return;
+    }
 }
 
 bool MainWindow::typeIntoActiveButton(const QString &text)

@@ -40,22 +40,34 @@ QString spelled(NameTable names)
     return out.join(", ");
 }
 
-// Answers the Type text dialog with `text` when it opens.
+// Answers the Type text dialog with `text` when it opens; should it open
+// again, remembers the text it offers then and cancels it.
 class TypeTextAnswerer : public QObject
 {
 public:
-    explicit TypeTextAnswerer(const QString &text)
+    explicit TypeTextAnswerer(QString text) : text_(std::move(text))
     {
-        connect(&timer_, &QTimer::timeout, this, [text] {
+        connect(&timer_, &QTimer::timeout, this, [this] {
             if (auto *d = qobject_cast<TypeTextDialog *>(QApplication::activeModalWidget())) {
-                d->findChild<QLineEdit *>("lineEditText")->setText(text);
+                auto *edit = d->findChild<QLineEdit *>("lineEditText");
+                if (answered_) {
+                    offeredAgain = edit->text();
+                    d->reject();
+                    return;
+                }
+                edit->setText(text_);
+                answered_ = true;
                 d->accept();
             }
         });
         timer_.start(5);
     }
 
+    QString offeredAgain;
+
 private:
+    QString text_;
+    bool answered_ = false;
     QTimer timer_;
 };
 
@@ -265,8 +277,10 @@ private Q_SLOTS:
         QCOMPARE(spelled(nameTableFor(layout)), typed);
         if (refused.isEmpty()) {
             QVERIFY(boxes.seen().isEmpty());
+            QVERIFY(answer.offeredAgain.isNull());
         } else {
             QVERIFY2(boxes.last().text.endsWith(refused), qPrintable(boxes.last().text));
+            QCOMPARE(answer.offeredAgain, text); // back in the dialog for correction
         }
         setKeyboardLayoutId(0);
     }
