@@ -81,6 +81,15 @@ class TestTransfers : public MainWindowFixture
         qputenv(ExtraPortsVariable, line->slavePath().toLocal8Bit());
     }
 
+    // Saves the window's configuration as the open file `path`; its bytes.
+    QByteArray saveAsOpenFile(const QString &path)
+    {
+        FileState::instance().filePath = path;
+        if (!window->writeConfigFile())
+            QTest::qFail("the configuration was not saved", __FILE__, __LINE__);
+        return readAll(path);
+    }
+
     // Runs a transfer action and waits until the window is usable again.
     void runTransfer(const char *actionName)
     {
@@ -173,9 +182,7 @@ private Q_SLOTS:
         ButtonTable &table = ButtonTable::instance();
         fillConfiguration(table, 23, 250);
         QTemporaryDir dir;
-        FileState::instance().filePath = dir.filePath("desk.tkf");
-        QVERIFY(window->writeConfigFile());
-        const QByteArray saved = readAll(FileState::instance().filePath);
+        const QByteArray saved = saveAsOpenFile(dir.filePath("desk.tkf"));
         PortDialogAnswerer dialog(line->slavePath());
 
         runTransfer("actionTransmit");
@@ -224,9 +231,7 @@ private Q_SLOTS:
         table.content(1).length = 0; // the keypad's button 2 holds 6 entries
         QTemporaryDir dir;
         const QString file = dir.filePath("desk.tkf");
-        FileState::instance().filePath = file;
-        QVERIFY(window->writeConfigFile());
-        const QByteArray saved = readAll(file);
+        const QByteArray saved = saveAsOpenFile(file);
         PortDialogAnswerer dialog(line->slavePath());
 
         runTransfer("actionReadout");

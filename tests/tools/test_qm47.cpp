@@ -504,13 +504,11 @@ private Q_SLOTS:
     // other side or from --to. OUT names a file, or is empty for standard output.
     void convertThroughStandardStreams_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("arguments"); // in.tkf a configuration, in.txt its text
         QTest::addColumn<bool>("inputIsText");
         QTest::addColumn<QString>("out");
-        const QString tkf = QStringLiteral("@tkf"); // replaced by a saved configuration
-        const QString txt = QStringLiteral("@txt"); // replaced by its text form
-        QTest::newRow("file to text on stdout") << QStringList{tkf, "-"} << false << QString();
-        QTest::newRow("text file to tkf on stdout") << QStringList{txt, "-"} << true << QString();
+        QTest::newRow("file to text on stdout") << QStringList{"in.tkf", "-"} << false << QString();
+        QTest::newRow("text file to tkf on stdout") << QStringList{"in.txt", "-"} << true << QString();
         QTest::newRow("stdin tkf to text file") << QStringList{"-", "out.txt"} << false << "out.txt";
         QTest::newRow("stdin text to tkf file") << QStringList{"-", "out.tkf"} << true << "out.tkf";
         QTest::newRow("stdin to stdout, --to tkf") << QStringList{"-", "-", "--to", "tkf"} << true << QString();
@@ -532,12 +530,8 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path("in.txt"), text));
         if (!out.isEmpty())
             QFile::remove(path(out));
-        for (QString &word : arguments) {
-            if (word == "@tkf" || word == "@txt")
-                word = path(word == "@tkf" ? "in.tkf" : "in.txt");
-            else if (word == out)
-                word = path(out);
-        }
+        for (QString &word : arguments)
+            word = word.contains('.') ? path(word) : word;
         const bool fromStdin = arguments.first() == "-";
         const Result r = qm47(QStringList{"convert"} + arguments, {},
                               fromStdin ? (inputIsText ? text : image) : QByteArray());
