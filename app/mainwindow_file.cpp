@@ -48,11 +48,13 @@ bool MainWindow::writeConfigFile()
     files.defaultDirectory = folderOf(files.filePath);
     // The old file is replaced only once the new one is complete, so a failure
     // leaves it, the modified flag and the label as they were.
+    QString reason;
     const bool saved = isTextFormPath(files.filePath)
-                           ? saveConfigTextFile(files.filePath, ButtonTable::instance())
-                           : saveConfigFile(files.filePath, ButtonTable::instance());
+                           ? saveConfigTextFile(files.filePath, ButtonTable::instance(), &reason)
+                           : saveConfigFile(files.filePath, ButtonTable::instance(), &reason);
     if (!saved) {
-        showMessage(tr("Error"), tr("Could not create file!"));
+        // The system's reason (disk full, no permission) on a line of its own.
+        showMessage(tr("Error"), tr("Could not create file!") + QLatin1Char('\n') + reason);
         return false;
     }
     markHistoryClean();

@@ -2,20 +2,37 @@
 
 #include <QSaveFile>
 
-bool writeWholeFile(const QString &path, const QByteArray &bytes)
+#include <cerrno>
+#include <cstring>
+
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    if (path.isEmpty())
+    const auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("no file name"));
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     // Unbuffered, so that a failing write (disk full, size limit) shows in
     // write() itself: commit() does not notice a failure of its own final
     // flush and would put a truncated file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return fail(file.errorString());
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // A write cut short after some bytes (a size limit, a full disk) sets
+        // no error on the file; the system's last word says why.
+        const int systemError = errno;
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
+                            : systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError))
+                                               : QStringLiteral("the file was not written completely");
         file.cancelWriting();
-        return false;
+        return fail(why);
     }
-    return file.commit();
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
 }

@@ -11,5 +11,6 @@
 // full, size limit) keeps an existing file unchanged. Where the folder does not
 // allow a new file but the existing file is writable, the file is written in
 // place instead, as a user expects of a file they may write; a failure there can
-// leave it cut short. False when the file was not written completely.
-bool writeWholeFile(const QString &path, const QByteArray &bytes);
+// leave it cut short. False when the file was not written completely; then
+// `reason`, where given, receives the system's word for the failure.
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reason = nullptr);

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-bool saveConfigFile(const QString &path, const ButtonTable &table)
+bool saveConfigFile(const QString &path, const ButtonTable &table, QString *reason)
 {
-    return writeWholeFile(path, encodeConfig(table));
+    return writeWholeFile(path, encodeConfig(table), reason);
 }
 
 TkfLoadResult loadConfigFile(const QString &path, ButtonTable &table)
@@ -32,9 +32,9 @@ bool isTextFormPath(const QString &path)
     return path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
 }
 
-bool saveConfigTextFile(const QString &path, const ButtonTable &table)
+bool saveConfigTextFile(const QString &path, const ButtonTable &table, QString *reason)
 {
-    return writeWholeFile(path, configToText(table).toUtf8());
+    return writeWholeFile(path, configToText(table).toUtf8(), reason);
 }
 
 TextLoadResult loadConfigTextFile(const QString &path, ButtonTable &table)

@@ -8,8 +8,9 @@
 class ButtonTable;
 
 // Writes the configuration file at `path` whole or not at all (see
-// writeWholeFile). False when the file could not be created or written.
-bool saveConfigFile(const QString &path, const ButtonTable &table);
+// writeWholeFile). False when the file could not be created or written;
+// `reason` then says why.
+bool saveConfigFile(const QString &path, const ButtonTable &table, QString *reason = nullptr);
 
 // Outcome of reading a configuration file.
 struct TkfLoadResult {
@@ -25,7 +26,7 @@ TkfLoadResult loadConfigFile(const QString &path, ButtonTable &table);
 bool isTextFormPath(const QString &path);
 
 // Writes the text form of `table` at `path`, as saveConfigFile writes a file.
-bool saveConfigTextFile(const QString &path, const ButtonTable &table);
+bool saveConfigTextFile(const QString &path, const ButtonTable &table, QString *reason = nullptr);
 
 // Outcome of reading a text form file.
 struct TextLoadResult {

@@ -453,12 +453,14 @@ private Q_SLOTS:
     void failedWriteKeepsOldFileAndStopsClose_data()
     {
         QTest::addColumn<bool>("folderIsAFile");
-        QTest::newRow("folder is a regular file") << true;
-        QTest::newRow("write runs out of room") << false;
+        QTest::addColumn<QString>("reason"); // the system's word, below the message
+        QTest::newRow("folder is a regular file") << true << "Not a directory";
+        QTest::newRow("write runs out of room") << false << "File too large";
     }
     void failedWriteKeepsOldFileAndStopsClose()
     {
         QFETCH(bool, folderIsAFile);
+        QFETCH(QString, reason);
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
         const QByteArray old = "OLD CONTENT, KEPT AS IT WAS";
@@ -479,7 +481,7 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         QCOMPARE(answerer.seen().size(), 2);
         QCOMPARE(answerer.last().title, QString("Error"));
-        QCOMPARE(answerer.last().text, QString("Could not create file!"));
+        QCOMPARE(answerer.last().text, "Could not create file!\n" + reason);
         QCOMPARE(readAll(path("office.tkf")), old);
         QCOMPARE(readAll(path("folder")), QByteArray("a file"));
         QCOMPARE(table().modified, uint8_t(1));
@@ -493,7 +495,7 @@ private Q_SLOTS:
             action("actionSave")->trigger();
         }
         QCOMPARE(answerer.seen().size(), 3);
-        QCOMPARE(answerer.last().text, QString("Could not create file!"));
+        QCOMPARE(answerer.last().text, "Could not create file!\n" + reason);
         QCOMPARE(readAll(path("office.tkf")), old);
         QCOMPARE(table().modified, uint8_t(1));
         QVERIFY(window->isEnabled());

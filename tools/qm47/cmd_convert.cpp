@@ -106,14 +106,17 @@ bool readInput(const QString &path, qint64 limit, QByteArray &data)
 bool writeOutput(const QString &path, const QByteArray &bytes)
 {
     bool ok = false;
+    QString reason;
     if (path == StreamName) {
         QFile out;
         ok = out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
+        if (!ok)
+            reason = out.errorString();
     } else {
-        ok = writeWholeFile(path, bytes);
+        ok = writeWholeFile(path, bytes, &reason);
     }
     if (!ok)
-        complain(outputLabel(path), tr("Could not create file!"));
+        complain(outputLabel(path), couldNotCreateMessage(reason));
     return ok;
 }
 

@@ -69,6 +69,12 @@ QString couldNotOpenMessage(const QString &path)
                             : tr("Could not open file!") + QLatin1Char(' ') + reason + QLatin1Char('.');
 }
 
+QString couldNotCreateMessage(const QString &reason)
+{
+    return reason.isEmpty() ? tr("Could not create file!")
+                            : tr("Could not create file!") + QLatin1Char(' ') + reason + QLatin1Char('.');
+}
+
 bool loadConfigOrComplain(const QString &path, ButtonTable &table)
 {
     const TkfLoadResult result = loadConfigFile(path, table);
@@ -85,9 +91,10 @@ bool loadConfigOrComplain(const QString &path, ButtonTable &table)
 
 bool saveConfigOrComplain(const QString &path, const ButtonTable &table)
 {
-    if (saveConfigFile(path, table))
+    QString reason;
+    if (saveConfigFile(path, table, &reason))
         return true;
-    complain(path, tr("Could not create file!"));
+    complain(path, couldNotCreateMessage(reason));
     return false;
 }
 

@@ -17,6 +17,9 @@ QString refusalMessage(const TkfLoadResult &result);
 // `path` cannot be opened for reading.
 QString couldNotOpenMessage(const QString &path);
 
+// "Could not create file!" with the system's reason for it, where one is known.
+QString couldNotCreateMessage(const QString &reason);
+
 // Reads a configuration file into `table`; on refusal tells why (and, for the
 // text form, how to turn it into a configuration file) and returns false.
 bool loadConfigOrComplain(const QString &path, ButtonTable &table);
