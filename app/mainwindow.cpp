@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTimer>
 #include <QUndoStack>
 
 #ifdef Q_OS_WIN
@@ -89,10 +88,6 @@ MainWindow::MainWindow(QWidget *parent)
     listSelection = ui->listView->selectionModel();
 
     setUpTransfers();
-    // The window's own tick: messages raised where no box may run.
-    msTimer = new QTimer(this);
-    connect(msTimer, &QTimer::timeout, this, &MainWindow::MsTimerSlot);
-    msTimer->start(2);
 
     portList = availablePorts();
     if (!portList.isEmpty())
@@ -234,6 +229,10 @@ void MainWindow::showActiveButtonStatus()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!stopTransferForClose()) {
+        event->ignore();
+        return;
+    }
     if (RecordingState::instance().capturing()) {
         const auto answer = askQuestion(
             tr("Information"),

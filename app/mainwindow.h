@@ -17,7 +17,6 @@
 #include <memory>
 
 class QItemSelectionModel;
-class QTimer;
 class TransferDriver;
 class QUndoStack;
 
@@ -81,7 +80,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public Q_SLOTS:
-    void MsTimerSlot();
+    // Tells the user that a recording filled the button. Recording raises
+    // the flag inside the key hook, where no box may run, and has this run
+    // from the event loop afterwards.
+    void reportRecordingLimit();
 
     void on_pushButton1_clicked();
     void on_pushButton2_clicked();
@@ -192,13 +194,18 @@ private:
     // After a readout: an unnamed, unsaved configuration once any button was
     // replaced; otherwise the table's counts as before and the file state kept.
     void settleReadout();
+    // Asks whether to stop a transfer under way and, if so, stops it cleanly.
+    // True when no transfer runs any more.
+    bool stopTransferOnRequest();
+    // Before the window closes: a transfer under way is stopped only if the
+    // user agrees; a port still waiting for its close is closed now.
+    bool stopTransferForClose();
 
     PortRecord lastPort;
     comPort portDialog;
     progressBar progressWindow;
     QList<PortRecord> portList;
     QMessageBox messageBox;
-    QTimer *msTimer = nullptr;
     TransferDriver *transferDriver = nullptr;
     // The table's counts before a readout, given back when it stores nothing.
     uint8_t buttonCountBeforeReadout = 0;

@@ -179,14 +179,17 @@ void MainWindow::addRecordedEntry(uint8_t key, uint8_t request)
             inserted = 2;
         } else {
             table.maxReached = 1;
+            QMetaObject::invokeMethod(this, &MainWindow::reportRecordingLimit,
+                                      Qt::QueuedConnection);
         }
     } else if (length < entryLimit(table)) {
         table.insertEntryAfter(position, request, key);
         inserted = 1;
     } else {
-        // The button is full: the recording ends here, and the next timer
-        // tick tells the user.
+        // The button is full: the recording ends here, and the user is told
+        // once the key hook has returned.
         table.maxReached = 1;
+        QMetaObject::invokeMethod(this, &MainWindow::reportRecordingLimit, Qt::QueuedConnection);
         on_pushButtonStop_clicked();
     }
 

@@ -17,6 +17,32 @@ void MainWindow::setUpTransfers()
     connect(transferDriver, &TransferDriver::progressed, this,
             [this](int, int total) { advanceProgress(total); });
     connect(transferDriver, &TransferDriver::concluded, this, &MainWindow::transferConcluded);
+    connect(&progressWindow, &progressBar::closeRequested, this,
+            &MainWindow::stopTransferOnRequest);
+}
+
+bool MainWindow::stopTransferOnRequest()
+{
+    if (!transferDriver->isTransferring())
+        return true;
+    // A box of its own: the transfer may end while this one is open, and its
+    // message then needs the window's box.
+    QMessageBox box(QMessageBox::Question, tr("Information"),
+                    tr("A transfer with the keypad is running. Stop it?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes)
+        return !transferDriver->isTransferring();
+    transferDriver->interrupt();
+    return true;
+}
+
+bool MainWindow::stopTransferForClose()
+{
+    if (!stopTransferOnRequest())
+        return false;
+    transferDriver->interrupt();
+    return true;
 }
 
 void MainWindow::on_actionReadout_triggered()
@@ -104,7 +130,8 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     progressWindow.close();
     // A readout that broke off may have replaced some buttons: undoable too.
     endStep();
-    showMessage(tr("Error"), transferMessage(outcome));
+    showMessage(tr("Error"), transferEndMessage(outcome, transferDriver->direction(),
+                                                transferDriver->buttonsDone()));
     setEnabled(true);
 }
 
@@ -126,9 +153,8 @@ void MainWindow::settleReadout()
     table.modified = 1;
 }
 
-void MainWindow::MsTimerSlot()
+void MainWindow::reportRecordingLimit()
 {
-    // Recording raises the flag inside the key hook, where no box may run.
     ButtonTable &table = ButtonTable::instance();
     if (table.maxReached) {
         table.maxReached = 0;

@@ -5,6 +5,7 @@
 #include "app/formscale.h"
 #include "app/formscheme.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QProgressBar>
 
@@ -33,7 +34,9 @@ progressBar::progressBar(QWidget *parent)
 
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground, blended);
-    setWindowModality(Qt::ApplicationModal);
+    // Not modal: the main window is disabled during a transfer anyway, and a
+    // modal bar would keep the window system's close from reaching it.
+    setWindowModality(Qt::NonModal);
     scaleFormToApplicationFont(this);
 }
 
@@ -45,3 +48,15 @@ void progressBar::setMaximum(int maximum) { progressBar_2->setMaximum(maximum); 
 void progressBar::advance() { progressBar_2->setValue(progressBar_2->value() + 1); }
 int progressBar::value() const { return progressBar_2->value(); }
 int progressBar::maximum() const { return progressBar_2->maximum(); }
+
+void progressBar::closeEvent(QCloseEvent *event)
+{
+    // The owner's close() is not spontaneous and goes through; the user's
+    // close only asks, since the bar belongs to the transfer under way.
+    if (event->spontaneous()) {
+        event->ignore();
+        Q_EMIT closeRequested();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

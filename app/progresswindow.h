@@ -22,6 +22,14 @@ public:
     int value() const;
     int maximum() const;
 
+Q_SIGNALS:
+    // The window system asked to close the bar (the user's close); the bar
+    // stays until the owner closes it.
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QProgressBar *progressBar_2;
 };

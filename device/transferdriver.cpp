@@ -42,6 +42,7 @@ void TransferDriver::start(const PortRecord &port, TransferDirection direction)
         closeNow();
     }
     running_ = true;
+    concluded_ = false;
     sequenceEnded_ = false;
     buttonsDone_ = 0;
     transferMs_ = 0;
@@ -49,7 +50,7 @@ void TransferDriver::start(const PortRecord &port, TransferDirection direction)
     direction_ = direction;
     session_.begin(direction);
     if (!session_.open(port)) {
-        conclude(TransferOutcome::PortInUse);
+        conclude(TransferOutcome::PortInUse, policy_);
         return;
     }
     ticker_.start();
@@ -59,7 +60,7 @@ void TransferDriver::start(const PortRecord &port, TransferDirection direction)
 void TransferDriver::wakeUp()
 {
     if (!session_.wakeUp()) {
-        conclude(TransferOutcome::PortNotOpen);
+        conclude(TransferOutcome::PortNotOpen, policy_);
         return;
     }
     clock_.start();
@@ -80,17 +81,31 @@ void TransferDriver::tick()
     // while the port was being set up) fails the connection, not a
     // communication that never began.
     if (link.errorFlag && wakeUpDelay_.isActive())
-        conclude(TransferOutcome::PortNotOpen);
+        conclude(TransferOutcome::PortNotOpen, policy_);
     else if (link.errorFlag)
-        conclude(TransferOutcome::CommunicationError);
+        conclude(TransferOutcome::CommunicationError, policy_);
     else if (link.connectTimeoutFlag)
-        conclude(TransferOutcome::ConnectTimeout);
+        conclude(TransferOutcome::ConnectTimeout, policy_);
     else if (link.doneFlag)
-        conclude(TransferOutcome::Completed);
+        conclude(TransferOutcome::Completed, policy_);
 }
 
-void TransferDriver::conclude(TransferOutcome outcome)
+void TransferDriver::interrupt()
 {
+    if (isTransferring()) {
+        // Buttons the port's own reads completed since the last tick count too.
+        for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
+            Q_EMIT progressed(++buttonsDone_, session_.link().keypadButtonCount);
+        conclude(TransferOutcome::Interrupted, ClosePolicy::DrainThenClose);
+    } else if (closingDelay_.isActive()) {
+        closingDelay_.stop();
+        closeNow();
+    }
+}
+
+void TransferDriver::conclude(TransferOutcome outcome, ClosePolicy policy)
+{
+    concluded_ = true;
     ticker_.stop();
     wakeUpDelay_.stop();
     if (clock_.isValid())
@@ -102,7 +117,7 @@ void TransferDriver::conclude(TransferOutcome outcome)
     outcome_ = outcome;
 
     const bool open = session_.port().isOpen();
-    const bool delayed = open && policy_ == ClosePolicy::AfterDelay;
+    const bool delayed = open && policy == ClosePolicy::AfterDelay;
     if (open)
         session_.sendEndTransfer();
     if (delayed) {

@@ -43,10 +43,19 @@ public:
     // before this returns.
     void start(const PortRecord &port, TransferDirection direction);
 
+    // Stops a transfer under way as a failure ends it, with the outcome
+    // Interrupted: EndTransfer is sent, the line drained and the port closed
+    // before this returns, whatever the close policy. A close still pending
+    // after a transfer that ended is done at once. Nothing happens when no
+    // transfer runs.
+    void interrupt();
+
     TransferSession &session() const { return session_; }
     TransferDirection direction() const { return direction_; }
     // From start() until the port is closed again.
     bool isRunning() const { return running_; }
+    // From start() until the outcome is known: the keypad is being talked to.
+    bool isTransferring() const { return running_ && !concluded_; }
     // How the last transfer ended; valid from concluded() on.
     TransferOutcome outcome() const { return outcome_; }
     // The frame layer ran its request sequence to an end (the last button,
@@ -72,7 +81,7 @@ Q_SIGNALS:
 private:
     void wakeUp();
     void tick();
-    void conclude(TransferOutcome outcome);
+    void conclude(TransferOutcome outcome, ClosePolicy policy);
     void closeNow();
 
     TransferSession &session_;
@@ -87,4 +96,5 @@ private:
     int buttonsDone_ = 0;
     bool running_ = false;
     bool sequenceEnded_ = false;
+    bool concluded_ = false;
 };

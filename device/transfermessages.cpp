@@ -44,6 +44,30 @@ QString transferMessage(TransferOutcome outcome, const PortFailure &failure)
         return tr("Cannot connect to the target! Please check the connection / serial port.");
     case TransferOutcome::CommunicationError:
         return tr("An error occured during cummunication, connection refused! Please try again.");
+    case TransferOutcome::Interrupted:
+        return tr("The transfer was stopped.");
     }
     return QString();
+}
+
+QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttonsDone)
+{
+    if (outcome == TransferOutcome::Completed || buttonsDone <= 0)
+        return QString();
+    if (direction == TransferDirection::Transmit)
+        return tr("The keypad may now hold part of the new configuration (buttons 1 to %1 were "
+                  "written); write it again.")
+            .arg(buttonsDone);
+    return tr("Buttons 1 to %1 were read; the others still show the configuration from before. "
+              "Undo brings back the configuration as it was.")
+        .arg(buttonsDone);
+}
+
+QString transferEndMessage(TransferOutcome outcome, TransferDirection direction, int buttonsDone)
+{
+    QString text = transferMessage(outcome);
+    const QString note = partialResultNote(outcome, direction, buttonsDone);
+    if (!note.isEmpty())
+        text += QLatin1Char('\n') + note;
+    return text;
 }

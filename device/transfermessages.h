@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/framelayer.h"
 #include "device/portaccess.h"
 
 #include <QString>
@@ -11,7 +12,8 @@ enum class TransferOutcome {
     PortInUse,         // the port could not be opened or configured
     PortNotOpen,       // the wake-up byte could not be written
     ConnectTimeout,    // the keypad did not acknowledge the wake-up byte
-    CommunicationError // time-out, retry limit or broken line during the transfer
+    CommunicationError, // time-out, retry limit or broken line during the transfer
+    Interrupted         // stopped by the user (a signal, closing the window)
 };
 
 // The message shown for an outcome (empty for Completed). Translated in the
@@ -20,3 +22,13 @@ enum class TransferOutcome {
 // is named with the system's reason, and on Linux a port this user may not
 // open comes with how to get access.
 QString transferMessage(TransferOutcome outcome, const PortFailure &failure = {});
+
+// What a transfer that ended early left behind, said under the outcome's
+// message: a transmit may have left the keypad with part of the new
+// configuration, a readout the table with some buttons from the keypad. Empty
+// when the transfer completed or nothing was written or stored.
+QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttonsDone);
+
+// The outcome's message followed by the note on what was left behind.
+QString transferEndMessage(TransferOutcome outcome, TransferDirection direction,
+                           int buttonsDone);

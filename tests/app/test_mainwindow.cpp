@@ -277,6 +277,8 @@ private Q_SLOTS:
         // The next message has a single OK button again.
         window->findChild<QAction *>("actionAbout"); // keep the window alive
         ButtonTable::instance().maxReached = 1;
+        QMetaObject::invokeMethod(window.get(), &MainWindow::reportRecordingLimit,
+                                  Qt::QueuedConnection);
         QTRY_COMPARE(answerer.seen().size(), 2);
         QCOMPARE(answerer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(answerer.last().text, QString("Max. number of Keys recorded!"));

@@ -407,20 +407,30 @@ private Q_SLOTS:
         QCOMPARE(status(), QString("Button 6 active"));
     }
 
+    // Under the message, what the transfer left behind: the buttons a
+    // transmit wrote or a readout stored before the fault; nothing more when
+    // there were none.
     void faultsEndInTheCommunicationError_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("direction");
-        QTest::newRow("corrupted frames, readout") << "corrupt" << "actionReadout";
-        QTest::newRow("Nak storm, transmit") << "nak" << "actionTransmit";
-        QTest::newRow("silence after an acknowledgement") << "silent" << "actionReadout";
-        QTest::newRow("unplugged line, transmit") << "unplug" << "actionTransmit";
-        QTest::newRow("unplugged line, readout") << "unplug" << "actionReadout";
+        QTest::addColumn<QString>("note");
+        const QString read = "\nButtons 1 to %1 were read; the others still show the configuration "
+                             "from before. Undo brings back the configuration as it was.";
+        const QString written = "\nThe keypad may now hold part of the new configuration "
+                                "(buttons 1 to %1 were written); write it again.";
+        QTest::newRow("corrupted frames, readout") << "corrupt" << "actionReadout" << "";
+        QTest::newRow("Nak storm, transmit") << "nak" << "actionTransmit" << "";
+        QTest::newRow("silence after an acknowledgement")
+            << "silent" << "actionReadout" << read.arg(2);
+        QTest::newRow("unplugged line, transmit") << "unplug" << "actionTransmit" << written.arg(1);
+        QTest::newRow("unplugged line, readout") << "unplug" << "actionReadout" << read.arg(1);
     }
     void faultsEndInTheCommunicationError()
     {
         QFETCH(QString, fault);
         QFETCH(QString, direction);
+        QFETCH(QString, note);
         KeypadFaults faults;
         if (fault == "corrupt")
             faults.corruptCrcFrames = 100;
@@ -437,7 +447,7 @@ private Q_SLOTS:
         runTransfer(qPrintable(direction));
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 5000);
         QCOMPARE(boxes.last().title, QString("Error"));
-        QCOMPARE(boxes.last().text, CommError);
+        QCOMPARE(boxes.last().text, CommError + note);
         QVERIFY(window->isEnabled());
         if (direction == "actionTransmit")
             QCOMPARE(status(), QString("Button 2 active"));
