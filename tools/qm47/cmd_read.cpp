@@ -2,6 +2,7 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "interruptsignals.h"
 #include "transfer.h"
 
 #include "config/buttontable.h"
@@ -51,7 +52,8 @@ int runRead(const Invocation &invocation)
                                                 QStringLiteral("Reading"), &message);
     if (outcome != TransferOutcome::Completed) {
         complain(message);
-        return ExitFailure;
+        return outcome == TransferOutcome::Interrupted ? InterruptSignals::exitStatus()
+                                                       : ExitFailure;
     }
     if (!fitsConfigFile(table)) {
         complain(QStringLiteral("the keypad reports %1 buttons of at most %2 entries, or entries "

@@ -3,6 +3,7 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "interruptsignals.h"
 #include "transfer.h"
 
 #include "config/buttontable.h"
@@ -75,7 +76,8 @@ int runWrite(const Invocation &invocation)
                                           QStringLiteral("Writing"), &message, &link);
     if (outcome != TransferOutcome::Completed) {
         complain(message);
-        return ExitFailure;
+        return outcome == TransferOutcome::Interrupted ? InterruptSignals::exitStatus()
+                                                       : ExitFailure;
     }
     // What the keypad was given: the file within the counts it reported.
     sent.buttonCount = link.keypadButtonCount;
@@ -93,7 +95,8 @@ int runWrite(const Invocation &invocation)
                               QStringLiteral("Verifying"), &message);
         if (outcome != TransferOutcome::Completed) {
             complain(QStringLiteral("verification readout failed: ") + message);
-            return ExitFailure;
+            return outcome == TransferOutcome::Interrupted ? InterruptSignals::exitStatus()
+                                                           : ExitFailure;
         }
         const QString difference = firstDifference(sent, readBack);
         if (!difference.isEmpty()) {

@@ -79,7 +79,8 @@ QString programHelp()
         "\n"
         "Run \"qm47 COMMAND --help\" for the details of a command.\n"
         "Exit status: 0 on success; 1 when a file is refused, a check fails or a\n"
-        "transfer fails; 2 when the command line is wrong.\n");
+        "transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT\n"
+        "(SIGTERM) stopped a transfer.\n");
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "transfer.h"
 
 #include "console.h"
+#include "interruptsignals.h"
 
 #include "config/buttontable.h"
 #include "device/portlist.h"
@@ -38,10 +39,21 @@ TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
                      [&bar](int done, int total) { bar.show(done, total); });
     QObject::connect(&driver, &TransferDriver::concluded, &loop, [&bar] { bar.finish(); });
     QObject::connect(&driver, &TransferDriver::closed, &loop, &QEventLoop::quit);
+    InterruptSignals interrupts;
+    QObject::connect(&interrupts, &InterruptSignals::interrupted, &driver,
+                     &TransferDriver::interrupt);
     driver.start(port, direction);
     if (driver.isRunning())
         loop.exec();
     *message = transferMessage(driver.outcome(), session.openFailure());
+    // A readout leaves the keypad as it was, and the command writes no file
+    // after a failure; a transmit may have changed part of the keypad.
+    if (direction == TransferDirection::Transmit) {
+        const QString note =
+            partialResultNote(driver.outcome(), direction, driver.buttonsDone());
+        if (!note.isEmpty())
+            *message += QLatin1Char('\n') + note;
+    }
     if (link)
         *link = session.link();
     return driver.outcome();
