@@ -50,8 +50,7 @@ void TransferSession::finish()
 
 bool TransferSession::open(const PortRecord &port)
 {
-    if (port_.isOpen())
-        port_.close();
+    closeDescriptor();
     port_.clearError();
     openFailure_ = PortFailure();
     const QString location = port.systemLocation.isEmpty() ? port.portName : port.systemLocation;
@@ -68,10 +67,12 @@ bool TransferSession::open(const PortRecord &port)
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.error() != QSerialPort::NoError || !port_.isOpen()) {
         openFailure_ = describeOpenFailure(port_.error(), port_.errorString(), location);
-        if (port_.isOpen())
-            port_.close();
+        closeDescriptor();
         return false;
     }
+#if defined(Q_OS_UNIX)
+    lowLatency_.enable(int(port_.handle()));
+#endif
     port_.clear(QSerialPort::Input);
     port_.readAll();
     return true;
@@ -115,8 +116,17 @@ void TransferSession::drainOutput()
 
 void TransferSession::closePort()
 {
-    if (port_.isOpen())
-        port_.close();
+    closeDescriptor();
+}
+
+void TransferSession::closeDescriptor()
+{
+    if (!port_.isOpen())
+        return;
+#if defined(Q_OS_UNIX)
+    lowLatency_.restore(int(port_.handle()));
+#endif
+    port_.close();
 }
 
 void TransferSession::pump()
@@ -150,7 +160,7 @@ void TransferSession::collectProgress()
 
 void TransferSession::lineFailed()
 {
-    port_.close();
+    closeDescriptor();
     port_.clearError();
     frameLayer_.stopTransfer();
     if (active_)

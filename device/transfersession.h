@@ -2,6 +2,7 @@
 
 #include "device/bytesink.h"
 #include "device/framelayer.h"
+#include "device/lowlatencymode.h"
 #include "device/portaccess.h"
 #include "device/portrecord.h"
 
@@ -47,11 +48,14 @@ public:
 
     // Opens the port at its system location (closing any port still open),
     // applies 115200 baud, 8 data bits, no parity, one stop bit and no flow
-    // control, and discards input left over from before. False when the
+    // control, asks for low latency where the port has it (put back when the
+    // port closes), and discards input left over from before. False when the
     // port reports any error; the port is then closed again and
     // openFailure() says why.
     bool open(const PortRecord &port);
     const PortFailure &openFailure() const { return openFailure_; }
+    // The open port passes received bytes on without an adapter's delay.
+    bool hasLowLatency() const { return lowLatency_.isActive(); }
 
     // Writes the wake-up byte and arms its wait. False if the port is closed
     // or the write failed.
@@ -81,9 +85,11 @@ private:
     // The line broke during a transfer (adapter pulled, read error): the port
     // is closed at once and the transfer ends with the error flag.
     void lineFailed();
+    void closeDescriptor();
 
     QSerialPort port_;
     PortFailure openFailure_;
+    LowLatencyMode lowLatency_;
     IoDeviceSink sink_;
     FrameLayer frameLayer_;
     int progressSteps_ = 0;
