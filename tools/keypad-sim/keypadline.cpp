@@ -23,6 +23,10 @@ KeypadLine::KeypadLine(KeypadEngine &engine, QObject *parent)
     inputTimer_.setTimerType(Qt::PreciseTimer);
     connect(&inputTimer_, &QTimer::timeout, this, &KeypadLine::feedDueInput);
 
+    latencyTimer_.setSingleShot(true);
+    latencyTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&latencyTimer_, &QTimer::timeout, this, [this] { releaseHeld(held_.size()); });
+
     receiveTimer_.setSingleShot(true);
     receiveTimer_.setInterval(KeypadEngine::ReceiveTimeoutMs);
     connect(&receiveTimer_, &QTimer::timeout, this, [this] { engine_.abortPartialFrame(); });
@@ -80,6 +84,8 @@ void KeypadLine::close()
 {
     paceTimer_.stop();
     inputTimer_.stop();
+    latencyTimer_.stop();
+    held_.clear();
     inbox_.clear();
     receiveTimer_.stop();
     // Deferred: close() may run inside a notifier's own signal.
@@ -217,8 +223,51 @@ void KeypadLine::writePending(qsizetype limit)
     if (master_ < 0)
         return;
     qsizetype done = 0;
-    while (done < limit) {
-        const ssize_t n = ::write(master_, pending_.constData() + done, size_t(limit - done));
+    if (latencyMs_ > 0) {
+        done = limit;
+        deliver(pending_.constData(), limit);
+    } else {
+        done = writeMaster(pending_.constData(), limit);
+    }
+    pending_.remove(0, done);
+    // The terminal's buffer is full: go on when it has room again.
+    if (!paced_ && !pending_.isEmpty() && writeNotifier_)
+        writeNotifier_->setEnabled(true);
+}
+
+void KeypadLine::deliver(const char *data, qsizetype size)
+{
+    held_.append(data, size);
+    while (held_.size() >= AdapterPacketBytes) {
+        const qsizetype before = held_.size();
+        releaseHeld(AdapterPacketBytes);
+        if (held_.size() == before)
+            return; // the host takes nothing now; the timer tries again
+        // A packet went out: the timer starts afresh for what is left.
+        latencyTimer_.stop();
+    }
+    // The timer runs from the first byte held.
+    if (held_.isEmpty())
+        latencyTimer_.stop();
+    else if (!latencyTimer_.isActive())
+        latencyTimer_.start();
+}
+
+void KeypadLine::releaseHeld(qsizetype count)
+{
+    const qsizetype done = writeMaster(held_.constData(), std::min(count, held_.size()));
+    held_.remove(0, done);
+    if (!held_.isEmpty() && !latencyTimer_.isActive())
+        latencyTimer_.start();
+}
+
+qsizetype KeypadLine::writeMaster(const char *data, qsizetype size)
+{
+    if (master_ < 0)
+        return 0;
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(master_, data + done, size_t(size - done));
         if (n > 0) {
             done += n;
             continue;
@@ -227,8 +276,5 @@ void KeypadLine::writePending(qsizetype limit)
             continue;
         break;
     }
-    pending_.remove(0, done);
-    // The terminal's buffer is full: go on when it has room again.
-    if (!paced_ && !pending_.isEmpty() && writeNotifier_)
-        writeNotifier_->setEnabled(true);
+    return done;
 }

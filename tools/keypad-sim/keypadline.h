@@ -18,6 +18,10 @@ class QSocketNotifier;
 // line (10 bits a byte), writing every millisecond the bytes that are due.
 // Paced, the input is taken at the same rate: a byte reaches the keypad only
 // once the line could have carried it, as with a real cable.
+//
+// With a latency timer the line also plays a USB serial adapter: bytes on
+// their way to the host are held until the timer has run since the first of
+// them, or until a packet's worth (AdapterPacketBytes) has gathered.
 class KeypadLine : public QObject
 {
     Q_OBJECT
@@ -27,6 +31,9 @@ public:
     static constexpr double ByteTimeUs = 1e6 * 10 / 115200;
     // Half the pacing timer's period: bytes are moved at the nearest tick.
     static constexpr double TickSlackUs = 500;
+    // Payload of one USB packet of a common adapter chip (64 bytes less two
+    // status bytes).
+    static constexpr int AdapterPacketBytes = 62;
 
     explicit KeypadLine(KeypadEngine &engine, QObject *parent = nullptr);
     ~KeypadLine() override;
@@ -39,6 +46,8 @@ public:
 
     QString slavePath() const { return slavePath_; }
     void setPaced(bool paced) { paced_ = paced; }
+    // 0 (the default) hands bytes to the host at once.
+    void setLatencyTimer(int ms) { latencyTimer_.setInterval(ms); latencyMs_ = ms; }
 
 Q_SIGNALS:
     // A transfer that stored buttons has ended: the memory should be saved.
@@ -53,6 +62,11 @@ private:
     void afterInput();
     void queueOutput(const QByteArray &bytes);
     void writePending(qsizetype limit);
+    // Bytes the keypad sent, through the adapter model when there is one.
+    void deliver(const char *data, qsizetype size);
+    // Hands `count` held bytes (at most all) to the host.
+    void releaseHeld(qsizetype count);
+    qsizetype writeMaster(const char *data, qsizetype size);
     void writeDue();
 
     KeypadEngine &engine_;
@@ -70,4 +84,7 @@ private:
     double nextInputDueUs_ = 0;
     QTimer inputTimer_;
     bool paced_ = false;
+    QByteArray held_;
+    QTimer latencyTimer_;
+    int latencyMs_ = 0;
 };

@@ -76,6 +76,9 @@ int main(int argc, char *argv[])
         {"max-entries", "Maximum entries per button it reports (0-255; default: the file's, else 250).", "n"},
         {{"v", "verbose"}, "Log every frame in both directions on stderr."},
         {"paced", "Send at the pace of a 115200-baud line instead of at once."},
+        {"latency-timer", "Play a USB serial adapter with a latency timer of ms milliseconds: "
+                          "bytes to the host are held until ms passed or 62 bytes gathered "
+                          "(1-255; 16 is a common default, 1 what low-latency mode gives).", "ms"},
         {"ignore-wakeup", "Fault: never acknowledge the wake-up byte."},
         {"silent-after-ack", "Fault: after n answered requests, acknowledge the next request and "
                              "answer nothing any more.", "n"},
@@ -144,6 +147,7 @@ int main(int argc, char *argv[])
                  "as B or B:E" << Qt::endl;
         ok = false;
     }
+    const int latencyMs = intOption(parser, "latency-timer", 1, 255, 0, ok);
     if (!ok)
         return 2;
 
@@ -154,6 +158,7 @@ int main(int argc, char *argv[])
 
     KeypadLine line(engine);
     line.setPaced(parser.isSet("paced"));
+    line.setLatencyTimer(latencyMs);
     QString error;
     if (!line.open(&error)) {
         err() << "qm47-keypad-sim: " << error << Qt::endl;
