@@ -92,7 +92,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     if (outcome == TransferOutcome::PortInUse || outcome == TransferOutcome::PortNotOpen) {
         // Nothing was asked of the keypad: the reason, then the window as it was.
         showMessage(tr("Error"), transferMessage(outcome, transferDriver->session().openFailure()));
-        progressWindow.close();
+        progressWindow.hide();
         showActiveButtonStatus();
         setEnabled(true);
         endStep();
@@ -102,7 +102,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
     if (readout)
         settleReadout();
     if (outcome == TransferOutcome::Completed || transferDriver->sequenceEnded()) {
-        progressWindow.close();
+        progressWindow.hide();
         if (!readout)
             showActiveButtonStatus();
         setEnabled(true);
@@ -127,7 +127,7 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
         refreshAllMarks();
     else
         showActiveButtonStatus();
-    progressWindow.close();
+    progressWindow.hide();
     // A readout that broke off may have replaced some buttons: undoable too.
     endStep();
     showMessage(tr("Error"), transferEndMessage(outcome, transferDriver->direction(),

@@ -51,12 +51,8 @@ int progressBar::maximum() const { return progressBar_2->maximum(); }
 
 void progressBar::closeEvent(QCloseEvent *event)
 {
-    // The owner's close() is not spontaneous and goes through; the user's
-    // close only asks, since the bar belongs to the transfer under way.
-    if (event->spontaneous()) {
-        event->ignore();
-        Q_EMIT closeRequested();
-        return;
-    }
-    QWidget::closeEvent(event);
+    // The owner hides the bar when the transfer ends; a close comes from the
+    // user and only asks, since the bar belongs to the transfer under way.
+    event->ignore();
+    Q_EMIT closeRequested();
 }

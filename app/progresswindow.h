@@ -23,8 +23,8 @@ public:
     int maximum() const;
 
 Q_SIGNALS:
-    // The window system asked to close the bar (the user's close); the bar
-    // stays until the owner closes it.
+    // Someone asked to close the bar (the window system's close); the bar
+    // stays until its owner hides it.
     void closeRequested();
 
 protected:

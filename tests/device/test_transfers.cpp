@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QSerialPort>
 #include <QtTest>
+#include <QWindow>
 
 namespace {
 
@@ -45,6 +46,24 @@ void fillConfiguration(ButtonTable &device, uint8_t buttons, uint16_t maxEntries
         }
     }
 }
+
+// Counts the timer events of the timers that tick as fast as a transfer's.
+class FastTimerCounter : public QObject
+{
+public:
+    FastTimerCounter() { qApp->installEventFilter(this); }
+    ~FastTimerCounter() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *timer = qobject_cast<QTimer *>(watched);
+        if (event->type() == QEvent::Timer && timer && timer->interval() <= TransferDriver::TickMs)
+            ++count;
+        return false;
+    }
+};
 
 ButtonTable deviceConfiguration(uint8_t buttons, uint16_t maxEntries)
 {
@@ -457,6 +476,85 @@ private Q_SLOTS:
         button(9)->click();
         QCOMPARE(status(), QString("Button 9 active"));
         QTRY_VERIFY_WITH_TIMEOUT(!TransferSession::instance().port().isOpen(), 3000);
+    }
+    // The window system's close during a transmit, on the main window or on
+    // the progress bar, asks once. No lets the transfer go on; Yes ends it as
+    // a failure does (the keypad hears the end, the port closes), says what
+    // the keypad now holds, and then closes what was closed.
+    void closeDuringATransfer_data()
+    {
+        QTest::addColumn<bool>("onProgressBar");
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("main window, stopped") << false << true;
+        QTest::newRow("progress bar, stopped") << true << true;
+        QTest::newRow("main window, not stopped") << false << false;
+    }
+    void closeDuringATransfer()
+    {
+        QFETCH(bool, onProgressBar);
+        QFETCH(bool, stop);
+        ModalAnswerer boxes;
+        startKeypad(deviceConfiguration(23, 250));
+        line->setPaced(true);
+        ButtonTable &table = ButtonTable::instance();
+        for (int b = 0; b < 23; ++b) { // a full, slow transmit
+            ButtonContent &c = table.content(uint8_t(b));
+            for (c.length = 0; c.length < 250;) {
+                c.entries[c.length++] = {ActionPress, uint8_t(0x10 + b)};
+                c.entries[c.length++] = {ActionRelease, uint8_t(0x10 + b)};
+            }
+        }
+        PortDialogAnswerer dialog(line->slavePath());
+        action("actionTransmit")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(progress()->isVisible() && progress()->value() >= 4, 10000);
+
+        boxes.enqueue(stop ? QMessageBox::Yes : QMessageBox::No);
+        QWidget *target = onProgressBar ? progress()->window() : window.get();
+        // Through the platform window, as the window system's close arrives.
+        target->windowHandle()->close();
+        QVERIFY(!boxes.seen().isEmpty());
+        QCOMPARE(boxes.seen().first().text, QString("A transfer with the keypad is running. Stop it?"));
+        QCOMPARE(boxes.seen().first().defaultButton, QMessageBox::No);
+        if (!stop) {
+            QVERIFY(window->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !progress()->isVisible(), 15000);
+            QCOMPARE(boxes.seen().size(), 1);
+            return;
+        }
+        // Closed at once; the keypad takes the end at the line's pace.
+        QVERIFY(!TransferSession::instance().port().isOpen());
+        QTRY_VERIFY(engine->receivedCommands().contains(0x04));
+        QCOMPARE(boxes.seen().size(), 2);
+        const QRegularExpression said(
+            "^The transfer was stopped.\nThe keypad may now hold part of the new configuration "
+            "\\(buttons 1 to (\\d+) were written\\); write it again.$");
+        const QRegularExpressionMatch match = said.match(boxes.last().text);
+        QVERIFY2(match.hasMatch(), qPrintable(boxes.last().text));
+        QVERIFY(match.captured(1).toInt() >= 3);
+        QCOMPARE(window->isVisible(), onProgressBar);
+        QVERIFY(!progress()->isVisible());
+    }
+
+    // The idle window runs no timer as fast as a transfer's; a transfer after
+    // the idle time ticks as before and reads the whole keypad.
+    void idleWindowTicksOnlyDuringATransfer()
+    {
+        FastTimerCounter ticks;
+        QTest::qWait(2000);
+        QCOMPARE(ticks.count, 0);
+
+        const ButtonTable keypad = deviceConfiguration(23, 250);
+        startKeypad(keypad);
+        PortDialogAnswerer dialog(line->slavePath());
+        runTransfer("actionReadout");
+        QVERIFY(ticks.count > 0);
+        const ButtonTable &table = ButtonTable::instance();
+        QCOMPARE(encodeConfig(table), encodeConfig(keypad));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!TransferSession::instance().port().isOpen(), 3000);
+        ticks.count = 0;
+        QTest::qWait(500);
+        QCOMPARE(ticks.count, 0);
     }
 };
 

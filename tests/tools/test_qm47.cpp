@@ -19,6 +19,7 @@
 #include <functional>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -601,6 +602,112 @@ private Q_SLOTS:
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
         QVERIFY(r.err.contains("Cannot connect to the target! Please check the connection / serial port."));
         QCOMPARE(readAll(path("kept.tkf")), old);
+    }
+
+    // A failed write says under the message which buttons the keypad may now
+    // hold; a failed read says nothing more, since it changed neither the
+    // keypad nor the file.
+    void failedTransferNamesTheButtonsWritten_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("note");
+        const QString written = "\nThe keypad may now hold part of the new configuration "
+                                "(buttons 1 to %1 were written); write it again.";
+        QTest::newRow("write, unplugged at frame 6")
+            << "write" << QStringList{"--unplug-after", "6"} << written.arg(1);
+        QTest::newRow("write, unplugged at frame 9")
+            << "write" << QStringList{"--unplug-after", "9"} << written.arg(4);
+        QTest::newRow("write, Nak storm") << "write" << QStringList{"--nak", "100"} << "";
+        QTest::newRow("read, silent after two buttons")
+            << "read" << QStringList{"--silent-after-ack", "4"} << "";
+    }
+    void failedTransferNamesTheButtonsWritten()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, faults);
+        QFETCH(QString, note);
+        ButtonTable t = makeTable();
+        for (int i = 0; i < 23; ++i)
+            setButton(t, i, strokes(2, i));
+        const QString file = saved("failing.tkf", t);
+        SimulatorProcess sim;
+        QVERIFY(sim.start(faults << path("failing-keypad.tkf")));
+        const Result r = qm47({command, sim.port, file});
+        QVERIFY2(r.status == 1, qPrintable(describe(r)));
+        QVERIFY2(r.err.endsWith("An error occured during cummunication, connection refused! "
+                                "Please try again." + note + "\n"),
+                 qPrintable(describe(r)));
+        QCOMPARE(readAll(file), encodeConfig(t));
+    }
+
+    // SIGINT or SIGTERM in the middle of a transfer with the paced keypad:
+    // the transfer ends as a failure does. The keypad hears the end (and
+    // only then saves what it stored), the output file stays as it was, the
+    // status tells the signal, and after a write the message names the
+    // buttons the keypad was given.
+    void signalEndsATransferCleanly_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("write, SIGINT") << "write" << SIGINT;
+        QTest::newRow("write, SIGTERM") << "write" << SIGTERM;
+        QTest::newRow("read, SIGINT") << "read" << SIGINT;
+    }
+    void signalEndsATransferCleanly()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, signal);
+        ButtonTable before = makeTable();
+        ButtonTable after = makeTable();
+        for (int i = 0; i < 23; ++i) {
+            setButton(before, i, strokes(125, i));
+            setButton(after, i, strokes(125, i + 1));
+        }
+        const QString memory = saved("interrupted-keypad.tkf", before);
+        const QString file = command == "write" ? saved("interrupted-new.tkf", after)
+                                                : saved("interrupted-kept.tkf", after);
+        SimulatorProcess sim;
+        QVERIFY(sim.start({"--paced", "--verbose", memory}));
+        QString log;
+        const auto logged = [&](const QString &text) {
+            log += QString::fromLocal8Bit(sim.process.readAllStandardError());
+            return log.count(text);
+        };
+
+        QProcess process;
+        process.start(QStringLiteral(QM47_CLI), {command, sim.port, file});
+        QTRY_VERIFY_WITH_TIMEOUT(logged(command == "write" ? "SetButton" : "GetButton") >= 8, 10000);
+        ::kill(pid_t(process.processId()), signal);
+        QVERIFY(process.waitForFinished(10000));
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 128 + signal);
+        QTRY_VERIFY(logged("EndTransfer") == 1);
+        QVERIFY2(err.contains("The transfer was stopped."), qPrintable(err));
+        QCOMPARE(readAll(file), encodeConfig(after));
+        if (command == "read")
+            return;
+
+        const QRegularExpression note("The keypad may now hold part of the new configuration "
+                                      "\\(buttons 1 to (\\d+) were written\\); write it again.");
+        const QRegularExpressionMatch match = note.match(err);
+        QVERIFY2(match.hasMatch(), qPrintable(err));
+        const int written = match.captured(1).toInt();
+        QVERIFY(written >= 2 && written < 22);
+        // What the message says is what the keypad holds.
+        ButtonTable keypad;
+        const auto same = [&keypad](const ButtonTable &t, int i) {
+            const ButtonContent &a = keypad.content(uint8_t(i));
+            const ButtonContent &b = t.content(uint8_t(i));
+            return a.length == b.length
+                   && std::equal(a.entries.begin(), a.entries.begin() + a.length,
+                                 b.entries.begin());
+        };
+        QTRY_VERIFY(decodeConfig(readAll(memory), keypad).accepted() && same(after, 0));
+        for (int i = 0; i < written; ++i)
+            QVERIFY(same(after, i));
+        QVERIFY(same(before, 22));
     }
 
     // A missing device, a port another program holds, and (for root, in a
