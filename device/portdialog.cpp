@@ -123,6 +123,7 @@ comPort::comPort(QWidget *parent)
     label_2->setText(tr("Selection of the computer interface"));
 
     QMetaObject::connectSlotsByName(this);
+    connect(&watcher, &PortWatcher::portsChanged, this, &comPort::followPorts);
 
     tableView->setModel(&MyTableModel::instance());
     tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
@@ -134,15 +135,38 @@ comPort::~comPort() = default;
 void comPort::refreshPortList(const PortRecord &preselect)
 {
     chosenPort = preselect;
-    MyTableModel::instance().replacePorts(availablePorts());
+    showPorts(availablePorts(), chosenPort);
+    tableView->setFocus();
+}
 
-    const QList<PortRecord> &ports = shownPorts();
+void comPort::showPorts(const QList<PortRecord> &ports, const PortRecord &keep)
+{
+    MyTableModel::instance().replacePorts(ports);
     int match = -1;
     for (int row = 0; row < ports.size(); ++row)
-        if (ports.at(row).portName == chosenPort.portName)
+        if (ports.at(row).portName == keep.portName)
             match = row; // the last of equal names wins
     tableView->selectRow(match >= 0 ? match : 0);
-    tableView->setFocus();
+}
+
+void comPort::followPorts(const QList<PortRecord> &ports)
+{
+    const int row = selectedRow();
+    const PortRecord selected = row >= 0 && row < shownPorts().size() ? shownPorts().at(row)
+                                                                      : chosenPort;
+    showPorts(ports, selected);
+}
+
+void comPort::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    watcher.start(shownPorts());
+}
+
+void comPort::hideEvent(QHideEvent *event)
+{
+    watcher.stop();
+    QDialog::hideEvent(event);
 }
 
 void comPort::setTransferTitle(const QString &text)

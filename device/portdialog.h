@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/portrecord.h"
+#include "device/portwatcher.h"
 
 #include <QDialog>
 
@@ -8,7 +9,8 @@ class QTableView;
 class QPushButton;
 
 // Lets the user pick the serial port of the service cable, with the port
-// used last pre-selected.
+// used last pre-selected. While it is shown, its list follows ports that
+// appear or disappear, keeping the selection on a port that stays.
 class comPort : public QDialog
 {
     Q_OBJECT
@@ -30,9 +32,18 @@ public Q_SLOTS:
     void on_pushButtonOk_clicked();
     void on_pushButtonRefresh_clicked();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
     int selectedRow() const;
+    // Shows `ports` and selects the row of `keep` (by port name, the last of
+    // equal names), or row 0 when it is not listed.
+    void showPorts(const QList<PortRecord> &ports, const PortRecord &keep);
+    void followPorts(const QList<PortRecord> &ports);
 
+    PortWatcher watcher;
     QTableView *tableView;
     QPushButton *pushButtonOk;
 };

@@ -7,6 +7,34 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <pty.h>
+#include <unistd.h>
+
+namespace {
+
+// A pseudo-terminal made for a test, gone again with the object.
+struct Pty {
+    Pty()
+    {
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) == 0)
+            path = QString::fromLocal8Bit(name);
+    }
+    ~Pty() { close(); }
+    void close()
+    {
+        for (int *fd : {&master, &slave})
+            if (*fd >= 0)
+                ::close(*fd);
+        master = slave = -1;
+    }
+    int master = -1;
+    int slave = -1;
+    QString path;
+};
+
+} // namespace
+
 class TestPortDialog : public QObject
 {
     Q_OBJECT
@@ -134,6 +162,34 @@ private Q_SLOTS:
         dialog.findChild<QPushButton *>("pushButtonRefresh")->click();
         QCOMPARE(selectedRow(dialog), rowOf("/dev/pts/77"));
         QCOMPARE(dialog.chosenPort.portName, QString("/dev/pts/77"));
+    }
+
+    // While the dialog is shown, a port that appears (a new device file) or
+    // goes joins or leaves the list within about a second and the selection
+    // stays on its port; a hidden dialog follows nothing.
+    void shownListFollowsPortsThatComeAndGo()
+    {
+        comPort dialog;
+        dialog.refreshPortList(named("COM3"));
+        dialog.show();
+        auto plugIn = std::make_unique<Pty>();
+        QVERIFY(!plugIn->path.isEmpty());
+        qputenv(ExtraPortsVariable, "/dev/pts/77:COM1:COM3:" + plugIn->path.toLocal8Bit());
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(plugIn->path) >= 0, 1500);
+        QCOMPARE(selectedRow(dialog), rowOf("COM3"));
+
+        const QString pulled = plugIn->path;
+        qputenv(ExtraPortsVariable, "COM3");
+        plugIn.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(pulled) < 0 && rowOf("COM1") < 0, 1500);
+        QCOMPARE(selectedRow(dialog), rowOf("COM3"));
+
+        dialog.hide();
+        const QList<PortRecord> before = shownPorts();
+        qputenv(ExtraPortsVariable, "COM1:COM3");
+        Pty unseen;
+        QTest::qWait(2 * PortWatcher::SettleMs + 200);
+        QCOMPARE(shownPorts(), before);
     }
 
     void titleAndToolTipPerTransfer()
