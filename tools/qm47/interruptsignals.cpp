@@ -2,9 +2,10 @@
 
 #include <QSocketNotifier>
 
+#include <csignal>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
