@@ -10,30 +10,14 @@
 #include <pty.h>
 #include <unistd.h>
 
-namespace {
-
-// A pseudo-terminal made for a test, gone again with the object.
+// A new device file, as a plugged-in adapter makes one; gone with the object.
 struct Pty {
-    Pty()
-    {
-        char name[256] = {};
-        if (::openpty(&master, &slave, name, nullptr, nullptr) == 0)
-            path = QString::fromLocal8Bit(name);
-    }
-    ~Pty() { close(); }
-    void close()
-    {
-        for (int *fd : {&master, &slave})
-            if (*fd >= 0)
-                ::close(*fd);
-        master = slave = -1;
-    }
-    int master = -1;
-    int slave = -1;
-    QString path;
+    Pty() { ::openpty(&master, &slave, name, nullptr, nullptr); }
+    ~Pty() { ::close(master), ::close(slave); }
+    QString path() const { return QString::fromLocal8Bit(name); }
+    int master = -1, slave = -1;
+    char name[256] = {};
 };
-
-} // namespace
 
 class TestPortDialog : public QObject
 {
@@ -173,12 +157,11 @@ private Q_SLOTS:
         dialog.refreshPortList(named("COM3"));
         dialog.show();
         auto plugIn = std::make_unique<Pty>();
-        QVERIFY(!plugIn->path.isEmpty());
-        qputenv(ExtraPortsVariable, "/dev/pts/77:COM1:COM3:" + plugIn->path.toLocal8Bit());
-        QTRY_VERIFY_WITH_TIMEOUT(rowOf(plugIn->path) >= 0, 1500);
+        const QString pulled = plugIn->path();
+        qputenv(ExtraPortsVariable, "/dev/pts/77:COM1:COM3:" + pulled.toLocal8Bit());
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(pulled) >= 0, 1500);
         QCOMPARE(selectedRow(dialog), rowOf("COM3"));
 
-        const QString pulled = plugIn->path;
         qputenv(ExtraPortsVariable, "COM3");
         plugIn.reset();
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(pulled) < 0 && rowOf("COM1") < 0, 1500);
