@@ -496,9 +496,11 @@ private Q_SLOTS:
         ModalAnswerer boxes;
         startKeypad(deviceConfiguration(23, 250));
         line->setPaced(true);
-        for (int b = 0; b < 23; ++b) // a full, slow transmit
-            for (ButtonContent &c = ButtonTable::instance().content(uint8_t(b)); c.length < 250;)
-                c.entries[c.length++] = {uint8_t(ActionPress + c.length % 2), uint8_t(0x10 + b)};
+        for (int b = 0; b < 23; ++b) { // a full, slow transmit
+            ButtonContent &c = ButtonTable::instance().content(uint8_t(b));
+            for (c.length = 0; c.length < 250; ++c.length)
+                c.entries[c.length] = {uint8_t(ActionPress + c.length % 2), uint8_t(0x10 + b)};
+        }
         PortDialogAnswerer dialog(line->slavePath());
         action("actionTransmit")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(progress()->isVisible() && progress()->value() >= 4, 10000);
