@@ -1,5 +1,6 @@
 #include "file/atomicwrite.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -13,7 +14,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("no file name"));
+        return fail(QCoreApplication::translate("TkfFile", "no file name"));
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     // Unbuffered, so that a failing write (disk full, size limit) shows in
@@ -28,7 +29,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
         const int systemError = errno;
         const QString why = file.error() != QFileDevice::NoError ? file.errorString()
                             : systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError))
-                                               : QStringLiteral("the file was not written completely");
+                                               : QCoreApplication::translate("TkfFile", "the file was not written completely");
         file.cancelWriting();
         return fail(why);
     }
