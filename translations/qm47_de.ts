@@ -241,7 +241,7 @@ Do you want to continue?</source>
     </message>
     <message>
         <source>Set device configuration</source>
-        <translation>Konfiguration zum Gerät senden</translation>
+        <translation>Konfiguration an das Gerät senden</translation>
     </message>
     <message>
         <source>About</source>
@@ -490,6 +490,22 @@ Do you want to continue?</source>
     <message>
         <source>the file is too large for a configuration</source>
         <translation>die Datei ist zu groß für eine Konfiguration</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source> (the file system cannot reserve room in advance; the file may have been cut short)</source>
+        <translation> (das Dateisystem kann keinen Platz im Voraus reservieren; die Datei ist vielleicht gekürzt)</translation>
+    </message>
+    <message>
+        <source> (the file was left as it was)</source>
+        <translation> (die Datei blieb unverändert)</translation>
+    </message>
+    <message>
+        <source>not supported on this system</source>
+        <translation>auf diesem System nicht möglich</translation>
     </message>
 </context>
 <context>

@@ -491,6 +491,22 @@ Do you want to continue?</source>
         <source>the file is too large for a configuration</source>
         <translation>el archivo es demasiado grande para una configuración</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source> (the file system cannot reserve room in advance; the file may have been cut short)</source>
+        <translation> (el sistema de archivos no puede reservar espacio por adelantado; el archivo puede haber quedado cortado)</translation>
+    </message>
+    <message>
+        <source> (the file was left as it was)</source>
+        <translation> (el archivo quedó como estaba)</translation>
+    </message>
+    <message>
+        <source>not supported on this system</source>
+        <translation>no admitido en este sistema</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>

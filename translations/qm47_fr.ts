@@ -491,6 +491,22 @@ Do you want to continue?</source>
         <source>the file is too large for a configuration</source>
         <translation>le fichier est trop grand pour une configuration</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source> (the file system cannot reserve room in advance; the file may have been cut short)</source>
+        <translation> (le système de fichiers ne peut pas réserver la place à l’avance ; le fichier a peut-être été tronqué)</translation>
+    </message>
+    <message>
+        <source> (the file was left as it was)</source>
+        <translation> (le fichier est resté tel quel)</translation>
+    </message>
+    <message>
+        <source>not supported on this system</source>
+        <translation>non pris en charge sur ce système</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>

@@ -491,6 +491,22 @@ Do you want to continue?</source>
         <source>the file is too large for a configuration</source>
         <translation>o ficheiro é demasiado grande para uma configuração</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source> (the file system cannot reserve room in advance; the file may have been cut short)</source>
+        <translation> (o sistema de ficheiros não consegue reservar espaço antecipadamente; o ficheiro pode ter ficado cortado)</translation>
+    </message>
+    <message>
+        <source> (the file was left as it was)</source>
+        <translation> (o ficheiro ficou como estava)</translation>
+    </message>
+    <message>
+        <source>not supported on this system</source>
+        <translation>não suportado neste sistema</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>
