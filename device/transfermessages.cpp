@@ -4,24 +4,25 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
+// This file's texts, in the catalogues' context "MainWindow".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
 
 QString portFailureMessage(const PortFailure &failure)
 {
     if (failure.problem == PortProblem::None || failure.problem == PortProblem::Busy)
-        return tr("Error connecting to Serial Port! Port in use.");
+        return Texts::tr("Error connecting to Serial Port! Port in use.");
     QString reason = failure.reason.trimmed();
     if (!reason.isEmpty() && !reason.endsWith(QLatin1Char('.')))
         reason += QLatin1Char('.');
-    QString text = tr("Error connecting to Serial Port! %1: %2").arg(failure.location, reason);
+    QString text =
+        Texts::tr("Error connecting to Serial Port! %1: %2").arg(failure.location, reason);
 #ifdef Q_OS_LINUX
     // The command on a line of its own, so that no wrapping splits it.
     if (failure.problem == PortProblem::NoPermission)
         text += QLatin1Char('\n')
-                + tr("To get access, join the group \"%1\" that may use the port, "
+                + Texts::tr("To get access, join the group \"%1\" that may use the port, "
                      "then log out and in again:")
                       .arg(failure.group)
                 + QLatin1Char('\n') + QStringLiteral("sudo usermod -aG %1 $USER").arg(failure.group);
@@ -39,13 +40,15 @@ QString transferMessage(TransferOutcome outcome, const PortFailure &failure)
     case TransferOutcome::PortInUse:
         return portFailureMessage(failure);
     case TransferOutcome::PortNotOpen:
-        return tr("Error connecting to seriel port!");
+        return Texts::tr("Error connecting to seriel port!");
     case TransferOutcome::ConnectTimeout:
-        return tr("Cannot connect to the target! Please check the connection / serial port.");
+        return Texts::tr(
+            "Cannot connect to the target! Please check the connection / serial port.");
     case TransferOutcome::CommunicationError:
-        return tr("An error occured during cummunication, connection refused! Please try again.");
+        return Texts::tr(
+            "An error occured during cummunication, connection refused! Please try again.");
     case TransferOutcome::Interrupted:
-        return tr("The transfer was stopped.");
+        return Texts::tr("The transfer was stopped.");
     }
     return QString();
 }
@@ -55,11 +58,11 @@ QString partialResultNote(TransferOutcome outcome, TransferDirection direction, 
     if (outcome == TransferOutcome::Completed || buttonsDone <= 0)
         return QString();
     if (direction == TransferDirection::Transmit)
-        return tr("The keypad may now hold part of the new configuration (buttons 1 to %1 were "
-                  "written); write it again.")
+        return Texts::tr("The keypad may now hold part of the new configuration (buttons 1 to %1 were "
+                         "written); write it again.")
             .arg(buttonsDone);
-    return tr("Buttons 1 to %1 were read; the others still show the configuration from before. "
-              "Undo brings back the configuration as it was.")
+    return Texts::tr("Buttons 1 to %1 were read; the others still show the configuration from before. "
+                     "Undo brings back the configuration as it was.")
         .arg(buttonsDone);
 }
 
