@@ -431,6 +431,22 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>Die Konfiguration selbst bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Eine Übertragung mit dem Tastenfeld läuft. Abbrechen?</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>Das Tastenfeld enthält jetzt möglicherweise einen Teil der neuen Konfiguration (die Tasten 1 bis %1 wurden geschrieben); schreiben Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Die Tasten 1 bis %1 wurden gelesen; die übrigen zeigen noch die Konfiguration von vorher. Rückgängig stellt die Konfiguration wieder her, wie sie war.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1060,7 +1076,8 @@ Options:
 
 Run "qm47 COMMAND --help" for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong.
+transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
+(SIGTERM) stopped a transfer.
 </source>
         <translation>
 Optionen:
@@ -1071,7 +1088,8 @@ Optionen:
 
 „qm47 BEFEHL --help“ zeigt die Einzelheiten eines Befehls.
 Exit-Status: 0 bei Erfolg; 1, wenn eine Datei abgewiesen wird, eine Prüfung
-oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist.
+oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist; 130
+(143), wenn SIGINT (SIGTERM) eine Übertragung abgebrochen hat.
 </translation>
     </message>
     <message>

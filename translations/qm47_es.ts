@@ -431,6 +431,22 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuración en sí no ha cambiado.</translation>
     </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Hay una transferencia con el teclado en curso. ¿Detenerla?</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>La transferencia se ha detenido.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>Puede que el teclado contenga ahora parte de la nueva configuración (se escribieron los botones 1 a %1); vuelva a escribirla.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Se leyeron los botones 1 a %1; los demás siguen mostrando la configuración anterior. Deshacer devuelve la configuración tal como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1058,7 +1074,8 @@ Options:
 
 Run "qm47 COMMAND --help" for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong.
+transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
+(SIGTERM) stopped a transfer.
 </source>
         <translation>
 Opciones:
@@ -1069,7 +1086,8 @@ Opciones:
 
 Ejecute «qm47 ORDEN --help» para ver los detalles de una orden.
 Estado de salida: 0 si todo va bien; 1 si se rechaza un archivo o falla una
-comprobación o una transferencia; 2 si la línea de órdenes es incorrecta.
+comprobación o una transferencia; 2 si la línea de órdenes es incorrecta;
+130 (143) si SIGINT (SIGTERM) detuvo una transferencia.
 </translation>
     </message>
     <message>

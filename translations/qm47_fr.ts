@@ -431,6 +431,22 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuration elle-même n’a pas changé.</translation>
     </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Un transfert avec le clavier est en cours. L’arrêter ?</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Le transfert a été arrêté.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>Le clavier contient peut-être maintenant une partie de la nouvelle configuration (les boutons 1 à %1 ont été écrits) ; écrivez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Les boutons 1 à %1 ont été lus ; les autres montrent encore la configuration d’avant. Annuler rétablit la configuration telle qu’elle était.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1063,7 +1079,8 @@ Options:
 
 Run "qm47 COMMAND --help" for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong.
+transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
+(SIGTERM) stopped a transfer.
 </source>
         <translation>
 Options :
@@ -1074,7 +1091,8 @@ Options :
 
 Lancez « qm47 COMMANDE --help » pour le détail d’une commande.
 Code de sortie : 0 en cas de succès ; 1 quand un fichier est refusé, qu’une
-vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse.
+vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse ;
+130 (143) quand SIGINT (SIGTERM) a arrêté un transfert.
 </translation>
     </message>
     <message>

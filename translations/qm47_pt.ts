@@ -431,6 +431,22 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>A configuração em si não foi alterada.</translation>
     </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Está a decorrer uma transferência com o teclado. Pará-la?</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>A transferência foi parada.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>O teclado pode agora conter parte da nova configuração (os botões 1 a %1 foram escritos); escreva-a novamente.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Os botões 1 a %1 foram lidos; os restantes mostram ainda a configuração anterior. Anular repõe a configuração tal como estava.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1058,7 +1074,8 @@ Options:
 
 Run "qm47 COMMAND --help" for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong.
+transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
+(SIGTERM) stopped a transfer.
 </source>
         <translation>
 Opções:
@@ -1070,7 +1087,7 @@ Opções:
 Execute «qm47 COMANDO --help» para ver os detalhes de um comando.
 Estado de saída: 0 em caso de sucesso; 1 quando um ficheiro é recusado ou
 falha uma verificação ou uma transferência; 2 quando a linha de comandos está
-errada.
+errada; 130 (143) quando SIGINT (SIGTERM) parou uma transferência.
 </translation>
     </message>
     <message>
