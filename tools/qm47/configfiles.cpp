@@ -3,6 +3,7 @@
 #include "console.h"
 
 #include "config/buttontable.h"
+#include "file/regularfile.h"
 #include "file/tkftext.h"
 
 #include <QCoreApplication>
@@ -56,15 +57,7 @@ QString refusalMessage(const TkfLoadResult &result)
 
 QString couldNotOpenMessage(const QString &path)
 {
-    QString reason;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        reason = QStringLiteral("not a regular file");
-    } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            reason = file.errorString();
-    }
+    const QString reason = openFailureReason(path);
     return reason.isEmpty() ? tr("Could not open file!")
                             : tr("Could not open file!") + QLatin1Char(' ') + reason + QLatin1Char('.');
 }
