@@ -169,10 +169,7 @@ private Q_SLOTS:
         PortDialogAnswerer dialog(line->slavePath());
 
         runTransfer("actionTransmit");
-        QStringList shown;
-        for (const auto &box : answerer.seen())
-            shown << box.text;
-        QCOMPARE(shown, boxes);
+        QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
         QCOMPARE(dialog.title, QString("Set device configuration"));
         QCOMPARE(encodeConfig(engine->memory()), before);
         QCOMPARE(encodeConfig(table), before);
