@@ -1,5 +1,6 @@
 #include "file/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -47,7 +48,7 @@ QString openFailureReason(const QString &path)
     if (info.isDir())
         return QString::fromLocal8Bit(std::strerror(EISDIR));
     if (info.exists() && !info.isFile())
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("TkfFile", "not a regular file");
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
 }
