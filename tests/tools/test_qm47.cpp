@@ -166,7 +166,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("says");
         QTest::newRow("program") << QStringList{"--help"}
                                  << QStringList{"ports", "read PORT FILE.tkf",
-                                                "write [--verify] PORT FILE.tkf",
+                                                "write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
+                                                "diff [--json] PORT... FILE.tkf",
                                                 "show [--layout de|fr|es|pt|en] FILE.tkf",
                                                 "check FILE.tkf", "convert [--to tkf|text] IN OUT",
                                                 "--version", "Exit status"};
@@ -176,7 +177,8 @@ private Q_SLOTS:
         QTest::newRow("read") << QStringList{"read", "-h"}
                               << QStringList{"Usage: qm47 read PORT FILE.tkf", "only when"};
         QTest::newRow("write") << QStringList{"write", "p", "--help"}
-                               << QStringList{"Usage: qm47 write [--verify] PORT FILE.tkf", "--verify"};
+                               << QStringList{"Usage: qm47 write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
+                                              "--verify", "/dev/serial/by-id"};
         QTest::newRow("show") << QStringList{"help", "show"} << QStringList{"--layout de|fr|es|pt|en"};
         QTest::newRow("check") << QStringList{"check", "--help"} << QStringList{"successive"};
         // The text form is documented where it is used.
@@ -571,7 +573,9 @@ private Q_SLOTS:
             setButton(t, i, strokes(i + 1, i));
         const Result r = qm47({"write", "--verify", sim.port, saved("good.tkf", t)});
         QVERIFY2(r.status == 0, qPrintable(describe(r)));
-        QVERIFY(r.out.contains("Verified"));
+        QVERIFY2(r.out.contains("Wrote 23 buttons from " + path("good.tkf")
+                                + ", verified: the keypad holds what was sent\n"),
+                 qPrintable(describe(r)));
     }
 
     void writeVerifyNamesWhatTheKeypadStoredOtherwise()
