@@ -165,21 +165,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("says");
         QTest::newRow("program") << QStringList{"--help"}
-                                 << QStringList{"ports", "read PORT FILE.tkf",
+                                 << QStringList{"ports [--json]", "read [--json] PORT FILE.tkf",
                                                 "write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
                                                 "diff [--json] PORT... FILE.tkf",
-                                                "show [--layout de|fr|es|pt|en] FILE.tkf",
-                                                "check FILE.tkf", "convert [--to tkf|text] IN OUT",
+                                                "show [--layout de|fr|es|pt|en] [--json] FILE.tkf",
+                                                "check [--json] FILE.tkf", "convert [--to tkf|text] IN OUT",
                                                 "--version", "Exit status"};
         QTest::newRow("help command") << QStringList{"help"}
                                       << QStringList{"convert [--to tkf|text] IN OUT"};
         QTest::newRow("ports") << QStringList{"ports", "--help"} << QStringList{"QM47_EXTRA_PORTS"};
         QTest::newRow("read") << QStringList{"read", "-h"}
-                              << QStringList{"Usage: qm47 read PORT FILE.tkf", "only when"};
+                              << QStringList{"Usage: qm47 read [--json] PORT FILE.tkf", "only when"};
         QTest::newRow("write") << QStringList{"write", "p", "--help"}
                                << QStringList{"Usage: qm47 write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
                                               "--verify", "/dev/serial/by-id"};
-        QTest::newRow("show") << QStringList{"help", "show"} << QStringList{"--layout de|fr|es|pt|en"};
+        QTest::newRow("show") << QStringList{"help", "show"} << QStringList{"--layout de|fr|es|pt|en] [--json]"};
         QTest::newRow("check") << QStringList{"check", "--help"} << QStringList{"successive"};
         // The text form is documented where it is used.
         QTest::newRow("convert") << QStringList{"convert", "--help"}
