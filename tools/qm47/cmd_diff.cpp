@@ -66,16 +66,28 @@ int runDiff(const Invocation &invocation)
         complain(QStringLiteral("diff: ") + error);
         return ExitTrouble;
     }
-    ButtonTable file;
-    if (!loadConfigOrComplain(path, file))
-        return ExitTrouble;
-
     QList<PortJob *> jobs;
-    for (qsizetype i = 0; i < ports.size(); ++i)
+    for (qsizetype i = 0; i < ports.size(); ++i) {
         jobs.append(new PortJob(ports.at(i), arguments.at(i)));
+        jobs.last()->result.details.insert(QStringLiteral("file"), path);
+    }
     const auto cleanUp = qScopeGuard([&jobs] { qDeleteAll(jobs); });
-    runJobs(jobs, [&file, &path](PortJob &job) {
-        job.result.details.insert(QStringLiteral("file"), path);
+
+    ButtonTable file;
+    const QString refusal = json ? loadConfig(path, file) : QString();
+    if (!json && !loadConfigOrComplain(path, file))
+        return ExitTrouble;
+    if (!refusal.isEmpty()) {
+        // Every port gets its document, so that a script always finds one.
+        QList<PortResult> results;
+        for (PortJob *job : jobs) {
+            job->result.fail(path + QStringLiteral(": ") + refusal);
+            results.append(job->result);
+        }
+        reportResults(QStringLiteral("diff"), results, json);
+        return ExitTrouble;
+    }
+    runJobs(jobs, [&file](PortJob &job) {
         job.transfer(TransferDirection::Readout, job.keypad, [&job, &file](const PortJob::Transfer &t) {
             if (t.ok()) {
                 job.result.buttons = t.buttonsDone;
