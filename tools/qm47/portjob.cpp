@@ -39,7 +39,7 @@ void PortJob::transfer(TransferDirection direction, ButtonTable &table, Step the
         total_ = total;
         Q_EMIT progressed();
     });
-    connect(&line.driver, &TransferDriver::closed, this, [this, &line, then](TransferOutcome outcome) {
+    connect(&line.driver, &TransferDriver::closed, this, [&line, then](TransferOutcome outcome) {
         Transfer t;
         t.outcome = outcome;
         t.message = transferMessage(outcome, line.session.openFailure());
