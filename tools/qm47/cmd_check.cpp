@@ -4,6 +4,7 @@
 #include "configfiles.h"
 #include "console.h"
 #include "jsonoutput.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 
@@ -31,7 +32,9 @@ int runCheck(const Invocation &invocation)
         out() << problem << '\n';
     if (!problems.isEmpty())
         return ExitFailure;
-    out() << "All " << table.buttonCount << " buttons are balanced and have no successive delays\n";
+    out() << Texts::tr("All %1 buttons are balanced and have no successive delays")
+                 .arg(table.buttonCount)
+          << '\n';
     return ExitSuccess;
 }
 
@@ -42,15 +45,14 @@ Command checkCommand()
     Command c;
     c.name = QStringLiteral("check");
     c.synopsis = QStringLiteral("FILE.tkf");
-    c.summary = QStringLiteral("Check every button for balance and successive delays.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Check every button for balance and successive delays.");
+    c.description = Texts::tr(
         "Runs the checks the configurator runs before a transmit or save on every\n"
         "button of FILE.tkf: the balance check (every key pressed is released, every\n"
         "key released was pressed, an even number of entries) and the test for two\n"
         "delays in a row. Names each button that fails and why, one line each, and\n"
         "exits with status 1 if any does.\n");
-    c.options = {{QStringLiteral("json"), QString(),
-                  QStringLiteral("Print the result as a JSON document.")}};
+    c.options = {{QStringLiteral("json"), QString(), Texts::tr("Print the result as a JSON document.")}};
     c.minArguments = c.maxArguments = 1;
     c.run = runCheck;
     return c;

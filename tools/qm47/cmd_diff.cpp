@@ -5,6 +5,7 @@
 #include "portjob.h"
 #include "portresults.h"
 #include "transfer.h"
+#include "texts.h"
 
 #include "device/transmitshortfall.h"
 
@@ -39,17 +40,17 @@ void compare(PortJob &job, const ButtonTable &file)
         transmitShortfall(file, job.keypad.buttonCount, job.keypad.maxEntries);
     QStringList notHeld;
     for (int i : shortfall.notSent)
-        notHeld.append(QStringLiteral("button %1 of the file: the keypad has %2 buttons")
+        notHeld.append(Texts::tr("button %1 of the file: the keypad has %2 buttons")
                            .arg(i + 1).arg(shortfall.keypadButtons));
     for (int i : shortfall.cut)
-        notHeld.append(QStringLiteral("button %1 of the file holds %2 entries, the keypad keeps at most %3")
+        notHeld.append(Texts::tr("button %1 of the file holds %2 entries, the keypad keeps at most %3")
                            .arg(i + 1).arg(file.content(uint8_t(i)).length)
                            .arg(shortfall.keypadMaxEntries));
     lines += notHeld;
     const bool same = lines.isEmpty();
     job.result.outcome = same ? QStringLiteral("same") : QStringLiteral("different");
-    job.result.lines = QStringList{same ? QStringLiteral("The keypad holds what the file holds")
-                                        : QStringLiteral("The keypad differs from the file")}
+    job.result.lines = QStringList{same ? Texts::tr("The keypad holds what the file holds")
+                                        : Texts::tr("The keypad differs from the file")}
                        + lines;
     job.result.details.insert(QStringLiteral("differences"), differences);
     job.result.details.insert(QStringLiteral("not_held"), QJsonArray::fromStringList(notHeld));
@@ -98,7 +99,7 @@ int runDiff(const Invocation &invocation)
             }
             job.finish();
         });
-    }, QStringLiteral("Reading"));
+    }, Texts::tr("Reading"));
 
     QList<PortResult> results;
     int status = ExitSuccess;
@@ -120,8 +121,8 @@ Command diffCommand()
     Command c;
     c.name = QStringLiteral("diff");
     c.synopsis = QStringLiteral("PORT... FILE.tkf");
-    c.summary = QStringLiteral("Show how the keypad differs from a configuration file.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Show how the keypad differs from a configuration file.");
+    c.description = Texts::tr(
         "Reads the keypad over PORT and compares it, button by button, with what\n"
         "writing FILE.tkf would leave on it. Each button that differs is named, with\n"
         "the lines of the text form (see \"qm47 convert\") that only the keypad holds\n"
@@ -131,7 +132,7 @@ Command diffCommand()
         "Exit status as diff(1): 0 when every keypad holds what the file holds, 1\n"
         "when any differs, 2 when a keypad could not be read or the file was refused.\n");
     c.options = {{QStringLiteral("json"), QString(),
-                  QStringLiteral("Print one JSON document per port.")}};
+                  Texts::tr("Print one JSON document per port.")}};
     c.minArguments = 2;
     c.maxArguments = std::numeric_limits<int>::max();
     c.run = runDiff;

@@ -2,6 +2,7 @@
 #include "command.h"
 #include "console.h"
 #include "jsonoutput.h"
+#include "texts.h"
 
 #include "device/portaccess.h"
 #include "device/portlist.h"
@@ -45,7 +46,7 @@ int runPorts(const Invocation &invocation)
         out() << '\n';
     }
     if (ports.isEmpty())
-        err() << "qm47: no serial ports found" << Qt::endl;
+        err() << "qm47: " << Texts::tr("no serial ports found") << Qt::endl;
     return ExitSuccess;
 }
 
@@ -55,8 +56,8 @@ Command portsCommand()
 {
     Command c;
     c.name = QStringLiteral("ports");
-    c.summary = QStringLiteral("List the serial ports that PORT can name.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("List the serial ports that PORT can name.");
+    c.description = Texts::tr(
         "Lists the ports that the configurator's port dialog offers, one a line: the\n"
         "port's name, a tab and its description. These are the serial ports found on\n"
         "this computer, then the device paths named in the environment variable\n"
@@ -69,7 +70,7 @@ Command portsCommand()
         "names, separated by spaces; give one of them as PORT where adapters are\n"
         "plugged in and out.\n");
     c.options = {{QStringLiteral("json"), QString(),
-                  QStringLiteral("Print the list as a JSON document.")}};
+                  Texts::tr("Print the list as a JSON document.")}};
     c.run = runPorts;
     return c;
 }

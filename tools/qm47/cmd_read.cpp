@@ -5,6 +5,7 @@
 #include "portjob.h"
 #include "portresults.h"
 #include "transfer.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 
@@ -47,7 +48,7 @@ int runRead(const Invocation &invocation)
     // Fail before the transfer, not after it, when the file cannot be made.
     if (!QFileInfo(path).absoluteDir().exists() || QFileInfo(path).isDir()) {
         job.result.fail(path + QStringLiteral(": ")
-                        + QCoreApplication::translate("MainWindow", "Could not create file!"));
+                        + WindowTexts::tr("Could not create file!"));
         return reportResults(QStringLiteral("read"), {job.result}, json);
     }
 
@@ -61,11 +62,11 @@ int runRead(const Invocation &invocation)
             }
             j.finish();
         });
-    }, QStringLiteral("Reading"));
+    }, Texts::tr("Reading"));
     const ButtonTable &table = job.keypad;
     if (job.result.status == ExitSuccess && !fitsConfigFile(table))
-        job.result.fail(QStringLiteral("the keypad reports %1 buttons of at most %2 entries, or "
-                                       "entries a configuration file cannot hold; nothing was written")
+        job.result.fail(Texts::tr("the keypad reports %1 buttons of at most %2 entries, or entries "
+                                  "a configuration file cannot hold; nothing was written")
                             .arg(table.buttonCount)
                             .arg(table.maxEntries));
     QString reason;
@@ -73,7 +74,7 @@ int runRead(const Invocation &invocation)
         job.result.fail(path + QStringLiteral(": ") + couldNotCreateMessage(reason), reason);
     if (job.result.status == ExitSuccess) {
         job.result.outcome = QStringLiteral("read");
-        job.result.lines.append(QStringLiteral("Read %1 buttons into %2").arg(table.buttonCount).arg(path));
+        job.result.lines.append(Texts::tr("Read %1 buttons into %2").arg(table.buttonCount).arg(path));
     }
     return reportResults(QStringLiteral("read"), {job.result}, json);
 }
@@ -85,8 +86,8 @@ Command readCommand()
     Command c;
     c.name = QStringLiteral("read");
     c.synopsis = QStringLiteral("PORT FILE.tkf");
-    c.summary = QStringLiteral("Read the keypad's configuration into a configuration file.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Read the keypad's configuration into a configuration file.");
+    c.description = Texts::tr(
         "Runs a readout over PORT (see \"qm47 ports\") as the configurator does and\n"
         "writes the configuration to FILE.tkf. The file is written only when the\n"
         "readout completed; after a failure an existing FILE.tkf stays as it was.\n"
@@ -94,7 +95,7 @@ Command readCommand()
         "PORT may be a link to the device, such as its stable name under\n"
         "/dev/serial/by-id.\n");
     c.options = {{QStringLiteral("json"), QString(),
-                  QStringLiteral("Print the result as a JSON document.")}};
+                  Texts::tr("Print the result as a JSON document.")}};
     c.minArguments = c.maxArguments = 2;
     c.run = runRead;
     return c;

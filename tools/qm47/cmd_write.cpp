@@ -8,6 +8,7 @@
 #include "portjob.h"
 #include "portresults.h"
 #include "transfer.h"
+#include "texts.h"
 
 #include "device/transmitshortfall.h"
 
@@ -33,10 +34,10 @@ QStringList notKept(const ButtonTable &file, int keypadButtons, int keypadMaxEnt
     const TransmitShortfall shortfall = transmitShortfall(file, keypadButtons, keypadMaxEntries);
     QStringList lost;
     for (int i : shortfall.notSent)
-        lost.append(QStringLiteral("button %1 was not sent: the keypad has %2 buttons")
+        lost.append(Texts::tr("button %1 was not sent: the keypad has %2 buttons")
                         .arg(i + 1).arg(shortfall.keypadButtons));
     for (int i : shortfall.cut)
-        lost.append(QStringLiteral("button %1 holds %2 entries, the keypad keeps at most %3")
+        lost.append(Texts::tr("button %1 holds %2 entries, the keypad keeps at most %3")
                         .arg(i + 1).arg(file.content(uint8_t(i)).length)
                         .arg(shortfall.keypadMaxEntries));
     return lost;
@@ -56,13 +57,15 @@ void verify(PortJob &job, const WriteRequest &request)
     job.transfer(TransferDirection::Readout, job.keypad, [&job, &request](const PortJob::Transfer &t) {
         job.result.details.insert(QStringLiteral("verified"), false);
         if (!t.ok()) {
-            job.result.fail(QStringLiteral("verification readout failed: ") + t.message, t.reason);
+            job.result.fail(Texts::tr("verification readout failed: %1").arg(t.message), t.reason);
         } else if (const QString difference = firstDifference(job.sent, job.keypad);
                    !difference.isEmpty()) {
-            job.result.fail(QStringLiteral("verification failed: ") + difference);
+            job.result.fail(Texts::tr("verification failed: %1").arg(difference));
         } else {
             job.result.details.insert(QStringLiteral("verified"), true);
-            job.result.lines.last() += QStringLiteral(", verified: the keypad holds what was sent");
+            job.result.lines.last() =
+                Texts::tr("Wrote %1 buttons from %2, verified: the keypad holds what was sent")
+                    .arg(job.sent.buttonCount).arg(request.path);
             failUnlessKept(job, request);
         }
         job.finish();
@@ -86,7 +89,7 @@ void transmit(PortJob &job, const WriteRequest &request)
         job.result.outcome = QStringLiteral("written");
         job.result.buttons = t.buttonsDone;
         job.result.entries = entryCount(job.sent, t.buttonsDone);
-        job.result.lines.append(QStringLiteral("Wrote %1 buttons from %2")
+        job.result.lines.append(Texts::tr("Wrote %1 buttons from %2")
                                     .arg(job.sent.buttonCount).arg(request.path));
         if (request.verify || request.ifChanged) {
             verify(job, request);
@@ -115,7 +118,7 @@ void writeIfChanged(PortJob &job, const WriteRequest &request)
         }
         job.result.outcome = QStringLiteral("unchanged");
         job.result.details.insert(QStringLiteral("changed"), false);
-        job.result.lines.append(QStringLiteral("Unchanged: the keypad already holds the %1 buttons of %2")
+        job.result.lines.append(Texts::tr("Unchanged: the keypad already holds the %1 buttons of %2")
                                     .arg(job.sent.buttonCount).arg(request.path));
         failUnlessKept(job, request);
         job.finish();
@@ -149,10 +152,10 @@ int runWrite(const Invocation &invocation)
         // The configurator asks before sending such a configuration; here the
         // command line is the user's answer, so the doubts are only reported.
         for (const QString &problem : buttonProblems(request.file))
-            complain(QStringLiteral("warning: ") + problem);
+            complain(Texts::tr("warning: %1").arg(problem));
         const QString label = ports.size() > 1
-                                  ? QStringLiteral("Writing %1 keypads").arg(ports.size())
-                                  : QStringLiteral("Writing");
+                                  ? Texts::tr("Writing %1 keypads").arg(ports.size())
+                                  : Texts::tr("Writing");
         runJobs(jobs, [&request](PortJob &job) {
             job.result.details.insert(QStringLiteral("changed"), false);
             job.result.details.insert(QStringLiteral("verified"), false);
@@ -183,8 +186,8 @@ Command writeCommand()
     Command c;
     c.name = QStringLiteral("write");
     c.synopsis = QStringLiteral("PORT... FILE.tkf");
-    c.summary = QStringLiteral("Write a configuration file to one keypad or several.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Write a configuration file to one keypad or several.");
+    c.description = Texts::tr(
         "Runs a transmit of FILE.tkf over PORT (see \"qm47 ports\") as the configurator\n"
         "does. Unbalanced buttons and successive delays are reported as warnings (see\n"
         "\"qm47 check\") and sent all the same. The keypad takes as many buttons as it\n"
@@ -193,18 +196,18 @@ Command writeCommand()
         "With --verify the configuration is read back afterwards and must equal what\n"
         "was sent; otherwise the first button and entry that differ are named.\n"
         "With --if-changed the keypad is read first; when it already holds what the\n"
-        "file would give it, nothing is written and the result says \"unchanged\";\n"
+        "file would give it, nothing is written and the result says \"Unchanged\";\n"
         "otherwise the file is written and verified. Both end with status 0.\n"
         "Several PORTs are written at the same time, each on its own; the result\n"
         "lines follow the order of the PORTs, and the status is 1 if any failed.\n"
         "A PORT may be a link to the device, such as its stable name under\n"
         "/dev/serial/by-id.\n");
     c.options = {{QStringLiteral("verify"), QString(),
-                  QStringLiteral("Read the keypad back and compare.")},
+                  Texts::tr("Read the keypad back and compare.")},
                  {QStringLiteral("if-changed"), QString(),
-                  QStringLiteral("Write only where the keypad holds something else.")},
+                  Texts::tr("Write only where the keypad holds something else.")},
                  {QStringLiteral("json"), QString(),
-                  QStringLiteral("Print one JSON document per port.")}};
+                  Texts::tr("Print one JSON document per port.")}};
     c.minArguments = 2;
     c.maxArguments = std::numeric_limits<int>::max();
     c.run = runWrite;

@@ -1,4 +1,5 @@
 #include "keypadcompare.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 #include "file/tkftext.h"
@@ -35,7 +36,7 @@ QStringList scriptLines(const ButtonContent &c)
 
 QString entryOrNothing(const ButtonContent &c, int k)
 {
-    return k < c.length ? textEntry(c.entries[size_t(k)]) : QStringLiteral("no entry");
+    return k < c.length ? textEntry(c.entries[size_t(k)]) : Texts::tr("no entry");
 }
 
 } // namespace
@@ -96,7 +97,7 @@ QStringList buttonChanges(const ButtonContent &keypad, const ButtonContent &file
 QString firstDifference(const ButtonTable &sent, const ButtonTable &readBack)
 {
     if (sent.buttonCount != readBack.buttonCount)
-        return QStringLiteral("the keypad reports %1 buttons, %2 during the transmit")
+        return Texts::tr("the keypad reports %1 buttons, %2 during the transmit")
             .arg(readBack.buttonCount).arg(sent.buttonCount);
     for (int i = 0; i < sent.buttonCount; ++i) {
         const ButtonContent &a = sent.content(uint8_t(i));
@@ -105,7 +106,7 @@ QString firstDifference(const ButtonTable &sent, const ButtonTable &readBack)
         for (int k = 0; k < n; ++k) {
             if (k < a.length && k < b.length && a.entries[size_t(k)] == b.entries[size_t(k)])
                 continue;
-            return QStringLiteral("button %1, entry %2: sent %3, read back %4")
+            return Texts::tr("button %1, entry %2: sent %3, read back %4")
                 .arg(i + 1).arg(k + 1).arg(entryOrNothing(a, k), entryOrNothing(b, k));
         }
     }

@@ -3,6 +3,7 @@
 #include "configfiles.h"
 #include "console.h"
 #include "jsonoutput.h"
+#include "texts.h"
 
 int reportResults(const QString &command, const QList<PortResult> &results, bool json)
 {
@@ -25,7 +26,7 @@ int reportResults(const QString &command, const QList<PortResult> &results, bool
         }
         QStringList lines = r.lines;
         if (failed)
-            lines = QStringList{QStringLiteral("failed: ") + r.message.section(QLatin1Char('\n'), 0, 0)};
+            lines = QStringList{Texts::tr("failed: %1").arg(r.message.section(QLatin1Char('\n'), 0, 0))};
         out() << r.port << ": " << lines.value(0) << '\n';
         for (qsizetype i = 1; i < lines.size(); ++i)
             out() << "  " << lines.at(i) << '\n';

@@ -1,4 +1,5 @@
 #include "transfer.h"
+#include "texts.h"
 
 #include "device/portlist.h"
 #include "device/stableportnames.h"
@@ -32,7 +33,7 @@ QList<PortRecord> resolvePorts(const QStringList &arguments, QString *error)
         for (qsizetype i = 0; i < ports.size(); ++i) {
             const PortRecord &earlier = ports.at(i);
             if ((earlier.systemLocation.isEmpty() ? earlier.portName : earlier.systemLocation) == device) {
-                *error = QStringLiteral("%1 and %2 name the same port").arg(arguments.at(i), argument);
+                *error = Texts::tr("%1 and %2 name the same port").arg(arguments.at(i), argument);
                 return {};
             }
         }
