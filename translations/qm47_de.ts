@@ -431,6 +431,54 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>Die Konfiguration selbst bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>Das Tastenfeld hatte %1 Tasten; eine Datei fasst nur die ersten %2.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>Taste %1 enthält %2 Einträge; eine Datei fasst nur die ersten %3.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>Nur speichern, was eine Datei fasst?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 wurde auf dem Datenträger geändert, seit die Datei hier geöffnet oder gespeichert wurde.
+Mit dieser Konfiguration überschreiben oder diese Konfiguration unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 wurde auf dem Datenträger geändert.
+Möchten Sie die Datei neu laden?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 kann nicht geöffnet werden.
+Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>Das Tastenfeld hat %1 Tasten; nur die ersten %2 werden angezeigt und behalten.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1052,10 +1100,6 @@ oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist.
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>das ist die Textform einer Konfiguration; eine Konfigurationsdatei daraus macht „qm47 convert %1 FILE.tkf“</translation>
     </message>
@@ -1180,18 +1224,6 @@ PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
         <translation>Eine Konfigurationsdatei auf ein Tastenfeld oder mehrere schreiben.</translation>
     </message>
     <message>
-        <source>Write only where the keypad holds something else.</source>
-        <translation>Nur schreiben, wo das Tastenfeld etwas anderes enthält.</translation>
-    </message>
-    <message>
-        <source>failed: %1</source>
-        <translation>fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>%1 and %2 name the same port</source>
-        <translation>%1 und %2 bezeichnen dieselbe Schnittstelle</translation>
-    </message>
-    <message>
         <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
 &quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
@@ -1226,6 +1258,18 @@ einer fehlschlug.
 Ein PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
 /dev/serial/by-id.
 </translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>Nur schreiben, wo das Tastenfeld etwas anderes enthält.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 und %2 bezeichnen dieselbe Schnittstelle</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,54 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuración en sí no ha cambiado.</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>El teclado tenía %1 botones; un archivo solo guarda los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>El botón %1 contiene %2 entradas; un archivo solo guarda las %3 primeras.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>¿Guardar solo lo que cabe en un archivo?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 se ha modificado en el disco desde que se abrió o guardó aquí.
+¿Sobrescribirlo con esta configuración o guardar esta configuración con otro nombre?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 se ha modificado en el disco.
+¿Desea volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 no se puede abrir.
+¿Quitarlo de los archivos recientes?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>El teclado tiene %1 botones; solo se muestran y conservan los %2 primeros.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1054,10 +1102,6 @@ comprobación o una transferencia; 2 si la línea de órdenes es incorrecta.
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>es la forma de texto de una configuración; conviértala en archivo de configuración con «qm47 convert %1 FILE.tkf»</translation>
     </message>
@@ -1178,18 +1222,6 @@ PORT puede ser un enlace al dispositivo, como su nombre estable en
         <translation>Escribir un archivo de configuración en uno o varios teclados.</translation>
     </message>
     <message>
-        <source>Write only where the keypad holds something else.</source>
-        <translation>Escribir solo donde el teclado contiene otra cosa.</translation>
-    </message>
-    <message>
-        <source>failed: %1</source>
-        <translation>falló: %1</translation>
-    </message>
-    <message>
-        <source>%1 and %2 name the same port</source>
-        <translation>%1 y %2 nombran el mismo puerto</translation>
-    </message>
-    <message>
         <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
 &quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
@@ -1220,6 +1252,18 @@ resultado siguen el orden de los PORT, y el estado es 1 si alguno falló.
 Un PORT puede ser un enlace al dispositivo, como su nombre estable en
 /dev/serial/by-id.
 </translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>Escribir solo donde el teclado contiene otra cosa.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falló: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 y %2 nombran el mismo puerto</translation>
     </message>
 </context>
 </TS>

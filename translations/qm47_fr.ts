@@ -431,6 +431,54 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuration elle-même n’a pas changé.</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>Le clavier avait %1 touches ; un fichier ne contient que les %2 premières.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>La touche %1 contient %2 entrées ; un fichier ne contient que les %3 premières.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>N&apos;enregistrer que ce qu&apos;un fichier peut contenir ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 a été modifié sur le disque depuis qu&apos;il a été ouvert ou enregistré ici.
+L&apos;écraser avec cette configuration, ou enregistrer cette configuration sous un autre nom ?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 a été modifié sur le disque.
+Voulez-vous le recharger ?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 ne peut pas être ouvert.
+Le retirer des fichiers récents ?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>Le clavier a %1 touches ; seules les %2 premières sont affichées et conservées.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1055,10 +1103,6 @@ vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse.
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>c’est la forme texte d’une configuration ; faites-en un fichier de configuration avec «&#xa0;qm47 convert %1 FILE.tkf&#xa0;»</translation>
     </message>
@@ -1182,18 +1226,6 @@ PORT peut être un lien vers le périphérique, comme son nom stable sous
         <translation>Écrire un fichier de configuration sur un clavier ou plusieurs.</translation>
     </message>
     <message>
-        <source>Write only where the keypad holds something else.</source>
-        <translation>N’écrire que là où le clavier contient autre chose.</translation>
-    </message>
-    <message>
-        <source>failed: %1</source>
-        <translation>échec : %1</translation>
-    </message>
-    <message>
-        <source>%1 and %2 name the same port</source>
-        <translation>%1 et %2 désignent le même port</translation>
-    </message>
-    <message>
         <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
 &quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
@@ -1226,6 +1258,18 @@ résultat suivent l’ordre des PORT, et le code est 1 si l’un a échoué.
 Un PORT peut être un lien vers le périphérique, comme son nom stable sous
 /dev/serial/by-id.
 </translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>N’écrire que là où le clavier contient autre chose.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 et %2 désignent le même port</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,54 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>A configuração em si não foi alterada.</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>O teclado tinha %1 botões; um ficheiro só guarda os primeiros %2.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>O botão %1 contém %2 entradas; um ficheiro só guarda as primeiras %3.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>Guardar apenas o que cabe num ficheiro?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 foi alterado no disco desde que foi aberto ou guardado aqui.
+Substituí-lo por esta configuração ou guardar esta configuração com outro nome?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 foi alterado no disco.
+Pretende recarregá-lo?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 não pode ser aberto.
+Removê-lo dos ficheiros recentes?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>O teclado tem %1 botões; só os primeiros %2 são mostrados e mantidos.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
@@ -1054,10 +1102,6 @@ errada.
         <translation>comando desconhecido «%1»</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>não é um ficheiro normal</translation>
-    </message>
-    <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>é a forma de texto de uma configuração; converta-a num ficheiro de configuração com «qm47 convert %1 FILE.tkf»</translation>
     </message>
@@ -1178,18 +1222,6 @@ PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
         <translation>Escrever um ficheiro de configuração num ou em vários teclados.</translation>
     </message>
     <message>
-        <source>Write only where the keypad holds something else.</source>
-        <translation>Escrever só onde o teclado contém outra coisa.</translation>
-    </message>
-    <message>
-        <source>failed: %1</source>
-        <translation>falhou: %1</translation>
-    </message>
-    <message>
-        <source>%1 and %2 name the same port</source>
-        <translation>%1 e %2 indicam a mesma porta</translation>
-    </message>
-    <message>
         <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
 &quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
@@ -1221,6 +1253,18 @@ resultado seguem a ordem das PORT, e o estado é 1 se alguma falhou.
 Uma PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
 /dev/serial/by-id.
 </translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>Escrever só onde o teclado contém outra coisa.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falhou: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 e %2 indicam a mesma porta</translation>
     </message>
 </context>
 </TS>
