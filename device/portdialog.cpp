@@ -1,6 +1,7 @@
 #include "device/portdialog.h"
 
 #include "device/portlist.h"
+#include "device/portmatch.h"
 #include "device/porttablemodel.h"
 
 #include <QFrame>
@@ -142,10 +143,11 @@ void comPort::refreshPortList(const PortRecord &preselect)
 void comPort::showPorts(const QList<PortRecord> &ports, const PortRecord &keep)
 {
     MyTableModel::instance().replacePorts(ports);
-    int match = -1;
+    // A row with a stable name shows it on a second line, and grows to fit.
     for (int row = 0; row < ports.size(); ++row)
-        if (ports.at(row).portName == keep.portName)
-            match = row; // the last of equal names wins
+        if (!ports.at(row).stableNames.isEmpty())
+            tableView->resizeRowToContents(row);
+    const int match = rowToPreselect(ports, keep);
     tableView->selectRow(match >= 0 ? match : 0);
 }
 
