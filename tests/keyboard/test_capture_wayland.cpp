@@ -246,19 +246,6 @@ private Q_SLOTS:
         window->on_pushButtonStop_clicked();
     }
 
-    // Right after Stop the desktop's shortcut acts again.
-    void stopGivesTheShortcutsBack()
-    {
-        const QString before = activeEntryCodes();
-        window->on_pushButtonStart_clicked();
-        QTRY_VERIFY(!noticeShown(status()));
-        window->on_pushButtonStop_clicked();
-        QVERIFY(type("down 125,down 28,up 28,up 125"));
-        QTRY_VERIFY(marked("super-return"));
-        QCOMPARE(activeEntryCodes(), before);
-        QCOMPARE(status(), QString("Button 1 active"));
-    }
-
     // A refused or withdrawn inhibition: recording goes on, the status line
     // tells, and Stop takes the notice away.
     void withoutInhibition_data()
@@ -285,6 +272,20 @@ private Q_SLOTS:
         QTRY_COMPARE(activeEntryCodes(), appended(recorded, "2:1C,3:1C"));
         QVERIFY(noticeShown(status()));
         window->on_pushButtonStop_clicked();
+        QCOMPARE(status(), QString("Button 1 active"));
+    }
+
+    // Right after Stop the desktop's shortcut acts again. Last of all: the
+    // release of Super still reaches the window, later than the binding runs.
+    void stopGivesTheShortcutsBack()
+    {
+        const QString before = activeEntryCodes();
+        window->on_pushButtonStart_clicked();
+        QTRY_VERIFY(!noticeShown(status()));
+        window->on_pushButtonStop_clicked();
+        QVERIFY(type("down 125,down 28,up 28,up 125"));
+        QTRY_VERIFY(marked("super-return"));
+        QCOMPARE(activeEntryCodes(), before);
         QCOMPARE(status(), QString("Button 1 active"));
     }
 };
