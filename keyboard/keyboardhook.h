@@ -17,7 +17,8 @@ class QWindow;
 //
 // On Windows the low-level keyboard hook captures the whole desktop; under
 // X11 a keyboard grab of the main window does; on other window systems only
-// keys that reach this program's windows are captured.
+// keys that reach this program's windows are captured. Under Wayland the
+// compositor is asked to pass its own shortcuts to the window as well.
 class keyboardHook : public QObject
 {
     Q_OBJECT
