@@ -77,9 +77,12 @@ public:
         test.setProcessChannelMode(QProcess::ForwardedChannels);
         dropRoot(test);
         test.start(path("test"), QStringList(SessionOption) + arguments);
-        test.waitForFinished(170000);
+        const bool finished = test.waitForFinished(170000);
+        test.kill();
         sway.terminate();
         sway.waitForFinished();
+        if (!finished)
+            return fail("the test in sway did not finish");
         return test.exitStatus() == QProcess::NormalExit ? test.exitCode() : 1;
     }
 
