@@ -431,6 +431,10 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>Die Konfiguration selbst bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>Der Desktop kann Tastenkürzel wie Alt+Tab noch selbst ausführen.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

@@ -431,6 +431,10 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuración en sí no ha cambiado.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>El escritorio aún puede interceptar atajos como Alt+Tab.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

@@ -431,6 +431,10 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuration elle-même n’a pas changé.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>Le bureau peut encore intercepter des raccourcis comme Alt+Tab.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

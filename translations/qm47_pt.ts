@@ -431,6 +431,10 @@ Do you want to continue?</source>
         <source>The configuration itself is unchanged.</source>
         <translation>A configuração em si não foi alterada.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>O ambiente de trabalho ainda pode intercetar atalhos como Alt+Tab.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>
