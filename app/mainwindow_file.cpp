@@ -2,30 +2,38 @@
 #include "app/mainwindow.h"
 
 #include "config/buttontable.h"
+#include "file/filecapacity.h"
 #include "file/filestate.h"
+#include "file/regularfile.h"
+#include "file/tkfcodec.h"
 #include "file/tkffile.h"
 #include "keyboard/keyboardlayout.h"
+#include "keyboard/recordingstate.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
 
+QString textFilter() { return MainWindow::tr("Configuration text (*.txt)"); }
+
 // The configuration file first; its text form as a second choice.
 QString fileFilter()
 {
-    return MainWindow::tr("QM-47 file (*.tkf)") + QStringLiteral(";;")
-           + MainWindow::tr("Configuration text (*.txt)");
+    return MainWindow::tr("QM-47 file (*.tkf)") + QStringLiteral(";;") + textFilter();
 }
 
 QString folderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
 
-// The save dialog of Save, Save as and the save-changes prompt; empty when
-// cancelled. The path is taken as chosen: no extension is added.
-QString chooseSavePath(QWidget *parent)
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// "Could not open file!" and, on a line of its own, the file and the system's reason.
+QString couldNotOpenText(const QString &path)
 {
-    return QFileDialog::getSaveFileName(parent, MainWindow::tr("Save button configuration"),
-                                        FileState::instance().defaultDirectory, fileFilter());
+    const QString reason = openFailureReason(path);
+    return MainWindow::tr("Could not open file!") + QLatin1Char('\n') + shownPath(path)
+           + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
 }
 
 // Makes the configuration read from a file the one in hand; the selection,
@@ -40,10 +48,96 @@ void adoptConfiguration(ButtonTable &table, const ButtonTable &loaded)
 
 } // namespace
 
+QString MainWindow::chooseSavePath()
+{
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, tr("Save button configuration"),
+                                                FileState::instance().defaultDirectory,
+                                                fileFilter(), &filter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += filter == textFilter() ? QStringLiteral(".txt") : QStringLiteral(".tkf");
+    // The dialog asked about the name without the extension only.
+    if (QFileInfo::exists(path)
+        && askQuestion(tr("Save configuration"),
+                       tr("%1 already exists.\nDo you want to replace it?").arg(shownPath(path)),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return QString();
+    return path;
+}
+
+bool MainWindow::confirmFileCapacity()
+{
+    const ButtonTable &table = ButtonTable::instance();
+    const FileCapacityExcess excess = fileCapacityExcess(table);
+    if (excess.isEmpty())
+        return true;
+    QStringList lines;
+    if (excess.buttonCount > 0)
+        lines << tr("The keypad had %1 buttons; a file holds the first %2 only.")
+                     .arg(excess.buttonCount).arg(TkfMaxButtons);
+    for (int i : excess.longButtons)
+        lines << tr("Button %1 holds %2 entries; a file holds the first %3 only.")
+                     .arg(i + 1).arg(table.content(uint8_t(i)).length).arg(TkfMaxEntries);
+    lines << QString() << tr("Save only what a file holds?");
+    return askQuestion(tr("Attention"), lines.join(QLatin1Char('\n')),
+                       QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Save;
+}
+
+bool MainWindow::confirmOverwriteOfChangedFile()
+{
+    FileState &files = FileState::instance();
+    if (files.onDisk.path != files.filePath || !fileChangedSince(files.onDisk))
+        return true;
+    const QMessageBox::StandardButton answer = askQuestion(
+        tr("Attention"),
+        tr("%1 was changed on disk since it was opened or saved here.\n"
+           "Overwrite it with this configuration, or save this configuration under another name?")
+            .arg(shownPath(files.filePath)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+        {{QMessageBox::Yes, tr("Overwrite")}, {QMessageBox::No, tr("Save as...")}});
+    if (answer == QMessageBox::Yes)
+        return true;
+    if (answer != QMessageBox::No)
+        return false;
+    const QString other = chooseSavePath();
+    if (other.isEmpty())
+        return false;
+    files.filePath = other;
+    return true;
+}
+
+void MainWindow::offerReloadOfChangedFile()
+{
+    FileState &files = FileState::instance();
+    const RecordingState &recording = RecordingState::instance();
+    if (reloadOffered || !isActiveWindow() || !isEnabled() || ButtonTable::instance().modified
+        || recording.capturing() || files.filePath.isEmpty()
+        || files.onDisk.path != files.filePath || !fileChangedSince(files.onDisk))
+        return;
+    const QString path = files.filePath;
+    const FileFingerprint now = fingerprintFile(path);
+    if (now == reloadDeclined)
+        return;
+    reloadOffered = true;
+    const QMessageBox::StandardButton answer = askQuestion(
+        tr("Information"),
+        tr("%1 was changed on disk.\nDo you want to reload it?").arg(shownPath(path)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    // Declined, or the file no longer opens: not asked again for this change.
+    if (answer != QMessageBox::Yes || !openConfigFile(path))
+        reloadDeclined = now;
+    reloadOffered = false;
+}
+
 bool MainWindow::writeConfigFile()
 {
     FileState &files = FileState::instance();
     if (files.filePath.isEmpty())
+        return false;
+    if (!confirmFileCapacity() || !confirmOverwriteOfChangedFile())
         return false;
     files.defaultDirectory = folderOf(files.filePath);
     // The old file is replaced only once the new one is complete, so a failure
@@ -57,6 +151,7 @@ bool MainWindow::writeConfigFile()
         showMessage(tr("Error"), tr("Could not create file!") + QLatin1Char('\n') + reason);
         return false;
     }
+    files.onDisk = fingerprintFile(files.filePath);
     markHistoryClean();
     ButtonTable::instance().modified = 0;
     showFileName(files.filePath);
@@ -79,7 +174,7 @@ bool MainWindow::askSaveChanges()
 
     FileState &files = FileState::instance();
     if (files.filePath.isEmpty())
-        files.filePath = chooseSavePath(this);
+        files.filePath = chooseSavePath();
     if (files.filePath.isEmpty())
         return false;
     // A failed write must not let the caller drop the unsaved configuration.
@@ -96,6 +191,7 @@ void MainWindow::on_actionNew_triggered()
     table.modified = 0;
     files.filePath.clear();
     files.fileName.clear();
+    files.onDisk = FileFingerprint();
     showFileName(QStringLiteral("QM47_File"));
 
     table.beginChange();
@@ -136,7 +232,7 @@ bool MainWindow::openConfigFile(const QString &path)
     if (isTextFormPath(path)) {
         const TextLoadResult result = loadConfigTextFile(path, loaded);
         if (!result.opened) {
-            showMessage(tr("Error"), tr("Could not open file!"));
+            showMessage(tr("Error"), couldNotOpenText(path));
             return false;
         }
         if (!result.read) {
@@ -150,7 +246,7 @@ bool MainWindow::openConfigFile(const QString &path)
         const TkfLoadResult result = loadConfigFile(path, loaded);
         const TkfReadResult &read = result.read;
         if (!result.opened)
-            showMessage(tr("Error"), tr("Could not open file!"));
+            showMessage(tr("Error"), couldNotOpenText(path));
         else if (!read.signatureOk)
             showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
         if (read.corruptEntry)
@@ -168,6 +264,7 @@ bool MainWindow::openConfigFile(const QString &path)
     table.endChange();
     files.fileName = path;
     files.filePath = path;
+    files.onDisk = fingerprintFile(path);
     showFileName(files.filePath);
     table.modified = 0;
     refreshAllMarks();
@@ -185,7 +282,7 @@ void MainWindow::on_actionSave_triggered()
     FileState &files = FileState::instance();
     setEnabled(false);
     if (files.filePath.isEmpty())
-        files.filePath = chooseSavePath(this);
+        files.filePath = chooseSavePath();
     writeConfigFile();
     setEnabled(true);
 }
@@ -196,7 +293,7 @@ void MainWindow::on_actionSave_as_triggered()
         return;
     setEnabled(false);
     // A cancelled dialog leaves the configuration without a file path.
-    FileState::instance().filePath = chooseSavePath(this);
+    FileState::instance().filePath = chooseSavePath();
     writeConfigFile();
     setEnabled(true);
 }

@@ -85,6 +85,11 @@ void MainWindow::transferConcluded(TransferOutcome outcome)
         if (readout) {
             refreshAllMarks();
             endStep();
+            const int buttons = ButtonTable::instance().buttonCount;
+            if (buttons > ButtonTable::DefaultButtonCount)
+                showMessage(tr("Information"),
+                            tr("The keypad has %1 buttons; only the first %2 are shown and kept.")
+                                .arg(buttons).arg(ButtonTable::DefaultButtonCount));
             return;
         }
         // The table keeps its counts; say what a smaller keypad did not take.
@@ -122,6 +127,7 @@ void MainWindow::settleReadout()
     // the open file: Save must ask for a name and closing must ask to save.
     FileState::instance().filePath.clear();
     FileState::instance().fileName.clear();
+    FileState::instance().onDisk = FileFingerprint();
     showFileName(QStringLiteral("QM47_File"));
     table.modified = 1;
 }
