@@ -1,22 +1,17 @@
 #pragma once
 
-#include "device/framelayer.h"
 #include "device/portrecord.h"
-#include "device/transfermessages.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
-class ButtonTable;
-
-// The port a command-line argument names: a device path as it is, else a
-// port of the list by name, else the argument itself as a port name.
+// The port a command-line argument names: a device path or a link to one
+// (a stable name under /dev/serial) as the device it leads to, else a port of
+// the list by name, else the argument itself as a port name.
 PortRecord resolvePort(const QString &argument);
 
-// Runs one whole readout or transmit on `table`, with the configurator's
-// protocol and time-outs, and a progress bar labelled `label`. Returns once
-// the end-of-transfer frame has left and the port is closed again. `message`
-// receives what the user is told about the outcome; `link`, when given, the
-// frame layer's state at the end (the counts the keypad reported).
-TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
-                            ButtonTable &table, const QString &label, QString *message,
-                            LinkState *link = nullptr);
+// The ports of several arguments, in their order. Two arguments that lead to
+// the same device are refused (two transfers on one line would garble each
+// other): `error` then says which, and the list is empty.
+QList<PortRecord> resolvePorts(const QStringList &arguments, QString *error);
