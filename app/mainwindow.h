@@ -164,8 +164,11 @@ private:
     QList<int> selectedRowsAscending() const;
     void selectRow(int row);
 
-    // Recording helper.
+    // Recording helpers.
     void addRecordedEntry(uint8_t key, uint8_t request);
+    // What is being recorded, with a line of its own where the desktop may
+    // still take shortcuts before they arrive.
+    void showCaptureStatus();
 
     // Undo history. A step begins before a change and ends after it; steps
     // begun inside a running one (a delete during a recording) join it.
