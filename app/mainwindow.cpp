@@ -1,12 +1,12 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/contentlistmodel.h"
 #include "app/formparts.h"
 #include "app/mainwindow_form.h"
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
-#include "config/contentlistmodel.h"
 #include "device/portlist.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"

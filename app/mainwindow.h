@@ -2,9 +2,9 @@
 
 #include "app/debugwindow.h"
 #include "app/edithistory.h"
+#include "app/portdialog.h"
 #include "app/progresswindow.h"
 #include "device/framelayer.h"
-#include "device/portdialog.h"
 #include "device/portrecord.h"
 #include "device/transfermessages.h"
 

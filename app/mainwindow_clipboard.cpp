@@ -3,11 +3,11 @@
 // action and typing a piece of text.
 #include "app/mainwindow.h"
 
+#include "app/contentlistmodel.h"
 #include "app/mainwindow_form.h"
 #include "app/typetextdialog.h"
 #include "config/buttontable.h"
 #include "config/contentediting.h"
-#include "config/contentlistmodel.h"
 #include "file/tkftext.h"
 #include "keyboard/typetext.h"
 

@@ -2,10 +2,10 @@
 // and insert delay. A delay (two entries) is always handled as one unit.
 #include "app/mainwindow.h"
 
+#include "app/contentlistmodel.h"
 #include "app/mainwindow_form.h"
 #include "config/buttontable.h"
 #include "config/contentediting.h"
-#include "config/contentlistmodel.h"
 #include "keyboard/recordingstate.h"
 
 #include <QItemSelectionModel>

@@ -1,9 +1,9 @@
 // Readout and transmit end to end: the real main window (offscreen) talks
 // through a real serial port to the simulated keypad on a pseudo-terminal.
 #include "app/mainwindow.h"
+#include "app/portdialog.h"
 #include "config/buttontable.h"
 #include "device/portlist.h"
-#include "device/portdialog.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"

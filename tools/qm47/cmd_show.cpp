@@ -4,7 +4,7 @@
 #include "console.h"
 
 #include "config/buttontable.h"
-#include "config/contentrowtext.h"
+#include "keyboard/contentrowtext.h"
 
 #include <algorithm>
 #include <iterator>

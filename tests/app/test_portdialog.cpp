@@ -1,6 +1,6 @@
-#include "device/portdialog.h"
+#include "app/portdialog.h"
+#include "app/porttablemodel.h"
 #include "device/portlist.h"
-#include "device/porttablemodel.h"
 
 #include <QHeaderView>
 #include <QPushButton>
