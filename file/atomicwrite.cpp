@@ -1,5 +1,9 @@
 #include "file/atomicwrite.h"
 
+#include "file/inplacewrite.h"
+#include "file/streamoutput.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -14,13 +18,32 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
     };
     if (path.isEmpty())
         return fail(QStringLiteral("no file name"));
+    const OutputTarget target = outputTarget(path);
+    if (target.kind == OutputKind::Refused)
+        return fail(target.refusal);
+    if (target.kind == OutputKind::Stream)
+        return writeStream(path, bytes, reason);
+
     QSaveFile file(path);
+#ifdef Q_OS_UNIX
+    // The in-place path below reserves the room before it writes; the saver's
+    // own fallback would cut the file first.
+    file.setDirectWriteFallback(false);
+#else
     file.setDirectWriteFallback(true);
+#endif
     // Unbuffered, so that a failing write (disk full, size limit) shows in
     // write() itself: commit() does not notice a failure of its own final
     // flush and would put a truncated file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+#ifdef Q_OS_UNIX
+        // No temporary file may be made in the folder: a file that exists is
+        // written in place.
+        if (QFileInfo(path).isFile())
+            return writeFileInPlace(path, bytes, reason);
+#endif
         return fail(file.errorString());
+    }
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         // A write cut short after some bytes (a size limit, a full disk) sets

@@ -9,10 +9,44 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
+
+// Root may create files in any folder: these run as an ordinary user.
+struct AsUser {
+    bool switched = geteuid() == 0 && seteuid(65534) == 0;
+    ~AsUser() { if (switched) QVERIFY(seteuid(0) == 0); }
+};
+
+mode_t nodeType(const QString &path)
+{
+    struct stat st;
+    return lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+// A listening socket file at `path`, or -1.
+int listeningSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || listen(fd, 1) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
 
 void oneKeyStroke(ButtonTable &t, uint8_t button, uint8_t key)
 {
@@ -122,10 +156,7 @@ private Q_SLOTS:
         QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0555), 0);
         bool written = false;
         {
-            struct AsUser {
-                bool switched = geteuid() == 0 && seteuid(65534) == 0;
-                ~AsUser() { if (switched) QVERIFY(seteuid(0) == 0); }
-            } asUser;
+            AsUser asUser;
             QVERIFY(geteuid() != 0);
             written = writeWholeFile(file, "NEW CONTENT");
         }
@@ -133,6 +164,128 @@ private Q_SLOTS:
         QVERIFY(written);
         QCOMPARE(readAll(file), QByteArray("NEW CONTENT"));
         QDir(locked).removeRecursively();
+    }
+
+    // On a full disk the in-place path finds no room for the new content
+    // before it writes: the old file stays byte for byte.
+    void fullDiskLeavesTheFileInPlaceIntact()
+    {
+        const QString disk = path("small-disk");
+        QVERIFY(QDir().mkpath(disk));
+        if (mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+            QSKIP(qPrintable(QString("mounting a small tmpfs is not allowed here (%1); "
+                                     "the full-disk case is not tested")
+                                 .arg(QString::fromLocal8Bit(strerror(errno)))));
+        struct Unmount {
+            QByteArray at;
+            ~Unmount()
+            {
+                umount2(at.constData(), MNT_DETACH);
+                rmdir(at.constData());
+            }
+        } unmount{QFile::encodeName(disk)};
+        const QString locked = disk + "/locked";
+        const QString file = locked + "/office.tkf";
+        QVERIFY(QDir().mkpath(locked));
+        const QByteArray old(3000, 'o');
+        QVERIFY(writeBytes(file, old));
+        QCOMPARE(chmod(QFile::encodeName(file).constData(), 0666), 0);
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0555), 0);
+        QFile filler(disk + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        filler.close();
+
+        QString reason;
+        bool written = true;
+        {
+            AsUser asUser;
+            QVERIFY(geteuid() != 0);
+            written = writeWholeFile(file, QByteArray(20000, 'n'), &reason);
+        }
+        QVERIFY(!written);
+        QVERIFY2(reason.startsWith(strerror(ENOSPC)), qPrintable(reason));
+        QCOMPARE(readAll(file), old);
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"office.tkf"});
+    }
+
+    // What the output path names decides how it is written: a regular file
+    // whole or not at all, anything else that takes bytes as a stream that
+    // stays what it was, a folder or a block device not at all.
+    void outputKinds_data()
+    {
+        QTest::addColumn<mode_t>("type");  // the node at the output path; 0: /dev/stdout
+        QTest::addColumn<QString>("refusal"); // empty: written
+        QTest::newRow("regular file") << mode_t(S_IFREG) << QString();
+        QTest::newRow("FIFO with a reader") << mode_t(S_IFIFO) << QString();
+        QTest::newRow("character device") << mode_t(S_IFCHR) << QString();
+        QTest::newRow("socket") << mode_t(S_IFSOCK) << QString();
+        QTest::newRow("/dev/stdout, a pipe") << mode_t(0) << QString();
+        QTest::newRow("directory") << mode_t(S_IFDIR) << QString(strerror(EISDIR));
+        QTest::newRow("block device") << mode_t(S_IFBLK) << QString("Is a block device");
+    }
+    void outputKinds()
+    {
+        QFETCH(mode_t, type);
+        QFETCH(QString, refusal);
+        const QString node = path("out");
+        const QByteArray nodeName = QFile::encodeName(node);
+        const QByteArray bytes = "buttons 23\nbutton 1\n  A down\n  A up\n";
+        int reader = -1; // where a stream's bytes arrive
+        int listener = -1;
+        int savedStdout = -1;
+        switch (type) {
+        case S_IFREG: QVERIFY(writeBytes(node, QByteArray(200, 'o'))); break;
+        case S_IFIFO:
+            QCOMPARE(mkfifo(nodeName.constData(), 0600), 0);
+            reader = open(nodeName.constData(), O_RDONLY | O_NONBLOCK);
+            break;
+        case S_IFCHR: // a copy of /dev/null
+        case S_IFBLK: // a loop device node, never to be opened
+            if (mknod(nodeName.constData(), type | 0600, type == S_IFCHR ? makedev(1, 3) : makedev(7, 0)) != 0)
+                QSKIP(qPrintable(QString("device nodes cannot be made here (%1)").arg(strerror(errno))));
+            break;
+        case S_IFSOCK: QVERIFY((listener = listeningSocket(node)) >= 0); break;
+        case S_IFDIR: QVERIFY(QDir().mkdir(node)); break;
+        default: {
+            int ends[2];
+            QCOMPARE(pipe(ends), 0);
+            reader = ends[0];
+            savedStdout = dup(1);
+            dup2(ends[1], 1);
+            close(ends[1]);
+        }
+        }
+
+        QString reason;
+        const bool written = writeWholeFile(type ? node : "/dev/stdout", bytes, &reason);
+        if (savedStdout >= 0) {
+            dup2(savedStdout, 1);
+            close(savedStdout);
+        }
+        if (listener >= 0) {
+            reader = accept(listener, nullptr, nullptr);
+            close(listener);
+        }
+        QByteArray arrived(4096, '\0');
+        arrived.resize(reader >= 0 ? qMax<ssize_t>(0, read(reader, arrived.data(), 4096)) : 0);
+        if (reader >= 0)
+            close(reader);
+        if (type == S_IFREG)
+            arrived = readAll(node);
+        const mode_t typeAfter = nodeType(node);
+        const QStringList entries =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        ::remove(nodeName.constData());
+
+        QVERIFY2(written == refusal.isEmpty() && reason == (written ? QString() : refusal), qPrintable(reason));
+        if (written && type != S_IFCHR)
+            QCOMPARE(arrived, bytes);
+        QCOMPARE(typeAfter, type);
+        QCOMPARE(entries, type ? QStringList{"out"} : QStringList{});
     }
 
     // Only what a configuration can occupy is read; a huge file is not loaded whole.

@@ -325,6 +325,62 @@ private Q_SLOTS:
                  (QStringList{"filler", "out.txt"}));
     }
 
+    // Every command checks its standard output: a full disk fails the command
+    // with the reason; a reader that stops early (| head) ends it quietly.
+    void standardOutputThatFails_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // PORT: a keypad simulator's port
+        QTest::addColumn<bool>("closedPipe");       // else /dev/full
+        QTest::newRow("show") << QStringList{"show", "big.tkf"} << false;
+        QTest::newRow("check") << QStringList{"check", "big.tkf"} << false;
+        QTest::newRow("convert to -") << QStringList{"convert", "big.tkf", "-"} << false;
+        QTest::newRow("ports") << QStringList{"ports"} << false;
+        QTest::newRow("read") << QStringList{"read", "PORT", "readout.tkf"} << false;
+        QTest::newRow("write") << QStringList{"write", "PORT", "big.tkf"} << false;
+        QTest::newRow("--version") << QStringList{"--version"} << false;
+        QTest::newRow("help") << QStringList{"help", "convert"} << false;
+        QTest::newRow("show | head") << QStringList{"show", "big.tkf"} << true;
+        QTest::newRow("convert - | head") << QStringList{"convert", "big.tkf", "-"} << true;
+    }
+    void standardOutputThatFails()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, closedPipe);
+        ButtonTable t = makeTable();
+        Entries longNames;
+        for (int k = 0; k < 125; ++k)
+            longNames << ContentEntry{2, 0x7E} << ContentEntry{3, 0x7E}; // NUM_MULTIPLY
+        for (int i = 0; i < 23; ++i)
+            setButton(t, i, longNames); // some 110 kB shown, more than a pipe holds
+        saved("big.tkf", t);
+        SimulatorProcess sim;
+        if (arguments.contains("PORT"))
+            QVERIFY(sim.start({path("keypad.tkf")}));
+        for (QString &a : arguments)
+            a = a == "PORT" ? sim.port : a.contains('.') ? path(a) : a;
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QM47_EXTRA_PORTS", "/dev/null");
+        process.setProcessEnvironment(environment);
+        if (closedPipe) {
+            process.setProgram("bash");
+            process.setArguments({"-c", "\"$@\" | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}", "qm47",
+                                  QStringLiteral(QM47_CLI)});
+            process.setArguments(process.arguments() + arguments);
+        } else {
+            process.setProgram(QStringLiteral(QM47_CLI));
+            process.setArguments(arguments);
+            process.setStandardOutputFile("/dev/full");
+        }
+        process.start();
+        QVERIFY(process.waitForFinished(30000));
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 1,
+                 qPrintable(QString("status %1: %2").arg(process.exitCode()).arg(errors)));
+        QCOMPARE(errors, closedPipe ? QString() : "qm47: standard output: No space left on device\n");
+    }
+
     // --- show --------------------------------------------------------------------
 
     void showNamesKeysAsTheListDoes_data()

@@ -101,23 +101,20 @@ bool readInput(const QString &path, qint64 limit, QByteArray &data)
     return true;
 }
 
-// Writes a converted result to standard output, or to a file written whole or
-// not at all (writeWholeFile).
+// Writes a converted result to standard output, or to OUT through
+// writeWholeFile (a file whole or not at all; a FIFO or a device as a stream).
 bool writeOutput(const QString &path, const QByteArray &bytes)
 {
-    bool ok = false;
     QString reason;
+    // Standard output is checked once for every command when it is closed.
     if (path == StreamName) {
-        QFile out;
-        ok = out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
-        if (!ok)
-            reason = out.errorString();
-    } else {
-        ok = writeWholeFile(path, bytes, &reason);
+        standardOutput().write(bytes);
+        return true;
     }
-    if (!ok)
-        complain(outputLabel(path), couldNotCreateMessage(reason));
-    return ok;
+    if (writeWholeFile(path, bytes, &reason))
+        return true;
+    complain(outputLabel(path), couldNotCreateMessage(reason));
+    return false;
 }
 
 int fileToText(const QString &inPath, const QString &outPath)

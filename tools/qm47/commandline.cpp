@@ -157,7 +157,9 @@ ParsedLine parseCommandLine(const Command &command, const QStringList &words)
     return parsed;
 }
 
-int runProgram(const QStringList &words)
+namespace {
+
+int runWords(const QStringList &words)
 {
     if (words.isEmpty()) {
         err() << programHelp();
@@ -179,7 +181,6 @@ int runProgram(const QStringList &words)
         } else {
             out() << programHelp();
         }
-        out().flush();
         return ExitSuccess;
     }
     const Command *command = findCommand(first);
@@ -192,11 +193,16 @@ int runProgram(const QStringList &words)
         return usageError(parsed.error, QStringLiteral("qm47 %1 --help").arg(command->name));
     if (parsed.helpRequested) {
         out() << commandHelp(*command);
-        out().flush();
         return ExitSuccess;
     }
-    const int status = command->run(parsed.invocation);
-    out().flush();
+    return command->run(parsed.invocation);
+}
+
+} // namespace
+
+int runProgram(const QStringList &words)
+{
+    const int status = finishStandardOutput(runWords(words));
     err().flush();
     return status;
 }

@@ -1,21 +1,93 @@
 #include "console.h"
 
+#include "command.h"
+#include "file/descriptorwrite.h"
+
+#include <QIODevice>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
 #define QM47_ISATTY(f) _isatty(_fileno(f))
+#define QM47_CLOSE _close
 #else
 #include <unistd.h>
 #define QM47_ISATTY(f) isatty(fileno(f))
+#define QM47_CLOSE ::close
 #endif
+
+namespace {
+
+constexpr int StandardOutputFd = 1;
+
+// Descriptor 1 without a buffer of its own; the first failure is kept, and
+// nothing more is written after it.
+class StandardOutputDevice : public QIODevice
+{
+public:
+    StandardOutputDevice() { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+    int failure() const { return failure_; }
+    void noteFailure(int error)
+    {
+        if (failure_ == 0)
+            failure_ = error;
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (failure_ != 0)
+            return -1;
+        noteFailure(writeAllToDescriptor(StandardOutputFd, data, size));
+        return failure_ == 0 ? size : -1;
+    }
+
+private:
+    int failure_ = 0;
+};
+
+StandardOutputDevice &outputDevice()
+{
+    static StandardOutputDevice device;
+    return device;
+}
+
+} // namespace
+
+QIODevice &standardOutput()
+{
+    out().flush();
+    return outputDevice();
+}
 
 QTextStream &out()
 {
-    static QTextStream stream(stdout);
+    static QTextStream stream(&outputDevice());
     return stream;
+}
+
+int finishStandardOutput(int status)
+{
+    out().flush();
+    StandardOutputDevice &device = outputDevice();
+    // A close can report what a write left pending (a file system that
+    // writes on closing).
+    if (device.failure() == 0 && QM47_CLOSE(StandardOutputFd) != 0 && errno != EINTR
+        && errno != EBADF)
+        device.noteFailure(errno);
+    if (device.failure() == 0)
+        return status;
+    if (device.failure() != EPIPE)
+        err() << "qm47: standard output: " << QString::fromLocal8Bit(std::strerror(device.failure()))
+              << Qt::endl;
+    return ExitFailure;
 }
 
 QTextStream &err()
