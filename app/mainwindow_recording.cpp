@@ -39,7 +39,7 @@ void startCapture(QWidget *window)
 void MainWindow::on_pushButtonStart_clicked()
 {
     readKeyboardLayout();
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     RecordingState &recording = RecordingState::instance();
     const ButtonContent *content = table.activeContent();
     if (!content) {
@@ -54,11 +54,10 @@ void MainWindow::on_pushButtonStart_clicked()
     }
 
     // Everything recorded until Stop is one undo step.
-    beginStep(tr("Recording"), StepScope::ActiveButton);
+    document_->beginEdit(tr("Recording"), StepScope::ActiveButton);
     startCapture(this);
     recording.heldKeys.clear();
     recording.recordingFlag = 1;
-    table.modified = 1;
     ui->listView->setSelectionMode(QAbstractItemView::SingleSelection);
     setControlMode(RecordingMode, true);
     setStatusText(tr("Recording to button ") + QString::number(table.selectedButton + 1));
@@ -66,7 +65,7 @@ void MainWindow::on_pushButtonStart_clicked()
 
 void MainWindow::on_pushButtonKey_clicked()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     RecordingState &recording = RecordingState::instance();
     const ButtonContent *content = table.activeContent();
     if (!content || recording.capturing())
@@ -77,8 +76,7 @@ void MainWindow::on_pushButtonKey_clicked()
         return;
     }
 
-    beginStep(tr("Insert one key"), StepScope::ActiveButton);
-    table.modified = 1;
+    document_->beginEdit(tr("Insert one key"), StepScope::ActiveButton);
     recording.keyInsertFlag = 1;
     startCapture(this);
     setControlMode(KeyInsertMode, true);
@@ -102,7 +100,7 @@ void MainWindow::on_pushButtonStop_clicked()
     // The list re-reads every row, now with the colours it leaves out during a
     // capture. A complete change notification: the view may only be told of
     // the end of a reset whose beginning it was told of.
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     table.beginChange();
     table.endChange();
 
@@ -112,7 +110,7 @@ void MainWindow::on_pushButtonStop_clicked()
         showActiveButtonStatus();
     updateEditActions();
     if (captureEnds)
-        endStep();
+        document_->endEdit();
 }
 
 void MainWindow::MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags)
@@ -136,7 +134,7 @@ void MainWindow::MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags)
         addRecordedEntry(translateKey(key, scancode, flags), ActionPressRelease);
         setControlMode(KeyInsertMode, false);
         showActiveButtonStatus();
-        endStep();
+        document_->endEdit();
     }
 }
 
@@ -153,7 +151,7 @@ void MainWindow::MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags)
 
 void MainWindow::addRecordedEntry(uint8_t key, uint8_t request)
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content)
         return;
@@ -201,4 +199,14 @@ void MainWindow::addRecordedEntry(uint8_t key, uint8_t request)
         ui->listView->scrollToBottom();
     }
     ui->listView->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::MsTimerSlot()
+{
+    // Recording raises the flag inside the key hook, where no box may run.
+    ButtonTable &table = document_->table();
+    if (table.maxReached) {
+        table.maxReached = 0;
+        showMessage(tr("Information"), tr("Max. number of Keys recorded!"));
+    }
 }

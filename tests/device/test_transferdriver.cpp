@@ -55,8 +55,8 @@ private Q_SLOTS:
         port.portName = port.systemLocation = line.slavePath();
         driver.start(port, readout ? TransferDirection::Readout : TransferDirection::Transmit);
         QTRY_VERIFY_WITH_TIMEOUT(!driver.isRunning(), 15000);
-        QCOMPARE(driver.outcome(), TransferOutcome::Completed);
-        QCOMPARE(driver.buttonsDone(), 3);
+        QCOMPARE(driver.result().outcome, TransferOutcome::Completed);
+        QCOMPARE(driver.result().buttonsDone, 3);
         QVERIFY(!session.port().isOpen());
         QCOMPARE(openAtConclusion, !drain);
         if (!drain)

@@ -147,24 +147,22 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setButton(table(), 0, DelayPair);
-        table().modified = 1;
+        edit([] { setButton(table(), 0, DelayPair); });
         // Without a file path Save asks like Save as; the name is kept as typed.
         dialogs.choose(path("plain"));
         action("actionSave")->trigger();
         QCOMPARE(dialogs.seen().size(), 1);
         QCOMPARE(dialogs.last().caption, SaveCaption);
         QCOMPARE(readAll(path("plain")).toHex(' '), DelayImage.toHex(' '));
-        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(window->document().isModified(), bool(0));
         QCOMPARE(fileLabel(), QString("plain"));
 
         // With a file path it writes without a dialog.
-        setButton(table(), 0, KeyStroke);
-        table().modified = 1;
+        edit([] { setButton(table(), 0, KeyStroke); });
         action("actionSave")->trigger();
         QCOMPARE(dialogs.seen().size(), 1);
         QCOMPARE(readAll(path("plain")), encodeConfig(table()));
-        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(answerer.seen().isEmpty());
         QVERIFY(window->isEnabled());
     }
@@ -182,22 +180,23 @@ private Q_SLOTS:
         TkfTextError error;
         QVERIFY(configFromText(QString::fromUtf8(readAll(path("keys.txt"))), read, error));
         QVERIFY(sameContents(read, table()));
-        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(answerer.seen().isEmpty());
     }
 
-    void saveAsCancelledLeavesNoFilePath()
+    // The file path changes only when a file was written.
+    void saveAsCancelledKeepsTheFilePath()
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
         pretendOpened("office.tkf");
-        table().modified = 1;
+        edit([] { setButton(table(), 4, KeyStroke); });
         dialogs.cancel();
         action("actionSave_as")->trigger();
         QCOMPARE(dialogs.seen().size(), 1);
-        QVERIFY(files().filePath.isEmpty());
+        QCOMPARE(files().filePath, path("office.tkf"));
         QCOMPARE(fileLabel(), QString("office"));
-        QCOMPARE(table().modified, uint8_t(1));
+        QCOMPARE(window->document().isModified(), bool(1));
         QVERIFY(!QFile::exists(path("office.tkf")));
         QVERIFY(window->isEnabled());
         QVERIFY(answerer.seen().isEmpty());
@@ -228,7 +227,6 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path("cfg/desk.tkf"), DelayImage));
         setButton(table(), 5, KeyStroke);
         button(6)->click();
-        table().modified = 0;
 
         dialogs.choose(path("cfg/desk.tkf"));
         action("actionOpen")->trigger();
@@ -253,7 +251,7 @@ private Q_SLOTS:
         QCOMPARE(files().fileName, path("cfg/desk.tkf"));
         QCOMPARE(files().defaultDirectory, path("cfg"));
         QCOMPARE(fileLabel(), QString("desk"));
-        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(window->isEnabled());
     }
 
@@ -316,7 +314,6 @@ private Q_SLOTS:
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
         QVERIFY(writeBytes(path("good.tkf"), DelayImage));
-        table().modified = 0;
         dialogs.choose(path("good.tkf"));
         action("actionOpen")->trigger();
         button(1)->click();
@@ -346,7 +343,7 @@ private Q_SLOTS:
         QCOMPARE(files().filePath, path("good.tkf"));
         QCOMPARE(files().fileName, path("good.tkf"));
         QCOMPARE(fileLabel(), QString("good"));
-        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(window->isEnabled());
 
         action("actionSave")->trigger();
@@ -382,8 +379,7 @@ private Q_SLOTS:
 
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setButton(table(), 7, KeyStroke);
-        table().modified = 1;
+        edit([] { setButton(table(), 7, KeyStroke); });
         if (hasFilePath)
             pretendOpened("office.tkf");
         if (dialogChoice.isEmpty())
@@ -419,12 +415,12 @@ private Q_SLOTS:
         }
         if (newRuns) {
             QVERIFY(tableIsEmpty());
-            QCOMPARE(table().modified, uint8_t(0));
+            QCOMPARE(window->document().isModified(), bool(0));
             QVERIFY(files().filePath.isEmpty());
             QCOMPARE(fileLabel(), QString("QM47_File"));
         } else {
             QCOMPARE(table().content(7).length, uint8_t(2));
-            QCOMPARE(table().modified, uint8_t(1));
+            QCOMPARE(window->document().isModified(), bool(1));
         }
     }
 
@@ -432,7 +428,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        table().modified = 1;
+        edit([] { setButton(table(), 0, KeyStroke); });
         answerer.enqueue(QMessageBox::Cancel);
         action("actionOpen")->trigger();
         QCOMPARE(answerer.seen().size(), 1);
@@ -467,8 +463,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path("office.tkf"), old));
         QVERIFY(writeBytes(path("folder"), "a file"));
         pretendOpened(folderIsAFile ? "folder/office.tkf" : "office.tkf");
-        setButton(table(), 1, KeyStroke);
-        table().modified = 1;
+        edit([] { setButton(table(), 1, KeyStroke); });
 
         answerer.enqueue(QMessageBox::Save);
         bool closed = true;
@@ -484,7 +479,7 @@ private Q_SLOTS:
         QCOMPARE(answerer.last().text, "Could not create file!\n" + reason);
         QCOMPARE(readAll(path("office.tkf")), old);
         QCOMPARE(readAll(path("folder")), QByteArray("a file"));
-        QCOMPARE(table().modified, uint8_t(1));
+        QCOMPARE(window->document().isModified(), bool(1));
         QCOMPARE(fileLabel(), QString("office"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QVERIFY(dialogs.seen().isEmpty());
@@ -497,7 +492,7 @@ private Q_SLOTS:
         QCOMPARE(answerer.seen().size(), 3);
         QCOMPARE(answerer.last().text, "Could not create file!\n" + reason);
         QCOMPARE(readAll(path("office.tkf")), old);
-        QCOMPARE(table().modified, uint8_t(1));
+        QCOMPARE(window->document().isModified(), bool(1));
         QVERIFY(window->isEnabled());
 
         // Once the write succeeds the window may close.

@@ -45,12 +45,11 @@ int runRead(const Invocation &invocation)
     }
 
     ButtonTable table;
-    QString message;
-    const TransferOutcome outcome = runTransfer(resolvePort(invocation.arguments.at(0)),
-                                                TransferDirection::Readout, table,
-                                                QStringLiteral("Reading"), &message);
-    if (outcome != TransferOutcome::Completed) {
-        complain(message);
+    const TransferResult result = runTransfer(resolvePort(invocation.arguments.at(0)),
+                                              TransferDirection::Readout, table,
+                                              QStringLiteral("Reading"));
+    if (!result.succeeded()) {
+        complain(result.message);
         return ExitFailure;
     }
     if (!fitsConfigFile(table)) {

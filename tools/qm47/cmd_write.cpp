@@ -69,19 +69,16 @@ int runWrite(const Invocation &invocation)
         complain(QStringLiteral("warning: ") + problem);
 
     ButtonTable sent = file;
-    QString message;
-    LinkState link;
-    TransferOutcome outcome = runTransfer(port, TransferDirection::Transmit, sent,
-                                          QStringLiteral("Writing"), &message, &link);
-    if (outcome != TransferOutcome::Completed) {
-        complain(message);
+    const TransferResult written =
+        runTransfer(port, TransferDirection::Transmit, sent, QStringLiteral("Writing"));
+    if (!written.succeeded()) {
+        complain(written.message);
         return ExitFailure;
     }
     // What the keypad was given: the file within the counts it reported.
-    sent.buttonCount = link.keypadButtonCount;
-    sent.maxEntries = link.keypadMaxEntries;
-    const QStringList lost =
-        notKept(transmitShortfall(file, link.keypadButtonCount, link.keypadMaxEntries), file);
+    sent.buttonCount = uint8_t(written.keypadButtonCount);
+    sent.maxEntries = uint16_t(written.keypadMaxEntries);
+    const QStringList lost = notKept(written.shortfall, file);
     for (const QString &text : lost)
         complain(text);
     out() << "Wrote " << sent.buttonCount << " buttons from " << path << '\n';
@@ -89,10 +86,10 @@ int runWrite(const Invocation &invocation)
 
     if (invocation.isSet(QStringLiteral("verify"))) {
         ButtonTable readBack;
-        outcome = runTransfer(port, TransferDirection::Readout, readBack,
-                              QStringLiteral("Verifying"), &message);
-        if (outcome != TransferOutcome::Completed) {
-            complain(QStringLiteral("verification readout failed: ") + message);
+        const TransferResult verified =
+            runTransfer(port, TransferDirection::Readout, readBack, QStringLiteral("Verifying"));
+        if (!verified.succeeded()) {
+            complain(QStringLiteral("verification readout failed: ") + verified.message);
             return ExitFailure;
         }
         const QString difference = firstDifference(sent, readBack);

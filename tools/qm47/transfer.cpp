@@ -26,9 +26,8 @@ PortRecord resolvePort(const QString &argument)
     return port;
 }
 
-TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
-                            ButtonTable &table, const QString &label, QString *message,
-                            LinkState *link)
+TransferResult runTransfer(const PortRecord &port, TransferDirection direction,
+                           ButtonTable &table, const QString &label)
 {
     TransferSession session(table);
     TransferDriver driver(session, ClosePolicy::DrainThenClose);
@@ -41,8 +40,5 @@ TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
     driver.start(port, direction);
     if (driver.isRunning())
         loop.exec();
-    *message = transferMessage(driver.outcome(), session.openFailure());
-    if (link)
-        *link = session.link();
-    return driver.outcome();
+    return driver.result();
 }

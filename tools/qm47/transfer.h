@@ -1,8 +1,7 @@
 #pragma once
 
-#include "device/framelayer.h"
 #include "device/portrecord.h"
-#include "device/transfermessages.h"
+#include "device/transferresult.h"
 
 #include <QString>
 
@@ -14,9 +13,7 @@ PortRecord resolvePort(const QString &argument);
 
 // Runs one whole readout or transmit on `table`, with the configurator's
 // protocol and time-outs, and a progress bar labelled `label`. Returns once
-// the end-of-transfer frame has left and the port is closed again. `message`
-// receives what the user is told about the outcome; `link`, when given, the
-// frame layer's state at the end (the counts the keypad reported).
-TransferOutcome runTransfer(const PortRecord &port, TransferDirection direction,
-                            ButtonTable &table, const QString &label, QString *message,
-                            LinkState *link = nullptr);
+// the end-of-transfer frame has left and the port is closed again, with the
+// driver's account of how it ended.
+TransferResult runTransfer(const PortRecord &port, TransferDirection direction,
+                           ButtonTable &table, const QString &label);
