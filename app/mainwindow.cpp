@@ -8,7 +8,6 @@
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
 #include "device/portlist.h"
-#include "device/transfersession.h"
 #include "file/filestate.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/keyboardlayout.h"
@@ -61,7 +60,6 @@ MainWindow::MainWindow(QWidget *parent)
     recording.recordingFlag = 0;
     recording.keyInsertFlag = 0;
     table.maxReached = 0;
-    TransferSession::instance().frameLayer().prepareTransfer(TransferDirection::Readout);
 
     ui->setupUi(this);
     applyDialogLook(&portDialog, QStringLiteral("blue"));

@@ -184,24 +184,6 @@ private Q_SLOTS:
         }
     }
 
-    // With a file open, undoing back to the state read clears the modified flag.
-    void modifiedFollowsTheSavedState()
-    {
-        ModalAnswerer boxes;
-        ButtonTable saved = makeTable();
-        setButton(saved, 1, {down(0x1C), up(0x1C)});
-        QVERIFY(saveConfigFile(dir.filePath("saved.tkf"), saved));
-        QVERIFY(window->openConfigFile(dir.filePath("saved.tkf")));
-        QCOMPARE(window->document().isModified(), bool(0));
-        button(2)->click();
-        button("pushButtonDelay")->click();
-        QCOMPARE(window->document().isModified(), bool(1));
-        action("actionUndo")->trigger();
-        QCOMPARE(window->document().isModified(), bool(0));
-        action("actionRedo")->trigger();
-        QCOMPARE(window->document().isModified(), bool(1));
-    }
-
     void copyAndPaste()
     {
         ModalAnswerer boxes;
