@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/uilanguage.h"
 #include "app/windowplacement.h"
 
 #include "qm47version.h"
@@ -20,24 +21,35 @@ void describeCommandLine(QCommandLineParser &parser)
         QCoreApplication::translate("main",
                                     "Configuration to open: a .tkf file, or its text form (.txt)."),
         QStringLiteral("[FILE]"));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("main", "Show the texts in this language: de, fr, es, pt or en "
+                                            "(default: the system's language)."),
+        QStringLiteral("CODE")));
 }
 
 // --help and --version are answered before the window system is reached, so
 // that they work on a terminal without a display. Other words wait for the full
 // parse: the toolkit's own options, and --help-all, which lists the options of
 // the widget application.
-void answerHelpOrVersion(int argc, char *argv[], QCommandLineParser &parser)
+void answerHelpOrVersion(int argc, char *argv[])
 {
     QStringList words;
     for (int i = 0; i < argc; ++i)
         words.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     parser.parse(words); // errors are reported by the full parse
     const bool version = parser.isSet(QStringLiteral("version"));
     if (version || parser.isSet(QStringLiteral("help"))) {
         QCoreApplication core(argc, argv);
+        installTranslations(parser.value(QStringLiteral("lang")));
+        QCommandLineParser translated; // its texts in the language just loaded
+        describeCommandLine(translated);
+        translated.parse(words);
         if (version)
-            parser.showVersion(); // both print and end the program
-        parser.showHelp();
+            translated.showVersion(); // both print and end the program
+        translated.showHelp();
     }
 }
 
@@ -47,11 +59,13 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("qm47-configurator"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QM47_VERSION));
-    QCommandLineParser parser;
-    describeCommandLine(parser);
-    answerHelpOrVersion(argc, argv, parser);
+    answerHelpOrVersion(argc, argv);
 
     QApplication application(argc, argv);
+    // The language first: the parser's messages and the windows speak it.
+    installTranslations(languageArgument(QCoreApplication::arguments()));
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     parser.process(application);
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath()
                                      + QStringLiteral("/plugins"));

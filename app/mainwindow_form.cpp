@@ -265,7 +265,6 @@ void Ui_MainWindow::setShortcutsActive(bool active)
 
 void Ui_MainWindow::retranslateUi(QMainWindow *window)
 {
-    const auto tr = [](const char *text) { return QApplication::translate("MainWindow", text); };
     window->setWindowTitle(tr("Talvar QM-47 Button Configurator"));
     actionNew->setText(tr("New"));
     actionOpen->setText(tr("Open"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QtCore/qglobal.h>
 
 class QAction;
@@ -18,6 +19,9 @@ class QWidget;
 // The main window's widget tree, built in code with fixed geometry.
 class Ui_MainWindow
 {
+    // Its texts belong to the main window's catalogue context.
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
 public:
     static constexpr int ButtonCount = 23;
 

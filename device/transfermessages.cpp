@@ -4,24 +4,25 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
+// This file's texts, in the catalogues' context "MainWindow".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
 
 QString portFailureMessage(const PortFailure &failure)
 {
     if (failure.problem == PortProblem::None || failure.problem == PortProblem::Busy)
-        return tr("Error connecting to Serial Port! Port in use.");
+        return Texts::tr("Error connecting to Serial Port! Port in use.");
     QString reason = failure.reason.trimmed();
     if (!reason.isEmpty() && !reason.endsWith(QLatin1Char('.')))
         reason += QLatin1Char('.');
-    QString text = tr("Error connecting to Serial Port! %1: %2").arg(failure.location, reason);
+    QString text =
+        Texts::tr("Error connecting to Serial Port! %1: %2").arg(failure.location, reason);
 #ifdef Q_OS_LINUX
     // The command on a line of its own, so that no wrapping splits it.
     if (failure.problem == PortProblem::NoPermission)
         text += QLatin1Char('\n')
-                + tr("To get access, join the group \"%1\" that may use the port, "
+                + Texts::tr("To get access, join the group \"%1\" that may use the port, "
                      "then log out and in again:")
                       .arg(failure.group)
                 + QLatin1Char('\n') + QStringLiteral("sudo usermod -aG %1 $USER").arg(failure.group);
@@ -39,11 +40,13 @@ QString transferMessage(TransferOutcome outcome, const PortFailure &failure)
     case TransferOutcome::PortInUse:
         return portFailureMessage(failure);
     case TransferOutcome::PortNotOpen:
-        return tr("Error connecting to seriel port!");
+        return Texts::tr("Error connecting to seriel port!");
     case TransferOutcome::ConnectTimeout:
-        return tr("Cannot connect to the target! Please check the connection / serial port.");
+        return Texts::tr(
+            "Cannot connect to the target! Please check the connection / serial port.");
     case TransferOutcome::CommunicationError:
-        return tr("An error occured during cummunication, connection refused! Please try again.");
+        return Texts::tr(
+            "An error occured during cummunication, connection refused! Please try again.");
     }
     return QString();
 }

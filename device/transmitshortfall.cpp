@@ -7,10 +7,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
+// This file's texts, in the catalogues' context "MainWindow".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
 
 // "1, 3, 6-23": button numbers, runs of three or more as a range.
 QString buttonNumbers(const QList<int> &indexes)
@@ -51,17 +51,18 @@ TransmitShortfall transmitShortfall(const ButtonTable &table, int keypadButtons,
 
 QString shortfallMessage(const TransmitShortfall &shortfall)
 {
-    QString text = tr("The keypad holds %1 buttons with at most %2 entries each, so not all "
+    QString text = Texts::tr("The keypad holds %1 buttons with at most %2 entries each, so not all "
                       "of the configuration was written.")
                        .arg(shortfall.keypadButtons)
                        .arg(shortfall.keypadMaxEntries);
     if (!shortfall.notSent.isEmpty())
-        text += QLatin1Char('\n') + tr("Buttons not written: %1.").arg(buttonNumbers(shortfall.notSent));
+        text += QLatin1Char('\n')
+                + Texts::tr("Buttons not written: %1.").arg(buttonNumbers(shortfall.notSent));
     if (!shortfall.cut.isEmpty())
         text += QLatin1Char('\n')
-                + tr("Buttons written only up to entry %1: %2.")
+                + Texts::tr("Buttons written only up to entry %1: %2.")
                       .arg(shortfall.keypadMaxEntries)
                       .arg(buttonNumbers(shortfall.cut));
-    text += QLatin1Char('\n') + tr("The configuration itself is unchanged.");
+    text += QLatin1Char('\n') + Texts::tr("The configuration itself is unchanged.");
     return text;
 }

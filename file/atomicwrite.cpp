@@ -3,6 +3,7 @@
 #include "file/inplacewrite.h"
 #include "file/streamoutput.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -17,7 +18,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("no file name"));
+        return fail(QCoreApplication::translate("TkfFile", "no file name"));
     const OutputTarget target = outputTarget(path);
     if (target.kind == OutputKind::Refused)
         return fail(target.refusal);
@@ -51,7 +52,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
         const int systemError = errno;
         const QString why = file.error() != QFileDevice::NoError ? file.errorString()
                             : systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError))
-                                               : QStringLiteral("the file was not written completely");
+                                               : QCoreApplication::translate("TkfFile", "the file was not written completely");
         file.cancelWriting();
         return fail(why);
     }

@@ -103,7 +103,7 @@ FileResult ConfigDocument::open(const QString &path)
     if (!result.done)
         return result;
 
-    beginEdit(stepName("Open"), Scope::WholeTable);
+    beginEdit(stepName(QT_TRANSLATE_NOOP("MainWindow", "Open")), Scope::WholeTable);
     table_.beginChange();
     adoptConfiguration(table_, loaded);
     table_.selectedButton = NoButton;
@@ -148,7 +148,7 @@ FileResult ConfigDocument::write(const QString &path)
 
 void ConfigDocument::newConfiguration()
 {
-    beginEdit(stepName("New"), Scope::WholeTable);
+    beginEdit(stepName(QT_TRANSLATE_NOOP("MainWindow", "New")), Scope::WholeTable);
     table_.beginChange();
     table_.buttonCount = ButtonTable::DefaultButtonCount;
     table_.maxEntries = ButtonTable::DefaultMaxEntries;
@@ -164,7 +164,8 @@ void ConfigDocument::beginReadout()
 {
     if (readoutStep_)
         return;
-    readoutStep_ = startStep(stepName("Get device configuration"), Scope::WholeTable);
+    readoutStep_ = startStep(stepName(QT_TRANSLATE_NOOP("MainWindow", "Get device configuration")),
+                             Scope::WholeTable);
     buttonCountBeforeReadout_ = table_.buttonCount;
     maxEntriesBeforeReadout_ = table_.maxEntries;
 }

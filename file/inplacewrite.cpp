@@ -2,6 +2,7 @@
 
 #include "file/descriptorwrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -39,7 +40,7 @@ bool writeFileInPlace(const QString &path, const QByteArray &bytes, QString *rea
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("not a regular file"));
+        return fail(QCoreApplication::translate("TkfFile", "not a regular file"));
     }
     const off_t oldSize = st.st_size;
     const off_t newSize = off_t(bytes.size());
@@ -48,8 +49,8 @@ bool writeFileInPlace(const QString &path, const QByteArray &bytes, QString *rea
     if (newSize > 0) {
         const int reserveError = ::posix_fallocate(fd, 0, newSize);
         if (reserveError == EOPNOTSUPP || reserveError == ENOSYS || reserveError == EINVAL) {
-            unreserved = QStringLiteral(" (the file system cannot reserve room in advance; "
-                                        "the file may have been cut short)");
+            unreserved = QCoreApplication::translate("TkfFile", " (the file system cannot reserve room in advance; "
+                                                                 "the file may have been cut short)");
         } else if (reserveError != 0) {
             // A partial reservation may have made the file longer.
             if (::fstat(fd, &st) == 0 && st.st_size != oldSize) {
@@ -57,7 +58,8 @@ bool writeFileInPlace(const QString &path, const QByteArray &bytes, QString *rea
                 Q_UNUSED(cut);
             }
             ::close(fd);
-            return fail(systemReason(reserveError) + QStringLiteral(" (the file was left as it was)"));
+            return fail(systemReason(reserveError)
+                        + QCoreApplication::translate("TkfFile", " (the file was left as it was)"));
         }
     }
 
@@ -72,6 +74,6 @@ bool writeFileInPlace(const QString &path, const QByteArray &bytes, QString *rea
 #else
     Q_UNUSED(path);
     Q_UNUSED(bytes);
-    return fail(QStringLiteral("not supported on this system"));
+    return fail(QCoreApplication::translate("TkfFile", "not supported on this system"));
 #endif
 }

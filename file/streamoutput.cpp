@@ -2,6 +2,7 @@
 
 #include "file/descriptorwrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -154,6 +155,6 @@ bool writeStream(const QString &path, const QByteArray &bytes, QString *reason)
 #else
     Q_UNUSED(path);
     Q_UNUSED(bytes);
-    return fail(QStringLiteral("not a regular file"));
+    return fail(QCoreApplication::translate("TkfFile", "not a regular file"));
 #endif
 }

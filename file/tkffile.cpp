@@ -5,6 +5,7 @@
 #include "file/regularfile.h"
 #include "file/tkftext.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -48,7 +49,8 @@ TextLoadResult loadConfigTextFile(const QString &path, ButtonTable &table)
     constexpr qint64 MaxTextSize = 4 * 1024 * 1024;
     const QByteArray data = file.read(MaxTextSize + 1);
     if (data.size() > MaxTextSize) {
-        result.error.message = QStringLiteral("the file is too large for a configuration");
+        result.error.message =
+            QCoreApplication::translate("TkfFile", "the file is too large for a configuration");
         return result;
     }
     ButtonTable read;

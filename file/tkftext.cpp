@@ -2,6 +2,7 @@
 
 #include "keyboard/hexdigits.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -10,6 +11,11 @@
 #include <array>
 
 namespace {
+
+// This file's texts, in the catalogues' context "TkfText".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TkfText)
+};
 
 constexpr int DefaultButtons = ButtonTable::DefaultButtonCount;
 constexpr int DefaultMaxEntries = ButtonTable::DefaultMaxEntries;
@@ -115,10 +121,10 @@ QString notAKeyMessage(QStringView word)
         QStringList codes;
         for (KeyCode code : it.value())
             codes.append(hexCode(code));
-        return QStringLiteral("%1 is not used as a key name here; write the key code (%2)")
-            .arg(quoted(word), codes.join(QLatin1String(" or ")));
+        return Texts::tr("%1 is not used as a key name here; write the key code (%2)")
+            .arg(quoted(word), codes.join(Texts::tr(" or ")));
     }
-    return QStringLiteral("%1 is not a key name; write a name such as A or LSHIFT, "
+    return Texts::tr("%1 is not a key name; write a name such as A or LSHIFT, "
                           "or a code such as 0x1C").arg(quoted(word));
 }
 
@@ -176,14 +182,14 @@ bool TextReader::readHeader(const QList<QStringView> &words, TkfTextError &error
     const QString keyword = isButtons ? QStringLiteral("\"buttons\"")
                                       : QStringLiteral("\"max-entries\"");
     if (current_ >= 0)
-        return fail(error, keyword + QStringLiteral(" must come before the first \"button\""));
+        return fail(error, Texts::tr("%1 must come before the first \"button\"").arg(keyword));
     int &seenOn = isButtons ? buttonsLine_ : maxEntriesLine_;
     if (seenOn != 0)
-        return fail(error, keyword + QStringLiteral(" was already given on line %1").arg(seenOn));
+        return fail(error, Texts::tr("%1 was already given on line %2").arg(keyword).arg(seenOn));
     const int high = isButtons ? TkfMaxButtons : 0xFFFF;
     int value = 0;
     if (words.size() != 2 || !parseNumber(words.at(1), high, value))
-        return fail(error, keyword + QStringLiteral(" needs one number from 0 to %1").arg(high));
+        return fail(error, Texts::tr("%1 needs one number from 0 to %2").arg(keyword).arg(high));
     (isButtons ? buttons_ : maxEntries_) = value;
     seenOn = lineNumber_;
     return true;
@@ -192,13 +198,13 @@ bool TextReader::readHeader(const QList<QStringView> &words, TkfTextError &error
 bool TextReader::readButton(const QList<QStringView> &words, TkfTextError &error)
 {
     if (buttons_ == 0)
-        return fail(error, QStringLiteral("there are no buttons (\"buttons 0\")"));
+        return fail(error, Texts::tr("there are no buttons (\"buttons 0\")"));
     int number = 0;
     if (words.size() != 2 || !parseNumber(words.at(1), buttons_, number) || number < 1)
-        return fail(error, QStringLiteral("\"button\" needs one number from 1 to %1").arg(buttons_));
+        return fail(error, Texts::tr("\"button\" needs one number from 1 to %1").arg(buttons_));
     int &seenOn = buttonLine_[size_t(number - 1)];
     if (seenOn != 0)
-        return fail(error, QStringLiteral("button %1 was already given on line %2").arg(number).arg(seenOn));
+        return fail(error, Texts::tr("button %1 was already given on line %2").arg(number).arg(seenOn));
     seenOn = lineNumber_;
     current_ = number - 1;
     return true;
@@ -212,7 +218,7 @@ bool TextReader::readEntry(const QList<QStringView> &words, TkfTextError &error)
         QStringList all;
         for (QStringView w : words)
             all.append(w.toString());
-        return fail(error, QStringLiteral("cannot understand %1; an entry is KEY down, KEY up, "
+        return fail(error, Texts::tr("cannot understand %1; an entry is KEY down, KEY up, "
                                           "delay or KEY delay").arg(quoted(all.join(' '))));
     }
     if (current_ < 0 && bareEntries_ && buttons_ > 0) {
@@ -220,12 +226,12 @@ bool TextReader::readEntry(const QList<QStringView> &words, TkfTextError &error)
         buttonLine_[0] = lineNumber_;
     }
     if (current_ < 0)
-        return fail(error, QStringLiteral("an entry must follow a \"button\" line"));
+        return fail(error, Texts::tr("an entry must follow a \"button\" line"));
     const auto isAction = [](QStringView w) {
         return sameWord(w, "down") || sameWord(w, "up") || sameWord(w, "delay");
     };
     if (isKeyAction && sameWord(words.first(), "delay") && !isAction(words.at(1)))
-        return fail(error, QStringLiteral("\"delay\" stands alone; one half of a delay is "
+        return fail(error, Texts::tr("\"delay\" stands alone; one half of a delay is "
                                           "written KEY delay (0x02 delay, 0x03 delay)"));
     if (isDelay)
         return append({{ActionDelay, DelayFirstHalf}, {ActionDelay, DelaySecondHalf}}, error);
@@ -240,7 +246,7 @@ bool TextReader::readEntry(const QList<QStringView> &words, TkfTextError &error)
         return append({{ActionRelease, key}}, error);
     if (sameWord(action, "delay"))
         return append({{ActionDelay, key}}, error);
-    return fail(error, QStringLiteral("%1 is not an action; write down, up or delay").arg(quoted(action)));
+    return fail(error, Texts::tr("%1 is not an action; write down, up or delay").arg(quoted(action)));
 }
 
 bool TextReader::append(std::initializer_list<ContentEntry> entries, TkfTextError &error)
@@ -248,9 +254,9 @@ bool TextReader::append(std::initializer_list<ContentEntry> entries, TkfTextErro
     ButtonContent &c = parsed_.content(uint8_t(current_));
     if (c.length + int(entries.size()) > entryLimit()) {
         const QString limit = maxEntries_ > TkfMaxEntries
-                                  ? QStringLiteral("%1 (the most a file can hold)").arg(TkfMaxEntries)
-                                  : QStringLiteral("%1 (max-entries)").arg(maxEntries_);
-        return fail(error, QStringLiteral("button %1 would hold more than %2 entries")
+                                  ? Texts::tr("%1 (the most a file can hold)").arg(TkfMaxEntries)
+                                  : Texts::tr("%1 (max-entries)").arg(maxEntries_);
+        return fail(error, Texts::tr("button %1 would hold more than %2 entries")
                                .arg(current_ + 1).arg(limit));
     }
     for (const ContentEntry &e : entries)
@@ -391,7 +397,7 @@ bool scriptFromText(const QString &text, QList<ContentEntry> &entries, TkfTextEr
             continue;
         if (filled >= 0) {
             error.line = 0;
-            error.message = QStringLiteral("the text holds the scripts of several buttons "
+            error.message = Texts::tr("the text holds the scripts of several buttons "
                                            "(%1 and %2); take one button at a time")
                                 .arg(filled + 1).arg(i + 1);
             return false;

@@ -1,5 +1,6 @@
 #include "keyboard/typetext.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <array>
@@ -158,15 +159,15 @@ QString nameTableName(NameTable table)
 {
     switch (table) {
     case NameTable::German:
-        return QStringLiteral("German");
+        return QCoreApplication::translate("NameTable", "German");
     case NameTable::French:
-        return QStringLiteral("French");
+        return QCoreApplication::translate("NameTable", "French");
     case NameTable::Spanish:
-        return QStringLiteral("Spanish");
+        return QCoreApplication::translate("NameTable", "Spanish");
     case NameTable::Portuguese:
-        return QStringLiteral("Portuguese");
+        return QCoreApplication::translate("NameTable", "Portuguese");
     case NameTable::English:
         break;
     }
-    return QStringLiteral("English");
+    return QCoreApplication::translate("NameTable", "English");
 }

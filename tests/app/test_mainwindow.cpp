@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/portdialog.h"
 #include "app/progresswindow.h"
+#include "app/uilanguage.h"
 #include "config/buttontable.h"
 #include "config/scripttext.h"
 #include "device/portlist.h"
@@ -309,21 +310,29 @@ private Q_SLOTS:
         QVERIFY(!about.isVisible());
     }
 
-    // Under the stock palette and a dark one, at the design font and larger
-    // ones, no text of the windows is cut off (also the longest texts of the
-    // status line) and every caption stands out from its background.
+    // In every language, under the stock palette and a dark one, at the
+    // design font and larger ones, no text of the windows is cut off (also
+    // the longest texts of the status line) and every caption stands out from
+    // its background.
     void noTextIsClippedOrFaint_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("dark");
         QTest::addColumn<int>("points");
-        QTest::newRow("stock palette, 9 pt") << false << 9;
-        QTest::newRow("dark palette, 9 pt") << true << 9;
-        QTest::newRow("10 pt") << false << 10;
-        QTest::newRow("11 pt") << false << 11;
-        QTest::newRow("dark palette, 12 pt") << true << 12;
+        for (const char *language : {"en", "de", "fr", "es", "pt"}) {
+            const auto row = [&](const char *look) -> QTestData & {
+                return QTest::addRow("%s, %s", language, look) << QString(language);
+            };
+            row("stock palette, 9 pt") << false << 9;
+            row("dark palette, 9 pt") << true << 9;
+            row("10 pt") << false << 10;
+            row("11 pt") << false << 11;
+            row("dark palette, 12 pt") << true << 12;
+        }
     }
     void noTextIsClippedOrFaint()
     {
+        QFETCH(QString, language);
         QFETCH(bool, dark);
         QFETCH(int, points);
         const QPalette stockPalette = QApplication::palette();
@@ -331,7 +340,9 @@ private Q_SLOTS:
         const auto restore = qScopeGuard([&] {
             QApplication::setPalette(stockPalette);
             QApplication::setFont(stockFont);
+            installTranslations(QStringLiteral("en"));
         });
+        QCOMPARE(installTranslations(language), language == "en" ? QString() : language);
         if (dark)
             QApplication::setPalette(darkPalette());
         QFont font = referenceFormFont();
@@ -343,25 +354,30 @@ private Q_SLOTS:
         scripttext::setScript(ButtonTable::instance().content(0), "a+ b+ a- [ ]");
         button(1)->click();
         listView()->setCurrentIndex(listView()->model()->index(1, 0));
-        QCOMPARE(clippedTexts(window.get()), QStringList());
+        QCOMPARE(clippedTexts(window.get()).join(", "), QString());
         QCOMPARE(poorContrast(window.get()).join("; "), QString());
         auto *state = window->findChild<QLabel *>("labelState");
-        for (const char *text : {"Transmitting configuration", "Recording to button 23",
-                                 "Insert key to button 23", "Please select a button"}) {
-            state->setText(text);
-            QCOMPARE(clippedTexts(window.get()), QStringList());
+        const auto text = [](const char *english) {
+            return QCoreApplication::translate("MainWindow", english);
+        };
+        for (const QString &shown :
+             {text("Transmitting configuration"), text("Reading configuration"),
+              text("Recording to button ") + "23", text("Insert key to button ") + "23",
+              text("Please select a button")}) {
+            state->setText(shown);
+            QCOMPARE(clippedTexts(window.get()).join(", "), QString());
         }
         window->setEnabled(false); // busy: a dialog or a transfer runs
         QCOMPARE(poorContrast(window.get()).join("; "), QString());
 
         About about;
         about.setVersion(About::versionText());
-        QCOMPARE(clippedTexts(&about), QStringList());
+        QCOMPARE(clippedTexts(&about).join(", "), QString());
         QCOMPARE(poorContrast(&about).join("; "), QString());
         comPort ports;
         applyDialogLook(&ports, "blue");
-        ports.setTransferTitle("Set device configuration");
-        QCOMPARE(clippedTexts(&ports), QStringList());
+        ports.setTransferTitle(text("Set device configuration"));
+        QCOMPARE(clippedTexts(&ports).join(", "), QString());
         QCOMPARE(poorContrast(&ports).join("; "), QString());
         // The table's header grows with the rows under it.
         QHeaderView *header = ports.findChild<QTableView *>("tableView")->horizontalHeader();

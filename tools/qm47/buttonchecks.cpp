@@ -1,4 +1,5 @@
 #include "buttonchecks.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
@@ -15,15 +16,15 @@ QString unbalancedReasons(const ButtonContent &c)
 {
     QStringList reasons;
     if (c.length % 2 != 0)
-        reasons.append(QStringLiteral("odd number of entries (%1)").arg(c.length));
+        reasons.append(Texts::tr("odd number of entries (%1)").arg(c.length));
     int unnamed = 0;
     for (int row = 0; row < c.length; ++row) {
         const ContentEntry &e = c.entries[size_t(row)];
         QString reason;
         if (e.action == ActionPress && pressUnmatched(c, row))
-            reason = QStringLiteral("entry %1 (%2) has no release after it");
+            reason = Texts::tr("entry %1 (%2) has no release after it");
         else if (e.action == ActionRelease && releaseUnmatched(c, row))
-            reason = QStringLiteral("entry %1 (%2) has no press before it");
+            reason = Texts::tr("entry %1 (%2) has no press before it");
         else
             continue;
         if (reasons.size() < MaxNamedRows)
@@ -32,8 +33,8 @@ QString unbalancedReasons(const ButtonContent &c)
             ++unnamed;
     }
     if (unnamed > 0)
-        reasons.append(QStringLiteral("%1 more").arg(unnamed));
-    QString text = QStringLiteral("unbalanced (a key pressed and never released, or released "
+        reasons.append(Texts::tr("%1 more").arg(unnamed));
+    QString text = Texts::tr("unbalanced (a key pressed and never released, or released "
                                   "without being pressed)");
     if (!reasons.isEmpty())
         text += QStringLiteral(": ") + reasons.join(QStringLiteral("; "));
@@ -47,12 +48,15 @@ QStringList buttonProblems(const ButtonTable &table)
     QStringList problems;
     for (int i = 0; i < table.buttonCount; ++i) {
         const ButtonContent &c = table.content(uint8_t(i));
-        const QString button = QStringLiteral("Button %1: ").arg(i + 1);
+        const auto problem = [&](const QString &what) {
+            return Texts::tr("Button %1: %2").arg(i + 1).arg(what);
+        };
         if (!contentBalanced(c))
-            problems.append(button + unbalancedReasons(c));
+            problems.append(problem(unbalancedReasons(c)));
         if (hasSuccessiveDelays(c))
-            problems.append(button + QStringLiteral("successive delays (with keyboard autorepeat "
-                                                    "the key action before them may repeat)"));
+            problems.append(problem(Texts::tr("successive delays (with keyboard "
+                                                                 "autorepeat the key action before "
+                                                                 "them may repeat)")));
     }
     return problems;
 }

@@ -3,6 +3,7 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 
@@ -19,7 +20,9 @@ int runCheck(const Invocation &invocation)
         out() << problem << '\n';
     if (!problems.isEmpty())
         return ExitFailure;
-    out() << "All " << table.buttonCount << " buttons are balanced and have no successive delays\n";
+    out() << Texts::tr("All %1 buttons are balanced and have no successive delays")
+                 .arg(table.buttonCount)
+          << '\n';
     return ExitSuccess;
 }
 
@@ -30,8 +33,8 @@ Command checkCommand()
     Command c;
     c.name = QStringLiteral("check");
     c.synopsis = QStringLiteral("FILE.tkf");
-    c.summary = QStringLiteral("Check every button for balance and successive delays.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Check every button for balance and successive delays.");
+    c.description = Texts::tr(
         "Runs the checks the configurator runs before a transmit or save on every\n"
         "button of FILE.tkf: the balance check (every key pressed is released, every\n"
         "key released was pressed, an even number of entries) and the test for two\n"

@@ -2,6 +2,7 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 #include "file/atomicwrite.h"
@@ -9,7 +10,6 @@
 #include "file/tkfcodec.h"
 #include "file/tkftext.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -22,19 +22,14 @@ const QString StreamName = QStringLiteral("-");
 
 enum class Kind { Tkf, Text };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 QString inputLabel(const QString &path)
 {
-    return path == StreamName ? QStringLiteral("standard input") : path;
+    return path == StreamName ? Texts::tr("standard input") : path;
 }
 
 QString outputLabel(const QString &path)
 {
-    return path == StreamName ? QStringLiteral("standard output") : path;
+    return path == StreamName ? Texts::tr("standard output") : path;
 }
 
 // Anything besides blanks and comments.
@@ -70,19 +65,19 @@ Kind outputKind(const Invocation &invocation, QString &error)
             return Kind::Tkf;
         if (to == QLatin1String("text"))
             return Kind::Text;
-        error = QStringLiteral("--to takes tkf or text, not \"%1\"").arg(to);
+        error = Texts::tr("--to takes tkf or text, not \"%1\"").arg(to);
         return Kind::Text;
     }
     const bool inStream = inPath == StreamName;
     const bool outStream = outPath == StreamName;
     if (inStream && outStream)
-        error = QStringLiteral("with - on both sides, say the kind of OUT with --to");
+        error = Texts::tr("with - on both sides, say the kind of OUT with --to");
     else if (outStream)
         return otherKind(kindOfPath(inPath));
     else if (inStream)
         return kindOfPath(outPath);
     else if (kindOfPath(inPath) == kindOfPath(outPath))
-        error = QStringLiteral("exactly one of IN and OUT must be a .tkf file");
+        error = Texts::tr("exactly one of IN and OUT must be a .tkf file");
     return kindOfPath(outPath);
 }
 
@@ -94,7 +89,8 @@ bool readInput(const QString &path, qint64 limit, QByteArray &data)
                                            : openRegularFile(in, path);
     if (!opened) {
         complain(inputLabel(path),
-                 path == StreamName ? tr("Could not open file!") : couldNotOpenMessage(path));
+                 path == StreamName ? WindowTexts::tr("Could not open file!")
+                                    : couldNotOpenMessage(path));
         return false;
     }
     data = in.read(limit);
@@ -135,7 +131,7 @@ int fileToText(const QString &inPath, const QString &outPath)
     }
     if (!converted.exact)
         complain(inputLabel(inPath),
-                 QStringLiteral("warning: the file holds more than a configuration (bytes "
+                 Texts::tr("warning: the file holds more than a configuration (bytes "
                                 "after the checksum, or counts above the limits); the text "
                                 "holds the configuration as the configurator reads it"));
     return writeOutput(outPath, converted.text.toUtf8()) ? ExitSuccess : ExitFailure;
@@ -147,7 +143,7 @@ int textToFile(const QString &inPath, const QString &outPath)
     if (!readInput(inPath, MaxTextSize + 1, bytes))
         return ExitFailure;
     if (bytes.size() > MaxTextSize) {
-        complain(inputLabel(inPath), QStringLiteral("too large to be the text form of a configuration"));
+        complain(inputLabel(inPath), Texts::tr("too large to be the text form of a configuration"));
         return ExitFailure;
     }
 
@@ -156,13 +152,13 @@ int textToFile(const QString &inPath, const QString &outPath)
         // Most often a pipe whose source failed; an empty configuration
         // written over OUT would lose it.
         complain(inputLabel(inPath),
-                 QStringLiteral("holds no configuration (no statement at all); nothing written"));
+                 Texts::tr("holds no configuration (no statement at all); nothing written"));
         return ExitFailure;
     }
     ButtonTable table;
     TkfTextError error;
     if (!configFromText(text, table, error)) {
-        complain(QStringLiteral("%1, line %2: %3")
+        complain(Texts::tr("%1, line %2: %3")
                      .arg(inputLabel(inPath)).arg(error.line).arg(error.message));
         return ExitFailure;
     }
@@ -177,7 +173,8 @@ int runConvert(const Invocation &invocation)
     const Kind out = outputKind(invocation, error);
     if (!error.isEmpty()) {
         err() << "qm47: convert: " << error << Qt::endl
-              << "Run \"qm47 convert --help\" for help." << Qt::endl;
+              << Texts::tr("Run \"%1\" for help.").arg(QStringLiteral("qm47 convert --help"))
+              << Qt::endl;
         return ExitUsage;
     }
     useBinaryStandardStreams();
@@ -194,9 +191,9 @@ Command convertCommand()
     c.name = QStringLiteral("convert");
     c.synopsis = QStringLiteral("IN OUT");
     c.options = {{QStringLiteral("to"), QStringLiteral("tkf|text"),
-                  QStringLiteral("The kind of OUT; IN is the other kind.")}};
-    c.summary = QStringLiteral("Convert a configuration file to its text form, or back.");
-    c.description = QStringLiteral(
+                  Texts::tr("The kind of OUT; IN is the other kind.")}};
+    c.summary = Texts::tr("Convert a configuration file to its text form, or back.");
+    c.description = Texts::tr(
         "The direction follows the extensions: exactly one of IN and OUT ends in .tkf,\n"
         "the other is the text form (for example .txt). \"-\" as IN reads standard\n"
         "input, as OUT writes standard output; that side is of the other kind than the\n"

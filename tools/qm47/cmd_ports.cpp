@@ -1,6 +1,7 @@
 // qm47 ports: the serial ports the configurator's port dialog would list.
 #include "command.h"
 #include "console.h"
+#include "texts.h"
 
 #include "device/portaccess.h"
 #include "device/portlist.h"
@@ -18,7 +19,7 @@ int runPorts(const Invocation &)
         out() << port.portName << '\t' << description.join(QLatin1Char(' ')) << '\n';
     }
     if (ports.isEmpty())
-        err() << "qm47: no serial ports found" << Qt::endl;
+        err() << "qm47: " << Texts::tr("no serial ports found") << Qt::endl;
     return ExitSuccess;
 }
 
@@ -28,8 +29,8 @@ Command portsCommand()
 {
     Command c;
     c.name = QStringLiteral("ports");
-    c.summary = QStringLiteral("List the serial ports that PORT can name.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("List the serial ports that PORT can name.");
+    c.description = Texts::tr(
         "Lists the ports that the configurator's port dialog offers, one a line: the\n"
         "port's name, a tab and its description. These are the serial ports found on\n"
         "this computer, then the device paths named in the environment variable\n"

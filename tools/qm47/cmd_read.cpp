@@ -3,10 +3,10 @@
 #include "configfiles.h"
 #include "console.h"
 #include "transfer.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -40,20 +40,20 @@ int runRead(const Invocation &invocation)
     const QString path = invocation.arguments.at(1);
     // Fail before the transfer, not after it, when the file cannot be made.
     if (!QFileInfo(path).absoluteDir().exists() || QFileInfo(path).isDir()) {
-        complain(path, QCoreApplication::translate("MainWindow", "Could not create file!"));
+        complain(path, WindowTexts::tr("Could not create file!"));
         return ExitFailure;
     }
 
     ButtonTable table;
     const TransferResult result = runTransfer(resolvePort(invocation.arguments.at(0)),
                                               TransferDirection::Readout, table,
-                                              QStringLiteral("Reading"));
+                                              Texts::tr("Reading"));
     if (!result.succeeded()) {
         complain(result.message);
         return ExitFailure;
     }
     if (!fitsConfigFile(table)) {
-        complain(QStringLiteral("the keypad reports %1 buttons of at most %2 entries, or entries "
+        complain(Texts::tr("the keypad reports %1 buttons of at most %2 entries, or entries "
                                 "a configuration file cannot hold; nothing was written")
                      .arg(table.buttonCount)
                      .arg(table.maxEntries));
@@ -61,7 +61,7 @@ int runRead(const Invocation &invocation)
     }
     if (!saveConfigOrComplain(path, table))
         return ExitFailure;
-    out() << "Read " << table.buttonCount << " buttons into " << path << '\n';
+    out() << Texts::tr("Read %1 buttons into %2").arg(table.buttonCount).arg(path) << '\n';
     return ExitSuccess;
 }
 
@@ -72,8 +72,8 @@ Command readCommand()
     Command c;
     c.name = QStringLiteral("read");
     c.synopsis = QStringLiteral("PORT FILE.tkf");
-    c.summary = QStringLiteral("Read the keypad's configuration into a configuration file.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Read the keypad's configuration into a configuration file.");
+    c.description = Texts::tr(
         "Runs a readout over PORT (see \"qm47 ports\") as the configurator does and\n"
         "writes the configuration to FILE.tkf. The file is written only when the\n"
         "readout completed; after a failure an existing FILE.tkf stays as it was.\n"

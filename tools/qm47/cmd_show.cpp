@@ -2,6 +2,7 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 #include "keyboard/contentrowtext.h"
@@ -29,8 +30,9 @@ int runShow(const Invocation &invocation)
         const auto *choice = std::find_if(std::begin(Layouts), std::end(Layouts),
                                           [&](const LayoutChoice &l) { return wanted == QLatin1String(l.name); });
         if (choice == std::end(Layouts)) {
-            err() << "qm47: show: --layout takes de, fr, es, pt or en" << Qt::endl
-                  << "Run \"qm47 show --help\" for help." << Qt::endl;
+            err() << "qm47: show: " << Texts::tr("--layout takes de, fr, es, pt or en") << Qt::endl
+                  << Texts::tr("Run \"%1\" for help.").arg(QStringLiteral("qm47 show --help"))
+                  << Qt::endl;
             return ExitUsage;
         }
         names = choice->table;
@@ -40,16 +42,19 @@ int runShow(const Invocation &invocation)
     ButtonTable table;
     if (!loadConfigOrComplain(path, table))
         return ExitFailure;
-    out() << table.buttonCount << " buttons, at most " << table.maxEntries
-          << " entries each\n";
+    out() << Texts::tr("%1 buttons, at most %2 entries each")
+                     .arg(table.buttonCount)
+                     .arg(table.maxEntries)
+          << '\n';
     for (int i = 0; i < table.buttonCount; ++i) {
         const ButtonContent &c = table.content(uint8_t(i));
-        out() << "Button " << (i + 1);
         if (c.length == 0) {
-            out() << ": empty\n";
+            out() << Texts::tr("Button %1: empty").arg(i + 1) << '\n';
             continue;
         }
-        out() << ": " << c.length << (c.length == 1 ? " entry\n" : " entries\n");
+        out() << (c.length == 1 ? Texts::tr("Button %1: 1 entry").arg(i + 1)
+                                : Texts::tr("Button %1: %2 entries").arg(i + 1).arg(c.length))
+              << '\n';
         for (int k = 0; k < c.length; ++k)
             out() << "  " << contentRowText(c.entries[size_t(k)], names) << '\n';
     }
@@ -63,15 +68,15 @@ Command showCommand()
     Command c;
     c.name = QStringLiteral("show");
     c.synopsis = QStringLiteral("FILE.tkf");
-    c.summary = QStringLiteral("Show a configuration file as text, one button a block.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Show a configuration file as text, one button a block.");
+    c.description = Texts::tr(
         "Lists every button of FILE.tkf with its entries as the configurator's content\n"
         "list shows them: the key's name followed by \"down\" or \"up\", and a delay as\n"
         "the two rows \"Delay\" and \"0.5s\". Key names follow the keyboard layout\n"
         "chosen with --layout (English when not given). For a form that can be edited\n"
         "and turned back into a file, see \"qm47 convert\".\n");
     c.options = {{QStringLiteral("layout"), QStringLiteral("de|fr|es|pt|en"),
-                  QStringLiteral("Name keys as on this keyboard layout (default en).")}};
+                  Texts::tr("Name keys as on this keyboard layout (default en).")}};
     c.minArguments = c.maxArguments = 1;
     c.run = runShow;
     return c;

@@ -4,6 +4,7 @@
 #include "configfiles.h"
 #include "console.h"
 #include "transfer.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 #include "device/transmitshortfall.h"
@@ -21,10 +22,10 @@ QStringList notKept(const TransmitShortfall &shortfall, const ButtonTable &file)
 {
     QStringList lost;
     for (int i : shortfall.notSent)
-        lost.append(QStringLiteral("button %1 was not sent: the keypad has %2 buttons")
+        lost.append(Texts::tr("button %1 was not sent: the keypad has %2 buttons")
                         .arg(i + 1).arg(shortfall.keypadButtons));
     for (int i : shortfall.cut)
-        lost.append(QStringLiteral("button %1 holds %2 entries, the keypad keeps at most %3")
+        lost.append(Texts::tr("button %1 holds %2 entries, the keypad keeps at most %3")
                         .arg(i + 1).arg(file.content(uint8_t(i)).length)
                         .arg(shortfall.keypadMaxEntries));
     return lost;
@@ -32,7 +33,7 @@ QStringList notKept(const TransmitShortfall &shortfall, const ButtonTable &file)
 
 QString entryOrNothing(const ButtonContent &c, int k)
 {
-    return k < c.length ? textEntry(c.entries[size_t(k)]) : QStringLiteral("no entry");
+    return k < c.length ? textEntry(c.entries[size_t(k)]) : Texts::tr("no entry");
 }
 
 // The first difference between what was sent and what was read back, or an
@@ -40,7 +41,7 @@ QString entryOrNothing(const ButtonContent &c, int k)
 QString firstDifference(const ButtonTable &sent, const ButtonTable &readBack)
 {
     if (sent.buttonCount != readBack.buttonCount)
-        return QStringLiteral("the keypad reports %1 buttons, %2 during the transmit")
+        return Texts::tr("the keypad reports %1 buttons, %2 during the transmit")
             .arg(readBack.buttonCount).arg(sent.buttonCount);
     for (int i = 0; i < sent.buttonCount; ++i) {
         const ButtonContent &a = sent.content(uint8_t(i));
@@ -49,7 +50,7 @@ QString firstDifference(const ButtonTable &sent, const ButtonTable &readBack)
         for (int k = 0; k < n; ++k) {
             if (k < a.length && k < b.length && a.entries[size_t(k)] == b.entries[size_t(k)])
                 continue;
-            return QStringLiteral("button %1, entry %2: sent %3, read back %4")
+            return Texts::tr("button %1, entry %2: sent %3, read back %4")
                 .arg(i + 1).arg(k + 1).arg(entryOrNothing(a, k), entryOrNothing(b, k));
         }
     }
@@ -66,11 +67,11 @@ int runWrite(const Invocation &invocation)
     // The configurator asks before sending such a configuration; here the
     // command line is the user's answer, so the doubts are only reported.
     for (const QString &problem : buttonProblems(file))
-        complain(QStringLiteral("warning: ") + problem);
+        complain(Texts::tr("warning: %1").arg(problem));
 
     ButtonTable sent = file;
     const TransferResult written =
-        runTransfer(port, TransferDirection::Transmit, sent, QStringLiteral("Writing"));
+        runTransfer(port, TransferDirection::Transmit, sent, Texts::tr("Writing"));
     if (!written.succeeded()) {
         complain(written.message);
         return ExitFailure;
@@ -81,23 +82,23 @@ int runWrite(const Invocation &invocation)
     const QStringList lost = notKept(written.shortfall, file);
     for (const QString &text : lost)
         complain(text);
-    out() << "Wrote " << sent.buttonCount << " buttons from " << path << '\n';
+    out() << Texts::tr("Wrote %1 buttons from %2").arg(sent.buttonCount).arg(path) << '\n';
     out().flush();
 
     if (invocation.isSet(QStringLiteral("verify"))) {
         ButtonTable readBack;
         const TransferResult verified =
-            runTransfer(port, TransferDirection::Readout, readBack, QStringLiteral("Verifying"));
+            runTransfer(port, TransferDirection::Readout, readBack, Texts::tr("Verifying"));
         if (!verified.succeeded()) {
-            complain(QStringLiteral("verification readout failed: ") + verified.message);
+            complain(Texts::tr("verification readout failed: %1").arg(verified.message));
             return ExitFailure;
         }
         const QString difference = firstDifference(sent, readBack);
         if (!difference.isEmpty()) {
-            complain(QStringLiteral("verification failed: ") + difference);
+            complain(Texts::tr("verification failed: %1").arg(difference));
             return ExitFailure;
         }
-        out() << "Verified: the keypad holds what was sent\n";
+        out() << Texts::tr("Verified: the keypad holds what was sent") << '\n';
     }
     return lost.isEmpty() ? ExitSuccess : ExitFailure;
 }
@@ -109,8 +110,8 @@ Command writeCommand()
     Command c;
     c.name = QStringLiteral("write");
     c.synopsis = QStringLiteral("PORT FILE.tkf");
-    c.summary = QStringLiteral("Write a configuration file to the keypad.");
-    c.description = QStringLiteral(
+    c.summary = Texts::tr("Write a configuration file to the keypad.");
+    c.description = Texts::tr(
         "Runs a transmit of FILE.tkf over PORT (see \"qm47 ports\") as the configurator\n"
         "does. Unbalanced buttons and successive delays are reported as warnings (see\n"
         "\"qm47 check\") and sent all the same. The keypad takes as many buttons as it\n"
@@ -119,7 +120,7 @@ Command writeCommand()
         "With --verify the configuration is read back afterwards and must equal what\n"
         "was sent; otherwise the first button and entry that differ are named.\n");
     c.options = {{QStringLiteral("verify"), QString(),
-                  QStringLiteral("Read the keypad back and compare.")}};
+                  Texts::tr("Read the keypad back and compare.")}};
     c.minArguments = c.maxArguments = 2;
     c.run = runWrite;
     return c;

@@ -3,6 +3,7 @@
 #include "console.h"
 
 #include "qm47version.h"
+#include "texts.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ const OptionSpec *findOption(const Command &command, const QString &name)
 int usageError(const QString &message, const QString &helpHint)
 {
     err() << "qm47: " << message << Qt::endl
-          << "Run \"" << helpHint << "\" for help." << Qt::endl;
+          << Texts::tr("Run \"%1\" for help.").arg(helpHint) << Qt::endl;
     return ExitUsage;
 }
 
@@ -60,7 +61,7 @@ const QList<Command> &commandTable()
 
 QString programHelp()
 {
-    QString text = QStringLiteral(
+    QString text = Texts::tr(
         "Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]\n"
         "\n"
         "Command-line companion of the QM-47 Button Configurator: reads and writes the\n"
@@ -71,11 +72,13 @@ QString programHelp()
     for (const Command &command : commandTable()) {
         text += QStringLiteral("  %1\n      %2\n").arg(commandLine(command), command.summary);
     }
-    text += QStringLiteral(
+    text += Texts::tr(
         "\n"
         "Options:\n"
         "  -h, --help   Show this help.\n"
         "  --version    Show the version of qm47.\n"
+        "  --lang CODE  Show the texts in this language: de, fr, es, pt or en\n"
+        "               (default: the system's language).\n"
         "\n"
         "Run \"qm47 COMMAND --help\" for the details of a command.\n"
         "Exit status: 0 on success; 1 when a file is refused, a check fails or a\n"
@@ -85,10 +88,10 @@ QString programHelp()
 
 QString commandHelp(const Command &command)
 {
-    QString text = QStringLiteral("Usage: %1\n\n%2\n").arg(usageLine(command), command.summary);
+    QString text = Texts::tr("Usage: %1\n\n%2\n").arg(usageLine(command), command.summary);
     if (!command.description.isEmpty())
         text += QLatin1Char('\n') + command.description;
-    text += QStringLiteral("\nOptions:\n");
+    text += QLatin1Char('\n') + Texts::tr("Options:") + QLatin1Char('\n');
     for (const OptionSpec &option : command.options) {
         QString head = QStringLiteral("--") + option.name;
         if (!option.valueName.isEmpty())
@@ -96,7 +99,7 @@ QString commandHelp(const Command &command)
         text += QStringLiteral("  %1  %2\n").arg(head, -18).arg(option.description);
     }
     text += QStringLiteral("  %1  %2\n").arg(QStringLiteral("-h, --help"), -18)
-                .arg(QStringLiteral("Show this help."));
+                .arg(Texts::tr("Show this help."));
     return text;
 }
 
@@ -128,16 +131,16 @@ ParsedLine parseCommandLine(const Command &command, const QStringList &words)
         }
         const OptionSpec *option = name.isEmpty() ? nullptr : findOption(command, name);
         if (!option) {
-            parsed.error = QStringLiteral("%1: unknown option %2").arg(command.name, word);
+            parsed.error = Texts::tr("%1: unknown option %2").arg(command.name, word);
             return parsed;
         }
         if (option->valueName.isEmpty() && inlineValue) {
-            parsed.error = QStringLiteral("%1: --%2 takes no value").arg(command.name, name);
+            parsed.error = Texts::tr("%1: --%2 takes no value").arg(command.name, name);
             return parsed;
         }
         if (!option->valueName.isEmpty() && !inlineValue) {
             if (i + 1 >= words.size()) {
-                parsed.error = QStringLiteral("%1: --%2 needs a value (%3)")
+                parsed.error = Texts::tr("%1: --%2 needs a value (%3)")
                                    .arg(command.name, name, option->valueName);
                 return parsed;
             }
@@ -149,9 +152,9 @@ ParsedLine parseCommandLine(const Command &command, const QStringList &words)
         return parsed;
     const int count = int(parsed.invocation.arguments.size());
     if (count < command.minArguments || count > command.maxArguments)
-        parsed.error = QStringLiteral("%1 takes %2; usage: %3")
+        parsed.error = Texts::tr("%1 takes %2; usage: %3")
                            .arg(command.name,
-                                command.synopsis.isEmpty() ? QStringLiteral("no arguments")
+                                command.synopsis.isEmpty() ? Texts::tr("no arguments")
                                                            : command.synopsis,
                                 usageLine(command));
     return parsed;
@@ -175,7 +178,7 @@ int runWords(const QStringList &words)
         if (words.size() > 1) {
             const Command *command = findCommand(words.at(1));
             if (!command)
-                return usageError(QStringLiteral("unknown command \"%1\"").arg(words.at(1)),
+                return usageError(Texts::tr("unknown command \"%1\"").arg(words.at(1)),
                                   QStringLiteral("qm47 --help"));
             out() << commandHelp(*command);
         } else {
@@ -185,7 +188,7 @@ int runWords(const QStringList &words)
     }
     const Command *command = findCommand(first);
     if (!command)
-        return usageError(QStringLiteral("unknown command \"%1\"").arg(first),
+        return usageError(Texts::tr("unknown command \"%1\"").arg(first),
                           QStringLiteral("qm47 --help"));
 
     const ParsedLine parsed = parseCommandLine(*command, words.mid(1));

@@ -1,20 +1,15 @@
 #include "configfiles.h"
 
 #include "console.h"
+#include "texts.h"
 
 #include "config/buttontable.h"
 #include "file/tkftext.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // A text form is some 100 kB at most; anything far larger is not read.
 constexpr qint64 MaxTextFormSize = 4 * 1024 * 1024;
@@ -44,13 +39,13 @@ void complain(const QString &path, const QString &message)
 QString refusalMessage(const TkfLoadResult &result)
 {
     if (!result.opened)
-        return tr("Could not open file!");
+        return WindowTexts::tr("Could not open file!");
     if (!result.read.signatureOk)
-        return tr("File corrupt! Could not read the file!");
+        return WindowTexts::tr("File corrupt! Could not read the file!");
     if (result.read.corruptEntry)
-        return tr("File corrupt! Error reading the file.");
+        return WindowTexts::tr("File corrupt! Error reading the file.");
     if (!result.read.crcOk)
-        return tr("CRC error reading the file!");
+        return WindowTexts::tr("CRC error reading the file!");
     return QString();
 }
 
@@ -59,20 +54,20 @@ QString couldNotOpenMessage(const QString &path)
     QString reason;
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir()) {
-        reason = QStringLiteral("not a regular file");
+        reason = Texts::tr("not a regular file");
     } else {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             reason = file.errorString();
     }
-    return reason.isEmpty() ? tr("Could not open file!")
-                            : tr("Could not open file!") + QLatin1Char(' ') + reason + QLatin1Char('.');
+    const QString message = WindowTexts::tr("Could not open file!");
+    return reason.isEmpty() ? message : message + QLatin1Char(' ') + reason + QLatin1Char('.');
 }
 
 QString couldNotCreateMessage(const QString &reason)
 {
-    return reason.isEmpty() ? tr("Could not create file!")
-                            : tr("Could not create file!") + QLatin1Char(' ') + reason + QLatin1Char('.');
+    const QString message = WindowTexts::tr("Could not create file!");
+    return reason.isEmpty() ? message : message + QLatin1Char(' ') + reason + QLatin1Char('.');
 }
 
 bool loadConfigOrComplain(const QString &path, ButtonTable &table)
@@ -83,7 +78,7 @@ bool loadConfigOrComplain(const QString &path, ButtonTable &table)
         return true;
     complain(path, refusal);
     if (result.opened && !result.read.signatureOk && isTextForm(path))
-        complain(path, QStringLiteral("this is the text form of a configuration; make a "
+        complain(path, Texts::tr("this is the text form of a configuration; make a "
                                       "configuration file of it with \"qm47 convert %1 FILE.tkf\"")
                            .arg(path));
     return false;

@@ -3,11 +3,16 @@
 // transfer code.
 #include "commandline.h"
 
+#include "app/uilanguage.h"
+
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qm47"));
-    return runProgram(QCoreApplication::arguments().mid(1));
+    // --lang may stand anywhere on the line; the commands never see it.
+    const QStringList words = QCoreApplication::arguments().mid(1);
+    installTranslations(languageArgument(words));
+    return runProgram(withoutLanguageArgument(words));
 }

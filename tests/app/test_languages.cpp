@@ -1,0 +1,82 @@
+// Spot checks of the interface language through the real programs: the
+// session's locale or --lang picks the catalogue, English where none matches,
+// and Qt's own texts follow.
+#include "app/mainwindow.h"
+#include "app/uilanguage.h"
+
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void programs_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("session"); // LANG, then LANGUAGE after a '/'
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected"); // a pattern the output holds
+        const QString cli = QM47_CLI, gui = QM47_CONFIGURATOR;
+        const QString missing = QDir::temp().filePath("qm47-no-such-dir/none.tkf");
+        QTest::newRow("qm47 --help") << cli << "de_DE.UTF-8" << QStringList{"--help"} << "^Aufruf: qm47 BEFEHL .*\nBefehle:\n";
+        QTest::newRow("refused file: message, then the system's reason")
+            << cli << "de_DE.UTF-8" << QStringList{"show", missing} << "none.tkf: Datei konnte nicht geöffnet werden! \\S[^\n]*\\.\n";
+        QTest::newRow("--lang overrides") << cli << "de_DE.UTF-8" << QStringList{"--help", "--lang", "es"} << "^Uso: qm47 ORDEN";
+        QTest::newRow("--lang=CODE anywhere") << cli << "C.UTF-8" << QStringList{"check", "--lang=pt", missing} << "Não foi possível abrir";
+        QTest::newRow("LANGUAGE first") << cli << "de_DE.UTF-8/it:fr" << QStringList{"--help"} << "^Utilisation : qm47";
+        QTest::newRow("no catalogue") << cli << "it_IT.UTF-8" << QStringList{"--help"} << "^Usage: qm47 COMMAND";
+        QTest::newRow("configurator, Qt's own texts too")
+            << gui << "es_ES.UTF-8" << QStringList{"--help"} << "Graba, edita.*Muestra la información de versión";
+    }
+    void programs()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, session);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("LC_ALL");
+        env.insert("LANG", session.section('/', 0, 0));
+        env.insert("LANGUAGE", session.section('/', 1));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        QVERIFY(process.waitForFinished(30000));
+        const QString output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        QVERIFY2(output.contains(QRegularExpression(expected, QRegularExpression::DotMatchesEverythingOption)),
+                 qPrintable(output));
+    }
+
+    // The window: our menus and Qt's standard buttons ("Guardar" in Portugal too).
+    void window_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts"); // File and Edit menus, Save, Cancel
+        QTest::newRow("de") << "de" << QStringList{"&Datei", "&Bearbeiten", "Speichern", "Abbrechen"};
+        QTest::newRow("fr") << "fr" << QStringList{"&Fichier", "É&dition", "Enregistrer", "Annuler"};
+        QTest::newRow("es") << "es" << QStringList{"&Archivo", "&Editar", "Guardar", "Cancelar"};
+        QTest::newRow("pt") << "pt_PT" << QStringList{"&Ficheiro", "&Editar", "Guardar", "Cancelar"};
+        QTest::newRow("no catalogue") << "it" << QStringList{"&File", "&Edit", "Save", "Cancel"};
+    }
+    void window()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, texts);
+        const auto restore = qScopeGuard([] { installTranslations(QStringLiteral("en")); });
+        installTranslations(code);
+        MainWindow window;
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
+        const QList<QAction *> menus = window.menuBar()->actions();
+        QCOMPARE(QStringList({menus.at(0)->text(), menus.at(1)->text(), box.button(QMessageBox::Save)->text(),
+                              box.button(QMessageBox::Cancel)->text()}),
+                 texts);
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "test_languages.moc"

@@ -1,0 +1,28 @@
+# Runs lupdate on copies of the catalogues and fails on any message without a
+# translation (new or changed in the sources) or no longer used.
+file(REMOVE_RECURSE "${WORK_DIR}")
+string(REPLACE "|" ";" catalogues "${TS_FILES}")
+file(COPY ${catalogues} DESTINATION "${WORK_DIR}")
+file(GLOB copies "${WORK_DIR}/*.ts")
+execute_process(COMMAND "${LUPDATE}" -locations none "@${SOURCE_LIST}" -ts ${copies}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lupdate failed:\n${output}")
+endif()
+set(problems "")
+foreach(copy ${copies})
+    get_filename_component(name "${copy}" NAME)
+    file(READ "${copy}" text)
+    string(REGEX MATCHALL "<source>[^<]*</source>[^<]*(<comment>[^<]*</comment>[^<]*)?<translation[^>]*>" messages "${text}")
+    foreach(message ${messages})
+        if(message MATCHES "type=\"(unfinished|vanished|obsolete)\"")
+            string(REGEX REPLACE "^<source>([^<]*)</source>.*" "${name}: ${CMAKE_MATCH_1}: \\1" problem "${message}")
+            list(APPEND problems "${problem}")
+        endif()
+    endforeach()
+endforeach()
+if(problems)
+    list(JOIN problems "\n  " listed)
+    message(FATAL_ERROR "catalogues out of date with the sources:\n  ${listed}\nRun `cmake --build BUILD "
+            "--target update_translations` and translate every message left unfinished.")
+endif()

@@ -1,0 +1,1131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Talvar QM-47 Button Configurator</source>
+        <translation>À propos de Talvar QM-47 Configurateur de boutons</translation>
+    </message>
+    <message>
+        <source>Talvar QM-47 Button Configurator</source>
+        <translation>Talvar QM-47 Configurateur</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Version x.x.xxx (0000X)</source>
+        <translation>Version x.x.xxx (0000X)</translation>
+    </message>
+    <message>
+        <source>© 2026 Talvar Devices. All rights reserved.</source>
+        <translation>© 2026 Talvar Devices. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Talvar Devices
+Keypad programming tools – talvar.example</source>
+        <translation>Talvar Devices
+Outils de programmation de claviers – talvar.example</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+</context>
+<context>
+    <name>DBG</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a button</source>
+        <translation>Veuillez choisir un bouton</translation>
+    </message>
+    <message>
+        <source>Button </source>
+        <translation>Bouton </translation>
+    </message>
+    <message>
+        <source> active</source>
+        <translation> actif</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>L’enregistrement est en cours. Cliquez sur OK pour l’arrêter et fermer l’application.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Cliquez sur Annuler pour poursuivre l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <source>unbalanced</source>
+        <translation>déséquilibré</translation>
+    </message>
+    <message>
+        <source>has a script</source>
+        <translation>contient un script</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>The Button content contains successive delays.<byte value="xd" />
+If the Autorepeat function is active in the computer's keyboard settings,<byte value="xd" />
+it is possible that the previous key action is repeated several times.<byte value="xd" />
+Do you want to continue?</source>
+        <translation>Le contenu du bouton contient des pauses successives.</translation>
+    </message>
+    <message>
+        <source>Possible Error</source>
+        <translation>Erreur possible</translation>
+    </message>
+    <message>
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd" />
+Do you want to continue?</source>
+        <translation>La configuration actuelle des boutons marqués en rouge peut provoquer des erreurs.</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Nombre maximal de touches enregistré !</translation>
+    </message>
+    <message>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>%1 entrées sont nécessaires ; le bouton a de la place pour %2.</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Ligne %1 : </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a button script.</source>
+        <translation>Le presse-papiers ne contient pas de script de bouton.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no entries to paste.</source>
+        <translation>Le presse-papiers ne contient aucune entrée à coller.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
+        <translation>Ces caractères ne peuvent pas être saisis avec la disposition de clavier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Type text</source>
+        <translation>Saisir du texte</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Insert delay</source>
+        <translation>Insérer pause</translation>
+    </message>
+    <message>
+        <source>QM-47 file (*.tkf)</source>
+        <translation>Fichier QM-47 (*.tkf)</translation>
+    </message>
+    <message>
+        <source>Configuration text (*.txt)</source>
+        <translation>Texte de configuration (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save button configuration</source>
+        <translation>Enregistrer la configuration des boutons</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Impossible de créer le fichier !</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open button configuration</source>
+        <translation>Ouvrir une configuration de boutons</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>Impossible d’ouvrir le fichier !</translation>
+    </message>
+    <message>
+        <source>The configuration text could not be read.</source>
+        <translation>Le texte de configuration n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>File corrupt! Could not read the file!</source>
+        <translation>Fichier endommagé ! Impossible de lire le fichier !</translation>
+    </message>
+    <message>
+        <source>File corrupt! Error reading the file.</source>
+        <translation>Fichier endommagé ! Erreur de lecture du fichier.</translation>
+    </message>
+    <message>
+        <source>CRC error reading the file!</source>
+        <translation>Erreur CRC à la lecture du fichier !</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation>Bouton %1, %2</translation>
+    </message>
+    <message>
+        <source>Talvar QM-47 Button Configurator</source>
+        <translation>Talvar QM-47 Configurateur de boutons</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Lire la configuration de l’appareil</translation>
+    </message>
+    <message>
+        <source>Set device configuration</source>
+        <translation>Envoyer la configuration à l’appareil</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>DBG</source>
+        <translation>DBG</translation>
+    </message>
+    <message>
+        <source>Choose button</source>
+        <translation>Choisir un bouton</translation>
+    </message>
+    <message>
+        <source>Select button </source>
+        <translation>Choisir le bouton </translation>
+    </message>
+    <message>
+        <source>Button content</source>
+        <translation>Contenu du bouton</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Démarrer l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Insert a delay</source>
+        <translation>Insérer une pause</translation>
+    </message>
+    <message>
+        <source>Move the selection up</source>
+        <translation>Monter la sélection</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Move the selection down</source>
+        <translation>Descendre la sélection</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Insert a key</source>
+        <translation>Insérer une touche</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Insérer touche</translation>
+    </message>
+    <message>
+        <source>Delete the selection or the last element</source>
+        <translation>Supprimer la sélection ou le dernier élément</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Type text…</source>
+        <translation>Saisir du texte…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Action</source>
+        <translation>&amp;Action</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Veuillez d’abord choisir un bouton !</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Nombre maximal de touches enregistré pour ce bouton !</translation>
+    </message>
+    <message>
+        <source>Recording to button </source>
+        <translation>Enregistrement sur le bouton </translation>
+    </message>
+    <message>
+        <source>Insert key to button </source>
+        <translation>Insérer une touche dans le bouton </translation>
+    </message>
+    <message>
+        <source>Reading configuration</source>
+        <translation>Lecture de la configuration</translation>
+    </message>
+    <message>
+        <source>Transmitting configuration</source>
+        <translation>Envoi de la configuration</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! Port in use.</source>
+        <translation>Erreur de connexion au port série ! Port occupé.</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! %1: %2</source>
+        <translation>Erreur de connexion au port série ! %1 : %2</translation>
+    </message>
+    <message>
+        <source>To get access, join the group "%1" that may use the port, then log out and in again:</source>
+        <translation>Pour y accéder, rejoignez le groupe « %1 » autorisé à utiliser le port, puis fermez la session et rouvrez-la :</translation>
+    </message>
+    <message>
+        <source>Error connecting to seriel port!</source>
+        <translation>Erreur de connexion au port série !</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the target! Please check the connection / serial port.</source>
+        <translation>Connexion à l’appareil impossible ! Vérifiez la connexion et le port série.</translation>
+    </message>
+    <message>
+        <source>An error occured during cummunication, connection refused! Please try again.</source>
+        <translation>Une erreur est survenue pendant la communication, connexion refusée ! Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
+        <translation>Le clavier compte %1 boutons d’au plus %2 entrées chacun ; la configuration n’a donc pas été écrite entièrement.</translation>
+    </message>
+    <message>
+        <source>Buttons not written: %1.</source>
+        <translation>Boutons non écrits : %1.</translation>
+    </message>
+    <message>
+        <source>Buttons written only up to entry %1: %2.</source>
+        <translation>Boutons écrits seulement jusqu’à l’entrée %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The configuration itself is unchanged.</source>
+        <translation>La configuration elle-même n’a pas changé.</translation>
+    </message>
+</context>
+<context>
+    <name>MyTableModel</name>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nom de l’appareil</translation>
+    </message>
+</context>
+<context>
+    <name>NameTable</name>
+    <message>
+        <source>German</source>
+        <translation>allemande</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>française</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>espagnole</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>portugaise</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>anglaise</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>TkfFile</name>
+    <message>
+        <source>no file name</source>
+        <translation>aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>the file was not written completely</source>
+        <translation>le fichier n’a pas été écrit entièrement</translation>
+    </message>
+    <message>
+        <source>the file is too large for a configuration</source>
+        <translation>le fichier est trop grand pour une configuration</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source> (the file system cannot reserve room in advance; the file may have been cut short)</source>
+        <translation> (le système de fichiers ne peut pas réserver la place à l’avance ; le fichier a peut-être été tronqué)</translation>
+    </message>
+    <message>
+        <source> (the file was left as it was)</source>
+        <translation> (le fichier est resté tel quel)</translation>
+    </message>
+    <message>
+        <source>not supported on this system</source>
+        <translation>non pris en charge sur ce système</translation>
+    </message>
+</context>
+<context>
+    <name>TkfText</name>
+    <message>
+        <source>%1 is not used as a key name here; write the key code (%2)</source>
+        <translation>%1 n’est pas utilisé ici comme nom de touche ; écrivez le code de la touche (%2)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>%1 is not a key name; write a name such as A or LSHIFT, or a code such as 0x1C</source>
+        <translation>%1 n’est pas un nom de touche ; écrivez un nom comme A ou LSHIFT, ou un code comme 0x1C</translation>
+    </message>
+    <message>
+        <source>%1 must come before the first "button"</source>
+        <translation>%1 doit précéder le premier « button »</translation>
+    </message>
+    <message>
+        <source>%1 was already given on line %2</source>
+        <translation>%1 figure déjà à la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 needs one number from 0 to %2</source>
+        <translation>%1 attend un nombre de 0 à %2</translation>
+    </message>
+    <message>
+        <source>there are no buttons ("buttons 0")</source>
+        <translation>il n’y a aucun bouton (« buttons 0 »)</translation>
+    </message>
+    <message>
+        <source>"button" needs one number from 1 to %1</source>
+        <translation>« button » attend un nombre de 1 à %1</translation>
+    </message>
+    <message>
+        <source>button %1 was already given on line %2</source>
+        <translation>le bouton %1 figure déjà à la ligne %2</translation>
+    </message>
+    <message>
+        <source>cannot understand %1; an entry is KEY down, KEY up, delay or KEY delay</source>
+        <translation>%1 est incompréhensible ; une entrée s’écrit KEY down, KEY up, delay ou KEY delay</translation>
+    </message>
+    <message>
+        <source>an entry must follow a "button" line</source>
+        <translation>une entrée doit suivre une ligne « button »</translation>
+    </message>
+    <message>
+        <source>"delay" stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
+        <translation>« delay » s’écrit seul ; une moitié de pause s’écrit KEY delay (0x02 delay, 0x03 delay)</translation>
+    </message>
+    <message>
+        <source>%1 is not an action; write down, up or delay</source>
+        <translation>%1 n’est pas une action ; écrivez down, up ou delay</translation>
+    </message>
+    <message>
+        <source>%1 (the most a file can hold)</source>
+        <translation>%1 (le maximum d’un fichier)</translation>
+    </message>
+    <message>
+        <source>%1 (max-entries)</source>
+        <translation>%1 (max-entries)</translation>
+    </message>
+    <message>
+        <source>button %1 would hold more than %2 entries</source>
+        <translation>le bouton %1 aurait plus de %2 entrées</translation>
+    </message>
+    <message>
+        <source>the text holds the scripts of several buttons (%1 and %2); take one button at a time</source>
+        <translation>le texte contient les scripts de plusieurs boutons (%1 et %2) ; prenez un bouton à la fois</translation>
+    </message>
+</context>
+<context>
+    <name>TypeTextDialog</name>
+    <message>
+        <source>Type text</source>
+        <translation>Saisir du texte</translation>
+    </message>
+    <message>
+        <source>Text to type with the %1 keyboard layout
+(a key press and release per character, Shift for capitals;
+room for %2 entries):</source>
+        <translation>Texte à saisir avec la disposition de clavier %1
+(un appui et un relâchement par caractère, Maj pour les majuscules ;
+place pour %2 entrées) :</translation>
+    </message>
+</context>
+<context>
+    <name>comPort</name>
+    <message>
+        <source>[no permission]</source>
+        <translation>[pas d’autorisation]</translation>
+    </message>
+    <message>
+        <source>Serial interface selection</source>
+        <translation>Choix de l’interface série</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Start readout / transmit</source>
+        <translation>Démarrer la lecture / l’envoi</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Refresh the serial port list</source>
+        <translation>Actualiser la liste des ports série</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ctualiser</translation>
+    </message>
+    <message>
+        <source>Please choose the interface where the service cable is connected.</source>
+        <translation>Choisissez l’interface à laquelle le câble de service est branché.</translation>
+    </message>
+    <message>
+        <source>Choose serial port</source>
+        <translation>Choisir le port série</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Ports série</translation>
+    </message>
+    <message>
+        <source>Talvar QM-47 button configurator</source>
+        <translation>Talvar QM-47 Configurateur</translation>
+    </message>
+    <message>
+        <source>Selection of the computer interface</source>
+        <translation>Choix de l’interface de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Additional port</source>
+        <translation>Port supplémentaire</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Records, edits and transfers the key scripts of the QM-47 keypad.</source>
+        <translation>Enregistre, modifie et transfère les scripts de touches du clavier QM-47.</translation>
+    </message>
+    <message>
+        <source>Configuration to open: a .tkf file, or its text form (.txt).</source>
+        <translation>Configuration à ouvrir : un fichier .tkf ou sa forme texte (.txt).</translation>
+    </message>
+    <message>
+        <source>Show the texts in this language: de, fr, es, pt or en (default: the system's language).</source>
+        <translation>Afficher les textes dans cette langue : de, fr, es, pt ou en (par défaut : la langue du système).</translation>
+    </message>
+</context>
+<context>
+    <name>progressBar</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>qm47</name>
+    <message>
+        <source>odd number of entries (%1)</source>
+        <translation>nombre impair d’entrées (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2) has no release after it</source>
+        <translation>l’entrée %1 (%2) n’est suivie d’aucun relâchement</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2) has no press before it</source>
+        <translation>l’entrée %1 (%2) n’est précédée d’aucun appui</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>unbalanced (a key pressed and never released, or released without being pressed)</source>
+        <translation>déséquilibré (une touche appuyée et jamais relâchée, ou relâchée sans avoir été appuyée)</translation>
+    </message>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Bouton %1 : %2</translation>
+    </message>
+    <message>
+        <source>successive delays (with keyboard autorepeat the key action before them may repeat)</source>
+        <translation>pauses successives (avec la répétition automatique du clavier, l’action de touche qui les précède peut se répéter)</translation>
+    </message>
+    <message>
+        <source>All %1 buttons are balanced and have no successive delays</source>
+        <translation>Les %1 boutons sont tous équilibrés et sans pauses successives</translation>
+    </message>
+    <message>
+        <source>Check every button for balance and successive delays.</source>
+        <translation>Vérifier l’équilibre et les pauses successives de chaque bouton.</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does.
+</source>
+        <translation>Exécute sur chaque bouton de FILE.tkf les vérifications que le configurateur
+fait avant un envoi ou un enregistrement : le contrôle d’équilibre (toute
+touche appuyée est relâchée, toute touche relâchée a été appuyée, un nombre
+pair d’entrées) et la recherche de deux pauses de suite. Nomme chaque bouton
+en défaut et la raison, une ligne chacun, et se termine avec le code 1 si un
+bouton est en défaut.
+</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>--to takes tkf or text, not "%1"</source>
+        <translation>--to accepte tkf ou text, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>with - on both sides, say the kind of OUT with --to</source>
+        <translation>avec - des deux côtés, indiquez le type de OUT avec --to</translation>
+    </message>
+    <message>
+        <source>exactly one of IN and OUT must be a .tkf file</source>
+        <translation>exactement l’un de IN et OUT doit être un fichier .tkf</translation>
+    </message>
+    <message>
+        <source>warning: the file holds more than a configuration (bytes after the checksum, or counts above the limits); the text holds the configuration as the configurator reads it</source>
+        <translation>avertissement : le fichier contient plus qu’une configuration (des octets après la somme de contrôle, ou des nombres au-delà des limites) ; le texte contient la configuration telle que le configurateur la lit</translation>
+    </message>
+    <message>
+        <source>too large to be the text form of a configuration</source>
+        <translation>trop grand pour être la forme texte d’une configuration</translation>
+    </message>
+    <message>
+        <source>holds no configuration (no statement at all); nothing written</source>
+        <translation>ne contient aucune configuration (aucune instruction) ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>Run "%1" for help.</source>
+        <translation>Lancez « %1 » pour obtenir de l’aide.</translation>
+    </message>
+    <message>
+        <source>The kind of OUT; IN is the other kind.</source>
+        <translation>Le type de OUT ; IN est de l’autre type.</translation>
+    </message>
+    <message>
+        <source>Convert a configuration file to its text form, or back.</source>
+        <translation>Convertir un fichier de configuration en sa forme texte, ou l’inverse.</translation>
+    </message>
+    <message>
+        <source>The direction follows the extensions: exactly one of IN and OUT ends in .tkf,
+the other is the text form (for example .txt). "-" as IN reads standard
+input, as OUT writes standard output; that side is of the other kind than the
+named file. --to gives the kind of OUT outright (needed with - on both sides).
+A file converted to text and back gives the same bytes. A text line that
+cannot be understood is reported with its line number, and nothing is written.
+
+The text form has one statement a line:
+  buttons N       number of buttons, 0 to 23 (default 23)
+  max-entries N   entries per button, 0 to 65535 as stored (default 250)
+  button N        the entries below belong to button N (1 to buttons);
+                  each button at most once, buttons not listed are empty
+  KEY down        a press of KEY
+  KEY up          a release of KEY
+  delay           a half-second delay (its two halves)
+  KEY delay       one delay half with KEY as its key byte, for a half on its
+                  own: 0x02 delay is a first half, 0x03 delay a second half
+"buttons" and "max-entries" come before the first "button". A button holds
+at most max-entries entries and never more than 250. KEY is the key's name as
+the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, ",",
+"'", without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
+Codes without a name, the backslash (a name of both 0x13 and 0x53) and DELAY
+(0xFA) are written in hexadecimal. Everything after # is a comment; case,
+blank lines and indentation do not matter.
+
+Example:
+  buttons 23
+  max-entries 250
+  button 1        # copy
+    LCTRL down
+    C down
+    C up
+    LCTRL up
+  button 2
+    A down
+    A up
+    delay
+</source>
+        <translation>Le sens suit les extensions : exactement l’un de IN et OUT finit par .tkf,
+l’autre est la forme texte (par exemple .txt). « - » comme IN lit l’entrée
+standard, comme OUT écrit sur la sortie standard ; ce côté est de l’autre type
+que le fichier nommé. --to donne directement le type de OUT (nécessaire avec -
+des deux côtés). Un fichier converti en texte puis reconverti redonne les mêmes
+octets. Une ligne de texte incompréhensible est signalée avec son numéro, et
+rien n’est écrit.
+
+La forme texte a une instruction par ligne :
+  buttons N       nombre de boutons, de 0 à 23 (23 par défaut)
+  max-entries N   entrées par bouton, de 0 à 65535 tel que stocké (250 par
+                  défaut)
+  button N        les entrées qui suivent appartiennent au bouton N (de 1 à
+                  buttons) ; chaque bouton au plus une fois, les boutons
+                  absents sont vides
+  KEY down        un appui sur KEY
+  KEY up          un relâchement de KEY
+  delay           une pause d’une demi-seconde (ses deux moitiés)
+  KEY delay       une moitié de pause avec KEY comme octet de touche, pour une
+                  moitié seule : 0x02 delay est une première moitié, 0x03 delay
+                  une seconde
+« buttons » et « max-entries » précèdent le premier « button ». Un bouton
+contient au plus max-entries entrées et jamais plus de 250. KEY est le nom de
+la touche tel que le configurateur l’affiche pour un clavier anglais (A,
+LSHIFT, F5, NUM_1, ",", "'", sans les guillemets) ou son code, 0x suivi de deux
+chiffres hexadécimaux (0x1C). Les codes sans nom, la barre oblique inverse (nom
+de 0x13 et de 0x53) et DELAY (0xFA) s’écrivent en hexadécimal. Tout ce qui
+suit # est un commentaire ; la casse, les lignes vides et l’indentation
+n’ont pas d’importance.
+
+Exemple:
+  buttons 23
+  max-entries 250
+  button 1        # copier
+    LCTRL down
+    C down
+    C up
+    LCTRL up
+  button 2
+    A down
+    A up
+    delay
+</translation>
+    </message>
+    <message>
+        <source>no serial ports found</source>
+        <translation>aucun port série trouvé</translation>
+    </message>
+    <message>
+        <source>List the serial ports that PORT can name.</source>
+        <translation>Lister les ports série que PORT peut désigner.</translation>
+    </message>
+    <message>
+        <source>Lists the ports that the configurator's port dialog offers, one a line: the
+port's name, a tab and its description. These are the serial ports found on
+this computer, then the device paths named in the environment variable
+QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to "qm47 read"
+and "qm47 write"; so can a device path. A port this user may not open is
+marked "[no permission]" (see "Serial port access on Linux" in the README).
+</source>
+        <translation>Liste les ports que propose la boîte de dialogue des ports du configurateur,
+un par ligne : le nom du port, une tabulation et sa description. Ce sont les
+ports série trouvés sur cet ordinateur, puis les chemins de périphérique
+nommés dans la variable d’environnement QM47_EXTRA_PORTS (séparés par ':'),
+comme le pseudo-terminal du simulateur de clavier. Chacun de ces noms peut
+être donné comme PORT à « qm47 read » et « qm47 write », de même qu’un
+chemin de périphérique. Un port que cet utilisateur ne peut pas ouvrir est
+marqué « [pas d’autorisation] » (voir « Serial port access on Linux »
+dans le README).
+</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>the keypad reports %1 buttons of at most %2 entries, or entries a configuration file cannot hold; nothing was written</source>
+        <translation>le clavier annonce %1 boutons d’au plus %2 entrées, ou des entrées qu’un fichier de configuration ne peut pas contenir ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Read %1 buttons into %2</source>
+        <translation>%1 boutons lus dans %2</translation>
+    </message>
+    <message>
+        <source>Read the keypad's configuration into a configuration file.</source>
+        <translation>Lire la configuration du clavier dans un fichier de configuration.</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see "qm47 ports") as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+A progress bar is shown on standard error when it is a terminal.
+</source>
+        <translation>Lit le clavier par PORT (voir « qm47 ports ») comme le fait le configurateur
+et écrit la configuration dans FILE.tkf. Le fichier n’est écrit que si la
+lecture est allée jusqu’au bout ; après un échec, un FILE.tkf existant reste
+tel quel. Une barre de progression s’affiche sur la sortie d’erreur quand
+c’est un terminal.
+</translation>
+    </message>
+    <message>
+        <source>--layout takes de, fr, es, pt or en</source>
+        <translation>--layout accepte de, fr, es, pt ou en</translation>
+    </message>
+    <message>
+        <source>%1 buttons, at most %2 entries each</source>
+        <translation>%1 boutons, au plus %2 entrées chacun</translation>
+    </message>
+    <message>
+        <source>Button %1: empty</source>
+        <translation>Bouton %1 : vide</translation>
+    </message>
+    <message>
+        <source>Button %1: 1 entry</source>
+        <translation>Bouton %1 : 1 entrée</translation>
+    </message>
+    <message>
+        <source>Button %1: %2 entries</source>
+        <translation>Bouton %1 : %2 entrées</translation>
+    </message>
+    <message>
+        <source>Show a configuration file as text, one button a block.</source>
+        <translation>Afficher un fichier de configuration en texte, un bloc par bouton.</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator's content
+list shows them: the key's name followed by "down" or "up", and a delay as
+the two rows "Delay" and "0.5s". Key names follow the keyboard layout
+chosen with --layout (English when not given). For a form that can be edited
+and turned back into a file, see "qm47 convert".
+</source>
+        <translation>Liste chaque bouton de FILE.tkf avec ses entrées comme la liste de contenu du
+configurateur les affiche : le nom de la touche suivi de « down » ou « up »,
+et une pause sous la forme des deux lignes « Delay » et « 0.5s ». Les noms
+de touches suivent la disposition de clavier choisie avec --layout (anglaise
+si elle n’est pas donnée). Pour une forme modifiable et reconvertible en
+fichier, voir « qm47 convert ».
+</translation>
+    </message>
+    <message>
+        <source>Name keys as on this keyboard layout (default en).</source>
+        <translation>Nommer les touches selon cette disposition de clavier (en par défaut).</translation>
+    </message>
+    <message>
+        <source>button %1 was not sent: the keypad has %2 buttons</source>
+        <translation>le bouton %1 n’a pas été envoyé : le clavier a %2 boutons</translation>
+    </message>
+    <message>
+        <source>button %1 holds %2 entries, the keypad keeps at most %3</source>
+        <translation>le bouton %1 contient %2 entrées, le clavier en garde au plus %3</translation>
+    </message>
+    <message>
+        <source>no entry</source>
+        <translation>aucune entrée</translation>
+    </message>
+    <message>
+        <source>the keypad reports %1 buttons, %2 during the transmit</source>
+        <translation>le clavier annonce %1 boutons, %2 pendant l’envoi</translation>
+    </message>
+    <message>
+        <source>button %1, entry %2: sent %3, read back %4</source>
+        <translation>bouton %1, entrée %2 : envoyé %3, relu %4</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Wrote %1 buttons from %2</source>
+        <translation>%1 boutons écrits depuis %2</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>verification readout failed: %1</source>
+        <translation>échec de la relecture de vérification : %1</translation>
+    </message>
+    <message>
+        <source>verification failed: %1</source>
+        <translation>échec de la vérification : %1</translation>
+    </message>
+    <message>
+        <source>Verified: the keypad holds what was sent</source>
+        <translation>Vérifié : le clavier contient ce qui a été envoyé</translation>
+    </message>
+    <message>
+        <source>Write a configuration file to the keypad.</source>
+        <translation>Écrire un fichier de configuration sur le clavier.</translation>
+    </message>
+    <message>
+        <source>Runs a transmit of FILE.tkf over PORT (see "qm47 ports") as the configurator
+does. Unbalanced buttons and successive delays are reported as warnings (see
+"qm47 check") and sent all the same. The keypad takes as many buttons as it
+has and at most its maximum of entries per button; when that leaves part of
+the file behind, the command says so and fails.
+With --verify the configuration is read back afterwards and must equal what
+was sent; otherwise the first button and entry that differ are named.
+</source>
+        <translation>Envoie FILE.tkf par PORT (voir « qm47 ports ») comme le fait le
+configurateur. Les boutons déséquilibrés et les pauses successives sont
+signalés par des avertissements (voir « qm47 check ») et envoyés malgré tout.
+Le clavier prend autant de boutons qu’il en a et au plus son maximum
+d’entrées par bouton ; si une partie du fichier reste de côté, la commande
+le dit et échoue.
+Avec --verify, la configuration est ensuite relue et doit être identique à
+ce qui a été envoyé ; sinon, le premier bouton et la première entrée qui
+diffèrent sont nommés.
+</translation>
+    </message>
+    <message>
+        <source>Read the keypad back and compare.</source>
+        <translation>Relire le clavier et comparer.</translation>
+    </message>
+    <message>
+        <source>Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]
+
+Command-line companion of the QM-47 Button Configurator: reads and writes the
+keypad's configuration over its serial cable, and shows, checks and converts
+configuration files (.tkf).
+
+Commands:
+</source>
+        <translation>Utilisation : qm47 COMMANDE [OPTIONS] [ARGUMENTS]
+
+Compagnon en ligne de commande du configurateur de boutons QM-47 : lit et
+écrit la configuration du clavier par son câble série, et affiche, vérifie et
+convertit les fichiers de configuration (.tkf).
+
+Commandes :
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help   Show this help.
+  --version    Show the version of qm47.
+  --lang CODE  Show the texts in this language: de, fr, es, pt or en
+               (default: the system's language).
+
+Run "qm47 COMMAND --help" for the details of a command.
+Exit status: 0 on success; 1 when a file is refused, a check fails or a
+transfer fails; 2 when the command line is wrong.
+</source>
+        <translation>
+Options :
+  -h, --help   Afficher cette aide.
+  --version    Afficher la version de qm47.
+  --lang CODE  Afficher les textes dans cette langue : de, fr, es, pt ou en
+               (par défaut : la langue du système).
+
+Lancez « qm47 COMMANDE --help » pour le détail d’une commande.
+Code de sortie : 0 en cas de succès ; 1 quand un fichier est refusé, qu’une
+vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1
+
+%2
+</source>
+        <translation>Utilisation : %1
+
+%2
+</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option %2</source>
+        <translation>%1 : option inconnue %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes no value</source>
+        <translation>%1 : --%2 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>%1: --%2 needs a value (%3)</source>
+        <translation>%1 : --%2 attend une valeur (%3)</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; usage: %3</source>
+        <translation>%1 attend %2 ; utilisation : %3</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>aucun argument</translation>
+    </message>
+    <message>
+        <source>unknown command "%1"</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>this is the text form of a configuration; make a configuration file of it with "qm47 convert %1 FILE.tkf"</source>
+        <translation>c’est la forme texte d’une configuration ; faites-en un fichier de configuration avec « qm47 convert %1 FILE.tkf »</translation>
+    </message>
+</context>
+</TS>

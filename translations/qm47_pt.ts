@@ -1,0 +1,1127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Talvar QM-47 Button Configurator</source>
+        <translation>Acerca de Talvar QM-47 Configurador de botões</translation>
+    </message>
+    <message>
+        <source>Talvar QM-47 Button Configurator</source>
+        <translation>Talvar QM-47 Configurador</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Version x.x.xxx (0000X)</source>
+        <translation>Versão x.x.xxx (0000X)</translation>
+    </message>
+    <message>
+        <source>© 2026 Talvar Devices. All rights reserved.</source>
+        <translation>© 2026 Talvar Devices. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Talvar Devices
+Keypad programming tools – talvar.example</source>
+        <translation>Talvar Devices
+Ferramentas de programação de teclados – talvar.example</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Versão </translation>
+    </message>
+</context>
+<context>
+    <name>DBG</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a button</source>
+        <translation>Selecione um botão</translation>
+    </message>
+    <message>
+        <source>Button </source>
+        <translation>Botão </translation>
+    </message>
+    <message>
+        <source> active</source>
+        <translation> ativo</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>A gravação está em curso. Prima OK para a parar e fechar a aplicação.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Prima Cancelar para continuar a gravar.</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>ativo</translation>
+    </message>
+    <message>
+        <source>unbalanced</source>
+        <translation>desequilibrado</translation>
+    </message>
+    <message>
+        <source>has a script</source>
+        <translation>tem um script</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>The Button content contains successive delays.<byte value="xd" />
+If the Autorepeat function is active in the computer's keyboard settings,<byte value="xd" />
+it is possible that the previous key action is repeated several times.<byte value="xd" />
+Do you want to continue?</source>
+        <translation>O conteúdo do botão contém pausas seguidas.</translation>
+    </message>
+    <message>
+        <source>Possible Error</source>
+        <translation>Possível erro</translation>
+    </message>
+    <message>
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd" />
+Do you want to continue?</source>
+        <translation>A configuração atual dos botões assinalados a vermelho pode provocar erros.</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Número máximo de teclas gravado!</translation>
+    </message>
+    <message>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>São necessárias %1 entradas; o botão tem espaço para %2.</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Linha %1: </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a button script.</source>
+        <translation>A área de transferência não contém um script de botão.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no entries to paste.</source>
+        <translation>A área de transferência não contém entradas para colar.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
+        <translation>Estes caracteres não podem ser escritos com a disposição de teclado %1: %2</translation>
+    </message>
+    <message>
+        <source>Type text</source>
+        <translation>Escrever texto</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Insert delay</source>
+        <translation>Inserir pausa</translation>
+    </message>
+    <message>
+        <source>QM-47 file (*.tkf)</source>
+        <translation>Ficheiro QM-47 (*.tkf)</translation>
+    </message>
+    <message>
+        <source>Configuration text (*.txt)</source>
+        <translation>Texto de configuração (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save button configuration</source>
+        <translation>Guardar a configuração dos botões</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Não foi possível criar o ficheiro!</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Guardar configuração</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Pretende guardar as alterações?</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open button configuration</source>
+        <translation>Abrir uma configuração de botões</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>Não foi possível abrir o ficheiro!</translation>
+    </message>
+    <message>
+        <source>The configuration text could not be read.</source>
+        <translation>Não foi possível ler o texto de configuração.</translation>
+    </message>
+    <message>
+        <source>File corrupt! Could not read the file!</source>
+        <translation>Ficheiro danificado! Não foi possível ler o ficheiro!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Error reading the file.</source>
+        <translation>Ficheiro danificado! Erro ao ler o ficheiro.</translation>
+    </message>
+    <message>
+        <source>CRC error reading the file!</source>
+        <translation>Erro de CRC ao ler o ficheiro!</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation>Botão %1, %2</translation>
+    </message>
+    <message>
+        <source>Talvar QM-47 Button Configurator</source>
+        <translation>Talvar QM-47 Configurador de botões</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Ler a configuração do dispositivo</translation>
+    </message>
+    <message>
+        <source>Set device configuration</source>
+        <translation>Enviar a configuração para o dispositivo</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>DBG</source>
+        <translation>DBG</translation>
+    </message>
+    <message>
+        <source>Choose button</source>
+        <translation>Escolher botão</translation>
+    </message>
+    <message>
+        <source>Select button </source>
+        <translation>Escolher o botão </translation>
+    </message>
+    <message>
+        <source>Button content</source>
+        <translation>Conteúdo do botão</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Iniciar a gravação</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Parar a gravação</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edição</translation>
+    </message>
+    <message>
+        <source>Insert a delay</source>
+        <translation>Inserir uma pausa</translation>
+    </message>
+    <message>
+        <source>Move the selection up</source>
+        <translation>Mover a seleção para cima</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Cima</translation>
+    </message>
+    <message>
+        <source>Move the selection down</source>
+        <translation>Mover a seleção para baixo</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>Insert a key</source>
+        <translation>Inserir uma tecla</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Inserir tecla</translation>
+    </message>
+    <message>
+        <source>Delete the selection or the last element</source>
+        <translation>Eliminar a seleção ou o último elemento</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Type text…</source>
+        <translation>Escrever texto…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Ficheiros recentes</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Action</source>
+        <translation>&amp;Ação</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Anular: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Selecione primeiro um botão!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Número máximo de teclas gravado para este botão!</translation>
+    </message>
+    <message>
+        <source>Recording to button </source>
+        <translation>A gravar no botão </translation>
+    </message>
+    <message>
+        <source>Insert key to button </source>
+        <translation>Inserir tecla no botão </translation>
+    </message>
+    <message>
+        <source>Reading configuration</source>
+        <translation>A ler a configuração</translation>
+    </message>
+    <message>
+        <source>Transmitting configuration</source>
+        <translation>A enviar a configuração</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! Port in use.</source>
+        <translation>Erro ao ligar à porta série! Porta em uso.</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! %1: %2</source>
+        <translation>Erro ao ligar à porta série! %1: %2</translation>
+    </message>
+    <message>
+        <source>To get access, join the group "%1" that may use the port, then log out and in again:</source>
+        <translation>Para ter acesso, junte-se ao grupo «%1» que pode usar a porta e depois termine a sessão e volte a entrar:</translation>
+    </message>
+    <message>
+        <source>Error connecting to seriel port!</source>
+        <translation>Erro ao ligar à porta série!</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the target! Please check the connection / serial port.</source>
+        <translation>Não é possível ligar ao dispositivo! Verifique a ligação e a porta série.</translation>
+    </message>
+    <message>
+        <source>An error occured during cummunication, connection refused! Please try again.</source>
+        <translation>Ocorreu um erro durante a comunicação, ligação recusada! Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
+        <translation>O teclado tem %1 botões com no máximo %2 entradas cada um, pelo que nem toda a configuração foi escrita.</translation>
+    </message>
+    <message>
+        <source>Buttons not written: %1.</source>
+        <translation>Botões não escritos: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons written only up to entry %1: %2.</source>
+        <translation>Botões escritos só até à entrada %1: %2.</translation>
+    </message>
+    <message>
+        <source>The configuration itself is unchanged.</source>
+        <translation>A configuração em si não foi alterada.</translation>
+    </message>
+</context>
+<context>
+    <name>MyTableModel</name>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nome do dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>NameTable</name>
+    <message>
+        <source>German</source>
+        <translation>alemã</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francesa</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>espanhola</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>portuguesa</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>inglesa</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>TkfFile</name>
+    <message>
+        <source>no file name</source>
+        <translation>sem nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>the file was not written completely</source>
+        <translation>o ficheiro não foi escrito por completo</translation>
+    </message>
+    <message>
+        <source>the file is too large for a configuration</source>
+        <translation>o ficheiro é demasiado grande para uma configuração</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source> (the file system cannot reserve room in advance; the file may have been cut short)</source>
+        <translation> (o sistema de ficheiros não consegue reservar espaço antecipadamente; o ficheiro pode ter ficado cortado)</translation>
+    </message>
+    <message>
+        <source> (the file was left as it was)</source>
+        <translation> (o ficheiro ficou como estava)</translation>
+    </message>
+    <message>
+        <source>not supported on this system</source>
+        <translation>não suportado neste sistema</translation>
+    </message>
+</context>
+<context>
+    <name>TkfText</name>
+    <message>
+        <source>%1 is not used as a key name here; write the key code (%2)</source>
+        <translation>%1 não é usado aqui como nome de tecla; escreva o código da tecla (%2)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>%1 is not a key name; write a name such as A or LSHIFT, or a code such as 0x1C</source>
+        <translation>%1 não é um nome de tecla; escreva um nome como A ou LSHIFT, ou um código como 0x1C</translation>
+    </message>
+    <message>
+        <source>%1 must come before the first "button"</source>
+        <translation>%1 tem de vir antes do primeiro «button»</translation>
+    </message>
+    <message>
+        <source>%1 was already given on line %2</source>
+        <translation>%1 já foi indicado na linha %2</translation>
+    </message>
+    <message>
+        <source>%1 needs one number from 0 to %2</source>
+        <translation>%1 precisa de um número de 0 a %2</translation>
+    </message>
+    <message>
+        <source>there are no buttons ("buttons 0")</source>
+        <translation>não há botões («buttons 0»)</translation>
+    </message>
+    <message>
+        <source>"button" needs one number from 1 to %1</source>
+        <translation>«button» precisa de um número de 1 a %1</translation>
+    </message>
+    <message>
+        <source>button %1 was already given on line %2</source>
+        <translation>o botão %1 já foi indicado na linha %2</translation>
+    </message>
+    <message>
+        <source>cannot understand %1; an entry is KEY down, KEY up, delay or KEY delay</source>
+        <translation>não se percebe %1; uma entrada é KEY down, KEY up, delay ou KEY delay</translation>
+    </message>
+    <message>
+        <source>an entry must follow a "button" line</source>
+        <translation>uma entrada tem de vir depois de uma linha «button»</translation>
+    </message>
+    <message>
+        <source>"delay" stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
+        <translation>«delay» fica sozinho; meia pausa escreve-se KEY delay (0x02 delay, 0x03 delay)</translation>
+    </message>
+    <message>
+        <source>%1 is not an action; write down, up or delay</source>
+        <translation>%1 não é uma ação; escreva down, up ou delay</translation>
+    </message>
+    <message>
+        <source>%1 (the most a file can hold)</source>
+        <translation>%1 (o máximo de um ficheiro)</translation>
+    </message>
+    <message>
+        <source>%1 (max-entries)</source>
+        <translation>%1 (max-entries)</translation>
+    </message>
+    <message>
+        <source>button %1 would hold more than %2 entries</source>
+        <translation>o botão %1 teria mais de %2 entradas</translation>
+    </message>
+    <message>
+        <source>the text holds the scripts of several buttons (%1 and %2); take one button at a time</source>
+        <translation>o texto contém os scripts de vários botões (%1 e %2); use um botão de cada vez</translation>
+    </message>
+</context>
+<context>
+    <name>TypeTextDialog</name>
+    <message>
+        <source>Type text</source>
+        <translation>Escrever texto</translation>
+    </message>
+    <message>
+        <source>Text to type with the %1 keyboard layout
+(a key press and release per character, Shift for capitals;
+room for %2 entries):</source>
+        <translation>Texto a escrever com a disposição de teclado %1
+(uma pressão e uma libertação por carácter, Shift para as maiúsculas;
+espaço para %2 entradas):</translation>
+    </message>
+</context>
+<context>
+    <name>comPort</name>
+    <message>
+        <source>[no permission]</source>
+        <translation>[sem permissão]</translation>
+    </message>
+    <message>
+        <source>Serial interface selection</source>
+        <translation>Seleção da interface série</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Start readout / transmit</source>
+        <translation>Iniciar leitura / envio</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Refresh the serial port list</source>
+        <translation>Atualizar a lista de portas série</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;tualizar</translation>
+    </message>
+    <message>
+        <source>Please choose the interface where the service cable is connected.</source>
+        <translation>Escolha a interface onde o cabo de serviço está ligado.</translation>
+    </message>
+    <message>
+        <source>Choose serial port</source>
+        <translation>Escolher a porta série</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Portas série</translation>
+    </message>
+    <message>
+        <source>Talvar QM-47 button configurator</source>
+        <translation>Talvar QM-47 Configurador</translation>
+    </message>
+    <message>
+        <source>Selection of the computer interface</source>
+        <translation>Seleção da interface do computador</translation>
+    </message>
+    <message>
+        <source>Additional port</source>
+        <translation>Porta adicional</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Records, edits and transfers the key scripts of the QM-47 keypad.</source>
+        <translation>Grava, edita e transfere os scripts de teclas do teclado QM-47.</translation>
+    </message>
+    <message>
+        <source>Configuration to open: a .tkf file, or its text form (.txt).</source>
+        <translation>Configuração a abrir: um ficheiro .tkf ou a sua forma de texto (.txt).</translation>
+    </message>
+    <message>
+        <source>Show the texts in this language: de, fr, es, pt or en (default: the system's language).</source>
+        <translation>Mostrar os textos neste idioma: de, fr, es, pt ou en (por omissão: o idioma do sistema).</translation>
+    </message>
+</context>
+<context>
+    <name>progressBar</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>qm47</name>
+    <message>
+        <source>odd number of entries (%1)</source>
+        <translation>número ímpar de entradas (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2) has no release after it</source>
+        <translation>a entrada %1 (%2) não é seguida de uma libertação</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2) has no press before it</source>
+        <translation>a entrada %1 (%2) não é precedida de uma pressão</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>mais %1</translation>
+    </message>
+    <message>
+        <source>unbalanced (a key pressed and never released, or released without being pressed)</source>
+        <translation>desequilibrado (uma tecla premida e nunca libertada, ou libertada sem ter sido premida)</translation>
+    </message>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Botão %1: %2</translation>
+    </message>
+    <message>
+        <source>successive delays (with keyboard autorepeat the key action before them may repeat)</source>
+        <translation>pausas seguidas (com a repetição automática do teclado, a ação de tecla anterior pode repetir-se)</translation>
+    </message>
+    <message>
+        <source>All %1 buttons are balanced and have no successive delays</source>
+        <translation>Os %1 botões estão todos equilibrados e não têm pausas seguidas</translation>
+    </message>
+    <message>
+        <source>Check every button for balance and successive delays.</source>
+        <translation>Verificar o equilíbrio e as pausas seguidas de cada botão.</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does.
+</source>
+        <translation>Executa em cada botão de FILE.tkf as verificações que o configurador faz antes
+de enviar ou guardar: a de equilíbrio (cada tecla premida é libertada, cada
+tecla libertada foi premida, um número par de entradas) e a de duas pausas
+seguidas. Indica cada botão que falha e porquê, uma linha cada, e termina com
+o estado 1 se algum falhar.
+</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada padrão</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>saída padrão</translation>
+    </message>
+    <message>
+        <source>--to takes tkf or text, not "%1"</source>
+        <translation>--to aceita tkf ou text, não «%1»</translation>
+    </message>
+    <message>
+        <source>with - on both sides, say the kind of OUT with --to</source>
+        <translation>com - dos dois lados, indique o tipo de OUT com --to</translation>
+    </message>
+    <message>
+        <source>exactly one of IN and OUT must be a .tkf file</source>
+        <translation>exatamente um de IN e OUT tem de ser um ficheiro .tkf</translation>
+    </message>
+    <message>
+        <source>warning: the file holds more than a configuration (bytes after the checksum, or counts above the limits); the text holds the configuration as the configurator reads it</source>
+        <translation>aviso: o ficheiro contém mais do que uma configuração (bytes depois da soma de verificação ou quantidades acima dos limites); o texto contém a configuração tal como o configurador a lê</translation>
+    </message>
+    <message>
+        <source>too large to be the text form of a configuration</source>
+        <translation>demasiado grande para ser a forma de texto de uma configuração</translation>
+    </message>
+    <message>
+        <source>holds no configuration (no statement at all); nothing written</source>
+        <translation>não contém nenhuma configuração (nenhuma instrução); nada foi escrito</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, linha %2: %3</translation>
+    </message>
+    <message>
+        <source>Run "%1" for help.</source>
+        <translation>Execute «%1» para obter ajuda.</translation>
+    </message>
+    <message>
+        <source>The kind of OUT; IN is the other kind.</source>
+        <translation>O tipo de OUT; IN é do outro tipo.</translation>
+    </message>
+    <message>
+        <source>Convert a configuration file to its text form, or back.</source>
+        <translation>Converter um ficheiro de configuração na sua forma de texto, ou o inverso.</translation>
+    </message>
+    <message>
+        <source>The direction follows the extensions: exactly one of IN and OUT ends in .tkf,
+the other is the text form (for example .txt). "-" as IN reads standard
+input, as OUT writes standard output; that side is of the other kind than the
+named file. --to gives the kind of OUT outright (needed with - on both sides).
+A file converted to text and back gives the same bytes. A text line that
+cannot be understood is reported with its line number, and nothing is written.
+
+The text form has one statement a line:
+  buttons N       number of buttons, 0 to 23 (default 23)
+  max-entries N   entries per button, 0 to 65535 as stored (default 250)
+  button N        the entries below belong to button N (1 to buttons);
+                  each button at most once, buttons not listed are empty
+  KEY down        a press of KEY
+  KEY up          a release of KEY
+  delay           a half-second delay (its two halves)
+  KEY delay       one delay half with KEY as its key byte, for a half on its
+                  own: 0x02 delay is a first half, 0x03 delay a second half
+"buttons" and "max-entries" come before the first "button". A button holds
+at most max-entries entries and never more than 250. KEY is the key's name as
+the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, ",",
+"'", without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
+Codes without a name, the backslash (a name of both 0x13 and 0x53) and DELAY
+(0xFA) are written in hexadecimal. Everything after # is a comment; case,
+blank lines and indentation do not matter.
+
+Example:
+  buttons 23
+  max-entries 250
+  button 1        # copy
+    LCTRL down
+    C down
+    C up
+    LCTRL up
+  button 2
+    A down
+    A up
+    delay
+</source>
+        <translation>O sentido segue as extensões: exatamente um de IN e OUT termina em .tkf, o
+outro é a forma de texto (por exemplo .txt). «-» como IN lê a entrada
+padrão e como OUT escreve na saída padrão; esse lado é do outro tipo que o
+ficheiro indicado. --to indica diretamente o tipo de OUT (necessário com - dos
+dois lados). Um ficheiro convertido em texto e de volta dá os mesmos bytes. Uma
+linha de texto que não se percebe é indicada com o seu número, e nada é
+escrito.
+
+A forma de texto tem uma instrução por linha:
+  buttons N       número de botões, de 0 a 23 (23 por omissão)
+  max-entries N   entradas por botão, de 0 a 65535 tal como guardado (250
+                  por omissão)
+  button N        as entradas seguintes pertencem ao botão N (de 1 a
+                  buttons); cada botão no máximo uma vez, os botões que não
+                  aparecem estão vazios
+  KEY down        uma pressão de KEY
+  KEY up          uma libertação de KEY
+  delay           uma pausa de meio segundo (as suas duas metades)
+  KEY delay       meia pausa com KEY como byte de tecla, para uma metade
+                  sozinha: 0x02 delay é uma primeira metade, 0x03 delay uma
+                  segunda
+«buttons» e «max-entries» vêm antes do primeiro «button». Um botão tem
+no máximo max-entries entradas e nunca mais de 250. KEY é o nome da tecla tal
+como o configurador o mostra para um teclado inglês (A, LSHIFT, F5, NUM_1, ",",
+"'", sem as aspas) ou o seu código, 0x e dois algarismos hexadecimais (0x1C).
+Os códigos sem nome, a barra invertida (nome de 0x13 e de 0x53) e DELAY (0xFA)
+escrevem-se em hexadecimal. Tudo o que vem depois de # é um comentário; não
+importam as maiúsculas, as linhas em branco nem a indentação.
+
+Exemplo:
+  buttons 23
+  max-entries 250
+  button 1        # copiar
+    LCTRL down
+    C down
+    C up
+    LCTRL up
+  button 2
+    A down
+    A up
+    delay
+</translation>
+    </message>
+    <message>
+        <source>no serial ports found</source>
+        <translation>nenhuma porta série encontrada</translation>
+    </message>
+    <message>
+        <source>List the serial ports that PORT can name.</source>
+        <translation>Listar as portas série que PORT pode indicar.</translation>
+    </message>
+    <message>
+        <source>Lists the ports that the configurator's port dialog offers, one a line: the
+port's name, a tab and its description. These are the serial ports found on
+this computer, then the device paths named in the environment variable
+QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to "qm47 read"
+and "qm47 write"; so can a device path. A port this user may not open is
+marked "[no permission]" (see "Serial port access on Linux" in the README).
+</source>
+        <translation>Lista as portas que a caixa de diálogo de portas do configurador oferece, uma
+por linha: o nome da porta, uma tabulação e a sua descrição. São as portas
+série encontradas neste computador e depois os caminhos de dispositivo
+indicados na variável de ambiente QM47_EXTRA_PORTS (separados por ':'), como
+o pseudoterminal do simulador de teclado. Qualquer destes nomes pode ser dado
+como PORT a «qm47 read» e «qm47 write», tal como um caminho de dispositivo.
+Uma porta que este utilizador não pode abrir é marcada «[sem permissão]»
+(ver «Serial port access on Linux» no README).
+</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>A ler</translation>
+    </message>
+    <message>
+        <source>the keypad reports %1 buttons of at most %2 entries, or entries a configuration file cannot hold; nothing was written</source>
+        <translation>o teclado indica %1 botões de no máximo %2 entradas, ou entradas que um ficheiro de configuração não pode conter; nada foi escrito</translation>
+    </message>
+    <message>
+        <source>Read %1 buttons into %2</source>
+        <translation>%1 botões lidos para %2</translation>
+    </message>
+    <message>
+        <source>Read the keypad's configuration into a configuration file.</source>
+        <translation>Ler a configuração do teclado para um ficheiro de configuração.</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see "qm47 ports") as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+A progress bar is shown on standard error when it is a terminal.
+</source>
+        <translation>Lê o teclado por PORT (ver «qm47 ports») como o configurador faz e escreve a
+configuração em FILE.tkf. O ficheiro só é escrito se a leitura terminou; após
+uma falha, um FILE.tkf existente fica como estava. Se a saída de erros for um
+terminal, mostra uma barra de progresso.
+</translation>
+    </message>
+    <message>
+        <source>--layout takes de, fr, es, pt or en</source>
+        <translation>--layout aceita de, fr, es, pt ou en</translation>
+    </message>
+    <message>
+        <source>%1 buttons, at most %2 entries each</source>
+        <translation>%1 botões, no máximo %2 entradas cada um</translation>
+    </message>
+    <message>
+        <source>Button %1: empty</source>
+        <translation>Botão %1: vazio</translation>
+    </message>
+    <message>
+        <source>Button %1: 1 entry</source>
+        <translation>Botão %1: 1 entrada</translation>
+    </message>
+    <message>
+        <source>Button %1: %2 entries</source>
+        <translation>Botão %1: %2 entradas</translation>
+    </message>
+    <message>
+        <source>Show a configuration file as text, one button a block.</source>
+        <translation>Mostrar um ficheiro de configuração como texto, um bloco por botão.</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator's content
+list shows them: the key's name followed by "down" or "up", and a delay as
+the two rows "Delay" and "0.5s". Key names follow the keyboard layout
+chosen with --layout (English when not given). For a form that can be edited
+and turned back into a file, see "qm47 convert".
+</source>
+        <translation>Lista cada botão de FILE.tkf com as suas entradas tal como a lista de
+conteúdo do configurador as mostra: o nome da tecla seguido de «down» ou
+«up», e uma pausa como as duas linhas «Delay» e «0.5s». Os nomes das teclas
+seguem a disposição de teclado escolhida com --layout (inglesa se não for
+indicada). Para uma forma que se pode editar e voltar a converter em
+ficheiro, ver «qm47 convert».
+</translation>
+    </message>
+    <message>
+        <source>Name keys as on this keyboard layout (default en).</source>
+        <translation>Nomear as teclas segundo esta disposição de teclado (en por omissão).</translation>
+    </message>
+    <message>
+        <source>button %1 was not sent: the keypad has %2 buttons</source>
+        <translation>o botão %1 não foi enviado: o teclado tem %2 botões</translation>
+    </message>
+    <message>
+        <source>button %1 holds %2 entries, the keypad keeps at most %3</source>
+        <translation>o botão %1 tem %2 entradas, o teclado guarda no máximo %3</translation>
+    </message>
+    <message>
+        <source>no entry</source>
+        <translation>nenhuma entrada</translation>
+    </message>
+    <message>
+        <source>the keypad reports %1 buttons, %2 during the transmit</source>
+        <translation>o teclado indica %1 botões, %2 durante o envio</translation>
+    </message>
+    <message>
+        <source>button %1, entry %2: sent %3, read back %4</source>
+        <translation>botão %1, entrada %2: enviado %3, relido %4</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>A escrever</translation>
+    </message>
+    <message>
+        <source>Wrote %1 buttons from %2</source>
+        <translation>%1 botões escritos a partir de %2</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>A verificar</translation>
+    </message>
+    <message>
+        <source>verification readout failed: %1</source>
+        <translation>falhou a leitura de verificação: %1</translation>
+    </message>
+    <message>
+        <source>verification failed: %1</source>
+        <translation>falhou a verificação: %1</translation>
+    </message>
+    <message>
+        <source>Verified: the keypad holds what was sent</source>
+        <translation>Verificado: o teclado contém o que foi enviado</translation>
+    </message>
+    <message>
+        <source>Write a configuration file to the keypad.</source>
+        <translation>Escrever um ficheiro de configuração no teclado.</translation>
+    </message>
+    <message>
+        <source>Runs a transmit of FILE.tkf over PORT (see "qm47 ports") as the configurator
+does. Unbalanced buttons and successive delays are reported as warnings (see
+"qm47 check") and sent all the same. The keypad takes as many buttons as it
+has and at most its maximum of entries per button; when that leaves part of
+the file behind, the command says so and fails.
+With --verify the configuration is read back afterwards and must equal what
+was sent; otherwise the first button and entry that differ are named.
+</source>
+        <translation>Envia FILE.tkf por PORT (ver «qm47 ports») como o configurador faz. Os
+botões desequilibrados e as pausas seguidas são indicados como avisos (ver
+«qm47 check») e enviados na mesma. O teclado aceita tantos botões quantos
+tem e no máximo o seu número máximo de entradas por botão; se assim ficar de
+fora parte do ficheiro, o comando indica-o e falha.
+Com --verify, a configuração é depois lida de volta e tem de ser igual ao que
+foi enviado; caso contrário, são indicados o primeiro botão e a primeira
+entrada que diferem.
+</translation>
+    </message>
+    <message>
+        <source>Read the keypad back and compare.</source>
+        <translation>Ler o teclado de volta e comparar.</translation>
+    </message>
+    <message>
+        <source>Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]
+
+Command-line companion of the QM-47 Button Configurator: reads and writes the
+keypad's configuration over its serial cable, and shows, checks and converts
+configuration files (.tkf).
+
+Commands:
+</source>
+        <translation>Utilização: qm47 COMANDO [OPÇÕES] [ARGUMENTOS]
+
+Companheiro de linha de comandos do configurador de botões QM-47: lê e escreve
+a configuração do teclado pelo seu cabo série, e mostra, verifica e converte
+ficheiros de configuração (.tkf).
+
+Comandos:
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help   Show this help.
+  --version    Show the version of qm47.
+  --lang CODE  Show the texts in this language: de, fr, es, pt or en
+               (default: the system's language).
+
+Run "qm47 COMMAND --help" for the details of a command.
+Exit status: 0 on success; 1 when a file is refused, a check fails or a
+transfer fails; 2 when the command line is wrong.
+</source>
+        <translation>
+Opções:
+  -h, --help   Mostrar esta ajuda.
+  --version    Mostrar a versão de qm47.
+  --lang CODE  Mostrar os textos neste idioma: de, fr, es, pt ou en
+               (por omissão: o idioma do sistema).
+
+Execute «qm47 COMANDO --help» para ver os detalhes de um comando.
+Estado de saída: 0 em caso de sucesso; 1 quando um ficheiro é recusado ou
+falha uma verificação ou uma transferência; 2 quando a linha de comandos está
+errada.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1
+
+%2
+</source>
+        <translation>Utilização: %1
+
+%2
+</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ajuda.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option %2</source>
+        <translation>%1: opção desconhecida %2</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes no value</source>
+        <translation>%1: --%2 não aceita nenhum valor</translation>
+    </message>
+    <message>
+        <source>%1: --%2 needs a value (%3)</source>
+        <translation>%1: --%2 precisa de um valor (%3)</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; usage: %3</source>
+        <translation>%1 aceita %2; utilização: %3</translation>
+    </message>
+    <message>
+        <source>no arguments</source>
+        <translation>nenhum argumento</translation>
+    </message>
+    <message>
+        <source>unknown command "%1"</source>
+        <translation>comando desconhecido «%1»</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>this is the text form of a configuration; make a configuration file of it with "qm47 convert %1 FILE.tkf"</source>
+        <translation>é a forma de texto de uma configuração; converta-a num ficheiro de configuração com «qm47 convert %1 FILE.tkf»</translation>
+    </message>
+</context>
+</TS>
