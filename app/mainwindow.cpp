@@ -201,12 +201,16 @@ void MainWindow::showMessage(const QString &title, const QString &text)
     messageBox.exec();
 }
 
-QMessageBox::StandardButton MainWindow::askQuestion(const QString &title, const QString &text,
-                                                    QMessageBox::StandardButtons buttons,
-                                                    QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton MainWindow::askQuestion(
+    const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton,
+    const QList<QPair<QMessageBox::StandardButton, QString>> &captions)
 {
     messageBox.setStandardButtons(buttons);
     messageBox.setDefaultButton(defaultButton);
+    for (const auto &[button, caption] : captions)
+        if (QAbstractButton *b = messageBox.button(button))
+            b->setText(caption);
     messageBox.setWindowTitle(title);
     messageBox.setText(text);
     const auto answer = static_cast<QMessageBox::StandardButton>(messageBox.exec());
@@ -247,6 +251,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Asked once the activation has settled, outside the event's delivery.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, &MainWindow::offerReloadOfChangedFile);
 }
 
 void MainWindow::on_actionClose_triggered()

@@ -7,6 +7,7 @@
 #include "device/portrecord.h"
 #include "device/transferresult.h"
 #include "file/configdocument.h"
+#include "file/filefingerprint.h"
 
 #include <QLabel>
 #include <QList>
@@ -83,6 +84,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Regaining focus, the window offers to reload its file when someone else
+    // changed it and nothing here is unsaved.
+    void changeEvent(QEvent *event) override;
 
 public Q_SLOTS:
     void MsTimerSlot();
@@ -145,9 +149,11 @@ private:
     void showMessage(const QString &title, const QString &text);
     // Shows the shared message box with other buttons and sets the single OK
     // button back afterwards; returns the button chosen.
-    QMessageBox::StandardButton askQuestion(const QString &title, const QString &text,
-                                            QMessageBox::StandardButtons buttons,
-                                            QMessageBox::StandardButton defaultButton);
+    // `captions` replaces the toolkit's caption of some of the buttons.
+    QMessageBox::StandardButton askQuestion(
+        const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton,
+        const QList<QPair<QMessageBox::StandardButton, QString>> &captions = {});
 
     void selectButton(int index);
     void setStatusText(const QString &text);
@@ -179,9 +185,22 @@ private:
     bool insertBehindSelection(const QList<ContentEntry> &entries, const QString &stepText);
 
 
+    // Guards of writeConfigFile, false to stop the save: a table larger than
+    // a file holds, a file changed on disk since it was read or written here
+    // (which may lead to another file path).
+    bool confirmFileCapacity();
+    // `target` is the path about to be written; "Save as..." replaces it.
+    bool confirmOverwriteOfChangedFile(QString &target);
+    // The save dialog of Save, Save as and the save-changes prompt; empty when
+    // cancelled. A name without extension gets the chosen filter's.
+    QString chooseSavePath();
+    void offerReloadOfChangedFile();
     // Recent files.
     void rememberRecentFile(const QString &path);
     void rebuildRecentMenu();
+    // After a recent file failed to open: when it cannot be opened at all,
+    // offers to take it off the list.
+    void offerRecentFileRemoval(const QString &path);
 
     // Transfer helpers.
     void setUpTransfers();
@@ -194,6 +213,10 @@ private:
     progressBar progressWindow;
     QList<PortRecord> portList;
     QMessageBox messageBox;
+    // The file on disk whose reload the user declined, so as not to ask again
+    // for the same change.
+    FileFingerprint reloadDeclined;
+    bool reloadOffered = false;
     QTimer *msTimer = nullptr;
     TransferDriver *transferDriver = nullptr;
     ConfigDocument *document_ = nullptr;

@@ -1,29 +1,30 @@
-// File commands: New, Open, Save, Save as and the save-changes prompt. The
-// document reads and writes; the window chooses the paths and tells the user
-// what came of it.
+// File commands: New, Open, Save, Save as, the save-changes prompt and the
+// offer to reload a file changed on disk. The document reads and writes; the
+// window chooses the paths, asks before a save that would lose something and
+// tells the user what came of it.
 #include "app/mainwindow.h"
 
+#include "file/filecapacity.h"
 #include "file/filestate.h"
+#include "file/tkfcodec.h"
 #include "keyboard/keyboardlayout.h"
+#include "keyboard/recordingstate.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
+
+QString textFilter() { return MainWindow::tr("Configuration text (*.txt)"); }
 
 // The configuration file first; its text form as a second choice.
 QString fileFilter()
 {
-    return MainWindow::tr("QM-47 file (*.tkf)") + QStringLiteral(";;")
-           + MainWindow::tr("Configuration text (*.txt)");
+    return MainWindow::tr("QM-47 file (*.tkf)") + QStringLiteral(";;") + textFilter();
 }
 
-// The save dialog of Save, Save as and the save-changes prompt; empty when
-// cancelled. The path is taken as chosen: no extension is added.
-QString chooseSavePath(QWidget *parent, const QString &folder)
-{
-    return QFileDialog::getSaveFileName(parent, MainWindow::tr("Save button configuration"),
-                                        folder, fileFilter());
-}
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
@@ -34,7 +35,12 @@ bool MainWindow::showFileResult(const FileResult &result)
         case FileResult::NoPath:
             break; // a cancelled dialog: nothing to tell
         case FileResult::NotOpened:
-            showMessage(tr("Error"), tr("Could not open file!"));
+            // The file and the system's reason on a line of their own.
+            showMessage(tr("Error"), tr("Could not open file!") + QLatin1Char('\n')
+                                         + shownPath(result.path)
+                                         + (result.detail.isEmpty()
+                                                ? QString()
+                                                : QStringLiteral(": ") + result.detail));
             break;
         case FileResult::NotReadable:
             showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
@@ -62,14 +68,99 @@ bool MainWindow::showFileResult(const FileResult &result)
     return result.done;
 }
 
+QString MainWindow::chooseSavePath()
+{
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, tr("Save button configuration"),
+                                                document_->files().defaultDirectory,
+                                                fileFilter(), &filter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += filter == textFilter() ? QStringLiteral(".txt") : QStringLiteral(".tkf");
+    // The dialog asked about the name without the extension only.
+    if (QFileInfo::exists(path)
+        && askQuestion(tr("Save configuration"),
+                       tr("%1 already exists.\nDo you want to replace it?").arg(shownPath(path)),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return QString();
+    return path;
+}
+
+bool MainWindow::confirmFileCapacity()
+{
+    const ButtonTable &table = document_->table();
+    const FileCapacityExcess excess = fileCapacityExcess(table);
+    if (excess.isEmpty())
+        return true;
+    QStringList lines;
+    if (excess.buttonCount > 0)
+        lines << tr("The keypad had %1 buttons; a file holds the first %2 only.")
+                     .arg(excess.buttonCount).arg(TkfMaxButtons);
+    for (int i : excess.longButtons)
+        lines << tr("Button %1 holds %2 entries; a file holds the first %3 only.")
+                     .arg(i + 1).arg(table.content(uint8_t(i)).length).arg(TkfMaxEntries);
+    lines << QString() << tr("Save only what a file holds?");
+    return askQuestion(tr("Attention"), lines.join(QLatin1Char('\n')),
+                       QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Save;
+}
+
+bool MainWindow::confirmOverwriteOfChangedFile(QString &target)
+{
+    const FileState &files = document_->files();
+    if (files.onDisk.path != target || !fileChangedSince(files.onDisk))
+        return true;
+    const QMessageBox::StandardButton answer = askQuestion(
+        tr("Attention"),
+        tr("%1 was changed on disk since it was opened or saved here.\n"
+           "Overwrite it with this configuration, or save this configuration under another name?")
+            .arg(shownPath(target)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+        {{QMessageBox::Yes, tr("Overwrite")}, {QMessageBox::No, tr("Save as...")}});
+    if (answer == QMessageBox::Yes)
+        return true;
+    if (answer != QMessageBox::No)
+        return false;
+    target = chooseSavePath();
+    return !target.isEmpty();
+}
+
+void MainWindow::offerReloadOfChangedFile()
+{
+    const FileState &files = document_->files();
+    if (reloadOffered || !isActiveWindow() || !isEnabled() || document_->isModified()
+        || RecordingState::instance().capturing() || files.filePath.isEmpty()
+        || files.onDisk.path != files.filePath || !fileChangedSince(files.onDisk))
+        return;
+    const QString path = files.filePath;
+    const FileFingerprint now = fingerprintFile(path);
+    if (now == reloadDeclined)
+        return;
+    reloadOffered = true;
+    const QMessageBox::StandardButton answer = askQuestion(
+        tr("Information"),
+        tr("%1 was changed on disk.\nDo you want to reload it?").arg(shownPath(path)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    // Declined, or the file no longer opens: not asked again for this change.
+    if (answer != QMessageBox::Yes || !openConfigFile(path))
+        reloadDeclined = now;
+    reloadOffered = false;
+}
+
 bool MainWindow::writeConfigFile()
 {
-    return showFileResult(document_->save());
+    return writeConfigFileAs(document_->filePath());
 }
 
 bool MainWindow::writeConfigFileAs(const QString &path)
 {
-    return showFileResult(document_->saveAs(path));
+    if (path.isEmpty())
+        return false; // no file yet, or a cancelled dialog
+    QString target = path;
+    if (!confirmFileCapacity() || !confirmOverwriteOfChangedFile(target))
+        return false;
+    return showFileResult(document_->saveAs(target));
 }
 
 bool MainWindow::askSaveChanges()
@@ -89,7 +180,7 @@ bool MainWindow::askSaveChanges()
     // configuration.
     if (!document_->filePath().isEmpty())
         return writeConfigFile();
-    return writeConfigFileAs(chooseSavePath(this, document_->files().defaultDirectory));
+    return writeConfigFileAs(chooseSavePath());
 }
 
 void MainWindow::on_actionNew_triggered()
@@ -131,7 +222,7 @@ void MainWindow::on_actionSave_triggered()
     if (!document_->filePath().isEmpty())
         writeConfigFile();
     else
-        writeConfigFileAs(chooseSavePath(this, document_->files().defaultDirectory));
+        writeConfigFileAs(chooseSavePath());
     setEnabled(true);
 }
 
@@ -140,6 +231,6 @@ void MainWindow::on_actionSave_as_triggered()
     if (!preTransferCheck())
         return;
     setEnabled(false);
-    writeConfigFileAs(chooseSavePath(this, document_->files().defaultDirectory));
+    writeConfigFileAs(chooseSavePath());
     setEnabled(true);
 }

@@ -4,10 +4,12 @@
 #include "app/mainwindow_form.h"
 #include "app/usersettings.h"
 #include "file/recentfiles.h"
+#include "file/regularfile.h"
 #include "keyboard/keyboardlayout.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -16,6 +18,23 @@ void MainWindow::rememberRecentFile(const QString &path)
     if (path.isEmpty())
         return;
     writeRecentFiles(withRecentFile(readRecentFiles(), path));
+    rebuildRecentMenu();
+}
+
+void MainWindow::offerRecentFileRemoval(const QString &path)
+{
+    // A file that opens but is refused (corrupt, a bad line) stays listed:
+    // it may be mended.
+    QFile probe;
+    if (openRegularFile(probe, path))
+        return;
+    if (askQuestion(tr("Information"),
+                    tr("%1 cannot be opened.\nRemove it from the recent files?")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        != QMessageBox::Yes)
+        return;
+    writeRecentFiles(withoutRecentFile(readRecentFiles(), path));
     rebuildRecentMenu();
 }
 
@@ -41,8 +60,8 @@ void MainWindow::rebuildRecentMenu()
         a->setData(path);
         connect(a, &QAction::triggered, this, [this, path] {
             readKeyboardLayout();
-            if (askSaveChanges())
-                openConfigFile(path);
+            if (askSaveChanges() && !openConfigFile(path))
+                offerRecentFileRemoval(path);
         });
     }
     updateEditActions();

@@ -74,4 +74,9 @@ void MainWindow::transferConcluded(const TransferResult &result)
     else if (!result.shortfall.isEmpty())
         // The table keeps its counts; say what a smaller keypad did not take.
         showMessage(tr("Information"), shortfallMessage(result.shortfall));
+    else if (readout && result.keypadButtonCount > ButtonTable::DefaultButtonCount)
+        showMessage(tr("Information"),
+                    tr("The keypad has %1 buttons; only the first %2 are shown and kept.")
+                        .arg(result.keypadButtonCount)
+                        .arg(ButtonTable::DefaultButtonCount));
 }

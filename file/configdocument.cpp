@@ -1,7 +1,9 @@
 #include "file/configdocument.h"
 
 #include "config/buttontable.h"
+#include "file/filefingerprint.h"
 #include "file/filestate.h"
+#include "file/regularfile.h"
 #include "file/tkffile.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,7 @@ QString folderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
 FileResult readInto(const QString &path, ButtonTable &loaded)
 {
     FileResult result;
+    result.path = path;
     if (isTextFormPath(path)) {
         const TextLoadResult text = loadConfigTextFile(path, loaded);
         if (!text.opened) {
@@ -45,6 +48,8 @@ FileResult readInto(const QString &path, ButtonTable &loaded)
         if (!read.accepted() && result.problems.isEmpty())
             result.problems.append(FileResult::NotReadable);
     }
+    if (result.problems.contains(FileResult::NotOpened))
+        result.detail = openFailureReason(path);
     result.done = result.problems.isEmpty();
     return result;
 }
@@ -92,7 +97,7 @@ QString ConfigDocument::shownName() const
 FileResult ConfigDocument::open(const QString &path)
 {
     if (path.isEmpty())
-        return {false, {FileResult::NoPath}, 0, QString()};
+        return {false, {FileResult::NoPath}, 0, QString(), path};
     files_.defaultDirectory = folderOf(path);
 
     // Read into a table of its own: a refused file must not touch the
@@ -109,6 +114,7 @@ FileResult ConfigDocument::open(const QString &path)
     table_.selectedButton = NoButton;
     table_.endChange();
     setFileFacts(path, path);
+    files_.onDisk = fingerprintFile(path);
     endEdit();
     history_.setClean();
     return result;
@@ -117,14 +123,14 @@ FileResult ConfigDocument::open(const QString &path)
 FileResult ConfigDocument::save()
 {
     if (files_.filePath.isEmpty())
-        return {false, {FileResult::NoPath}, 0, QString()};
+        return {false, {FileResult::NoPath}, 0, QString(), QString()};
     return write(files_.filePath);
 }
 
 FileResult ConfigDocument::saveAs(const QString &path)
 {
     if (path.isEmpty())
-        return {false, {FileResult::NoPath}, 0, QString()};
+        return {false, {FileResult::NoPath}, 0, QString(), path};
     return write(path);
 }
 
@@ -137,13 +143,14 @@ FileResult ConfigDocument::write(const QString &path)
     const bool written = isTextFormPath(path) ? saveConfigTextFile(path, table_, &reason)
                                               : saveConfigFile(path, table_, &reason);
     if (!written)
-        return {false, {FileResult::NotWritten}, 0, reason};
+        return {false, {FileResult::NotWritten}, 0, reason, path};
+    files_.onDisk = fingerprintFile(path);
     if (files_.filePath != path) {
         files_.filePath = path;
         Q_EMIT fileChanged(shownName());
     }
     history_.setClean();
-    return {true, {}, 0, QString()};
+    return {true, {}, 0, QString(), path};
 }
 
 void ConfigDocument::newConfiguration()
@@ -156,6 +163,7 @@ void ConfigDocument::newConfiguration()
     table_.buildTable();
     table_.endChange();
     setFileFacts(QString(), QString());
+    files_.onDisk = FileFingerprint();
     endEdit();
     history_.setClean();
 }
@@ -190,6 +198,7 @@ void ConfigDocument::finishReadout(int buttonsStored)
         table_.selectedButton = NoButton;
         table_.endChange();
         setFileFacts(QString(), QString());
+        files_.onDisk = FileFingerprint();
     }
     closeStep(step);
 }

@@ -17,7 +17,8 @@ struct FileState;
 struct FileResult {
     enum Problem {
         NoPath,         // nothing to write to: no file yet, or the save dialog was cancelled
-        NotOpened,      // the file could not be opened, or it is no regular file
+        NotOpened,      // the file could not be opened, or it is no regular file;
+                        // `detail` gives the system's reason when one shows
         NotReadable,    // a configuration file with a wrong signature
         CorruptEntry,   // a configuration file with an entry out of range
         CrcMismatch,    // a configuration file whose check sum does not match
@@ -29,6 +30,7 @@ struct FileResult {
     QList<Problem> problems; // in the order they are to be told
     int line = 0;
     QString detail;
+    QString path; // the file concerned
 };
 
 // The open configuration as one document: the table in hand, the file it came
@@ -36,7 +38,8 @@ struct FileResult {
 // history standing away from its clean point (the state last opened, saved or
 // started afresh), whether or not a file is named. The path and the shown
 // name change only when a file was read or written, or when a step that
-// replaced the whole table is undone or redone.
+// replaced the whole table is undone or redone. The fingerprint of the file
+// as last read or written here is kept with them (FileState::onDisk).
 //
 // The window is its view: it asks the document, shows the result and follows
 // its signals. No widgets here.

@@ -21,3 +21,13 @@ QStringList withRecentFile(const QStringList &list, const QString &path)
             out.append(p);
     return out;
 }
+
+QStringList withoutRecentFile(const QStringList &list, const QString &path)
+{
+    const QString removed = normalised(path);
+    QStringList out;
+    for (const QString &p : list)
+        if (!p.isEmpty() && normalised(p) != removed)
+            out.append(p);
+    return out;
+}

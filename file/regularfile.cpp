@@ -1,7 +1,11 @@
 #include "file/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -36,4 +40,15 @@ bool openRegularFile(QFile &file, const QString &path)
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly);
 #endif
+}
+
+QString openFailureReason(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("TkfFile", "not a regular file");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
 }

@@ -88,9 +88,9 @@ Werkzeuge zum Programmieren von Tastenfeldern – talvar.example</translation>
         <translation>Achtung</translation>
     </message>
     <message>
-        <source>The Button content contains successive delays.<byte value="xd" />
-If the Autorepeat function is active in the computer's keyboard settings,<byte value="xd" />
-it is possible that the previous key action is repeated several times.<byte value="xd" />
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>Der Tasteninhalt enthält aufeinanderfolgende Pausen.</translation>
     </message>
@@ -99,7 +99,7 @@ Do you want to continue?</source>
         <translation>Möglicher Fehler</translation>
     </message>
     <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd" />
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>Die aktuelle Konfiguration der rot markierten Tasten kann zu Fehlern führen.</translation>
     </message>
@@ -400,7 +400,7 @@ Do you want to continue?</source>
         <translation>Fehler beim Verbinden mit der seriellen Schnittstelle! %1: %2</translation>
     </message>
     <message>
-        <source>To get access, join the group "%1" that may use the port, then log out and in again:</source>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
         <translation>Für den Zugriff treten Sie der Gruppe „%1“ bei, die die Schnittstelle nutzen darf, und melden sich dann ab und wieder an:</translation>
     </message>
     <message>
@@ -430,6 +430,54 @@ Do you want to continue?</source>
     <message>
         <source>The configuration itself is unchanged.</source>
         <translation>Die Konfiguration selbst bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>Das Tastenfeld hatte %1 Tasten; eine Datei fasst nur die ersten %2.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>Taste %1 enthält %2 Einträge; eine Datei fasst nur die ersten %3.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>Nur speichern, was eine Datei fasst?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 wurde auf dem Datenträger geändert, seit die Datei hier geöffnet oder gespeichert wurde.
+Mit dieser Konfiguration überschreiben oder diese Konfiguration unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 wurde auf dem Datenträger geändert.
+Möchten Sie die Datei neu laden?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 kann nicht geöffnet werden.
+Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>Das Tastenfeld hat %1 Tasten; nur die ersten %2 werden angezeigt und behalten.</translation>
     </message>
 </context>
 <context>
@@ -523,7 +571,7 @@ Do you want to continue?</source>
         <translation>%1 ist kein Tastenname; schreiben Sie einen Namen wie A oder LSHIFT oder einen Code wie 0x1C</translation>
     </message>
     <message>
-        <source>%1 must come before the first "button"</source>
+        <source>%1 must come before the first &quot;button&quot;</source>
         <translation>%1 muss vor dem ersten „button“ stehen</translation>
     </message>
     <message>
@@ -535,11 +583,11 @@ Do you want to continue?</source>
         <translation>%1 braucht eine Zahl von 0 bis %2</translation>
     </message>
     <message>
-        <source>there are no buttons ("buttons 0")</source>
+        <source>there are no buttons (&quot;buttons 0&quot;)</source>
         <translation>es gibt keine Tasten („buttons 0“)</translation>
     </message>
     <message>
-        <source>"button" needs one number from 1 to %1</source>
+        <source>&quot;button&quot; needs one number from 1 to %1</source>
         <translation>„button“ braucht eine Zahl von 1 bis %1</translation>
     </message>
     <message>
@@ -551,11 +599,11 @@ Do you want to continue?</source>
         <translation>%1 ist unverständlich; ein Eintrag lautet KEY down, KEY up, delay oder KEY delay</translation>
     </message>
     <message>
-        <source>an entry must follow a "button" line</source>
+        <source>an entry must follow a &quot;button&quot; line</source>
         <translation>ein Eintrag muss auf eine „button“-Zeile folgen</translation>
     </message>
     <message>
-        <source>"delay" stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
+        <source>&quot;delay&quot; stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
         <translation>„delay“ steht allein; eine halbe Pause schreibt man KEY delay (0x02 delay, 0x03 delay)</translation>
     </message>
     <message>
@@ -664,7 +712,7 @@ Platz für %2 Einträge):</translation>
         <translation>Zu öffnende Konfiguration: eine .tkf-Datei oder ihre Textform (.txt).</translation>
     </message>
     <message>
-        <source>Show the texts in this language: de, fr, es, pt or en (default: the system's language).</source>
+        <source>Show the texts in this language: de, fr, es, pt or en (default: the system&apos;s language).</source>
         <translation>Texte in dieser Sprache zeigen: de, fr, es, pt oder en (Vorgabe: die Sprache des Systems).</translation>
     </message>
 </context>
@@ -737,7 +785,7 @@ wenn eine durchfällt.
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <source>--to takes tkf or text, not "%1"</source>
+        <source>--to takes tkf or text, not &quot;%1&quot;</source>
         <translation>--to nimmt tkf oder text, nicht „%1“</translation>
     </message>
     <message>
@@ -765,7 +813,7 @@ wenn eine durchfällt.
         <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
-        <source>Run "%1" for help.</source>
+        <source>Run &quot;%1&quot; for help.</source>
         <translation>Hilfe gibt „%1“.</translation>
     </message>
     <message>
@@ -778,7 +826,7 @@ wenn eine durchfällt.
     </message>
     <message>
         <source>The direction follows the extensions: exactly one of IN and OUT ends in .tkf,
-the other is the text form (for example .txt). "-" as IN reads standard
+the other is the text form (for example .txt). &quot;-&quot; as IN reads standard
 input, as OUT writes standard output; that side is of the other kind than the
 named file. --to gives the kind of OUT outright (needed with - on both sides).
 A file converted to text and back gives the same bytes. A text line that
@@ -794,10 +842,10 @@ The text form has one statement a line:
   delay           a half-second delay (its two halves)
   KEY delay       one delay half with KEY as its key byte, for a half on its
                   own: 0x02 delay is a first half, 0x03 delay a second half
-"buttons" and "max-entries" come before the first "button". A button holds
-at most max-entries entries and never more than 250. KEY is the key's name as
-the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, ",",
-"'", without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
+&quot;buttons&quot; and &quot;max-entries&quot; come before the first &quot;button&quot;. A button holds
+at most max-entries entries and never more than 250. KEY is the key&apos;s name as
+the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, &quot;,&quot;,
+&quot;&apos;&quot;, without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
 Codes without a name, the backslash (a name of both 0x13 and 0x53) and DELAY
 (0xFA) are written in hexadecimal. Everything after # is a comment; case,
 blank lines and indentation do not matter.
@@ -836,7 +884,7 @@ Die Textform hat eine Anweisung je Zeile:
 „buttons“ und „max-entries“ stehen vor dem ersten „button“. Eine Taste
 hat höchstens max-entries Einträge und nie mehr als 250. KEY ist der Name der
 Taste, wie der Konfigurator ihn für eine englische Tastatur zeigt (A, LSHIFT,
-F5, NUM_1, ",", "'", ohne die Anführungszeichen), oder ihr Code als 0x und zwei
+F5, NUM_1, &quot;,&quot;, &quot;&apos;&quot;, ohne die Anführungszeichen), oder ihr Code als 0x und zwei
 Hexadezimalziffern (0x1C). Codes ohne Namen, der Backslash (Name von 0x13 und
 0x53) und DELAY (0xFA) werden hexadezimal geschrieben. Alles nach # ist ein
 Kommentar; Groß- und Kleinschreibung, Leerzeilen und Einrückung spielen keine
@@ -865,18 +913,18 @@ Beispiel:
         <translation>Die seriellen Schnittstellen auflisten, die PORT nennen kann.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator's port dialog offers, one a line: the
-port's name, a tab and its description. These are the serial ports found on
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
 this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to "qm47 read"
-and "qm47 write"; so can a device path. A port this user may not open is
-marked "[no permission]" (see "Serial port access on Linux" in the README).
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
 </source>
         <translation>Listet die Schnittstellen, die der Schnittstellendialog des Konfigurators
 anbietet, je Zeile eine: ihr Name, ein Tabulator und ihre Beschreibung. Das
 sind die seriellen Schnittstellen dieses Computers, dann die Gerätepfade in
-der Umgebungsvariable QM47_EXTRA_PORTS (mehrere durch ':' getrennt), etwa das
+der Umgebungsvariable QM47_EXTRA_PORTS (mehrere durch &apos;:&apos; getrennt), etwa das
 Pseudoterminal des Tastenfeld-Simulators. Jeder dieser Namen kann als PORT an
 „qm47 read“ und „qm47 write“ gehen, ebenso ein Gerätepfad. Eine
 Schnittstelle, die dieser Benutzer nicht öffnen darf, ist mit
@@ -897,11 +945,11 @@ der README).
         <translation>%1 Tasten in %2 gelesen</translation>
     </message>
     <message>
-        <source>Read the keypad's configuration into a configuration file.</source>
+        <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Die Konfiguration des Tastenfelds in eine Konfigurationsdatei lesen.</translation>
     </message>
     <message>
-        <source>Runs a readout over PORT (see "qm47 ports") as the configurator does and
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
 writes the configuration to FILE.tkf. The file is written only when the
 readout completed; after a failure an existing FILE.tkf stays as it was.
 A progress bar is shown on standard error when it is a terminal.
@@ -938,11 +986,11 @@ einen Fortschrittsbalken.
         <translation>Eine Konfigurationsdatei als Text zeigen, je Taste ein Block.</translation>
     </message>
     <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator's content
-list shows them: the key's name followed by "down" or "up", and a delay as
-the two rows "Delay" and "0.5s". Key names follow the keyboard layout
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
 chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see "qm47 convert".
+and turned back into a file, see &quot;qm47 convert&quot;.
 </source>
         <translation>Listet jede Taste von FILE.tkf mit ihren Einträgen, wie die Inhaltsliste des
 Konfigurators sie zeigt: der Name der Taste, gefolgt von „down“ oder „up“,
@@ -1009,9 +1057,9 @@ liefert „qm47 convert“.
         <translation>Eine Konfigurationsdatei auf das Tastenfeld schreiben.</translation>
     </message>
     <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see "qm47 ports") as the configurator
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
-"qm47 check") and sent all the same. The keypad takes as many buttons as it
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
 has and at most its maximum of entries per button; when that leaves part of
 the file behind, the command says so and fails.
 With --verify the configuration is read back afterwards and must equal what
@@ -1036,7 +1084,7 @@ abweichende Eintrag genannt.
         <source>Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]
 
 Command-line companion of the QM-47 Button Configurator: reads and writes the
-keypad's configuration over its serial cable, and shows, checks and converts
+keypad&apos;s configuration over its serial cable, and shows, checks and converts
 configuration files (.tkf).
 
 Commands:
@@ -1056,9 +1104,9 @@ Options:
   -h, --help   Show this help.
   --version    Show the version of qm47.
   --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system's language).
+               (default: the system&apos;s language).
 
-Run "qm47 COMMAND --help" for the details of a command.
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
 transfer fails; 2 when the command line is wrong.
 </source>
@@ -1113,15 +1161,11 @@ oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist.
         <translation>keine Argumente</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
+        <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>this is the text form of a configuration; make a configuration file of it with "qm47 convert %1 FILE.tkf"</source>
+        <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>das ist die Textform einer Konfiguration; eine Konfigurationsdatei daraus macht „qm47 convert %1 FILE.tkf“</translation>
     </message>
 </context>

@@ -88,9 +88,9 @@ Herramientas para programar teclados – talvar.example</translation>
         <translation>Atención</translation>
     </message>
     <message>
-        <source>The Button content contains successive delays.<byte value="xd" />
-If the Autorepeat function is active in the computer's keyboard settings,<byte value="xd" />
-it is possible that the previous key action is repeated several times.<byte value="xd" />
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>El contenido del botón contiene pausas seguidas.</translation>
     </message>
@@ -99,7 +99,7 @@ Do you want to continue?</source>
         <translation>Posible error</translation>
     </message>
     <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd" />
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>La configuración actual de los botones marcados en rojo puede provocar errores.</translation>
     </message>
@@ -400,7 +400,7 @@ Do you want to continue?</source>
         <translation>¡Error al conectar con el puerto serie! %1: %2</translation>
     </message>
     <message>
-        <source>To get access, join the group "%1" that may use the port, then log out and in again:</source>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
         <translation>Para tener acceso, únase al grupo «%1» que puede usar el puerto y después cierre la sesión y vuelva a entrar:</translation>
     </message>
     <message>
@@ -430,6 +430,54 @@ Do you want to continue?</source>
     <message>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuración en sí no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>El teclado tenía %1 botones; un archivo solo guarda los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>El botón %1 contiene %2 entradas; un archivo solo guarda las %3 primeras.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>¿Guardar solo lo que cabe en un archivo?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 se ha modificado en el disco desde que se abrió o guardó aquí.
+¿Sobrescribirlo con esta configuración o guardar esta configuración con otro nombre?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 se ha modificado en el disco.
+¿Desea volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 no se puede abrir.
+¿Quitarlo de los archivos recientes?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>El teclado tiene %1 botones; solo se muestran y conservan los %2 primeros.</translation>
     </message>
 </context>
 <context>
@@ -523,7 +571,7 @@ Do you want to continue?</source>
         <translation>%1 no es un nombre de tecla; escriba un nombre como A o LSHIFT, o un código como 0x1C</translation>
     </message>
     <message>
-        <source>%1 must come before the first "button"</source>
+        <source>%1 must come before the first &quot;button&quot;</source>
         <translation>%1 debe ir antes del primer «button»</translation>
     </message>
     <message>
@@ -535,11 +583,11 @@ Do you want to continue?</source>
         <translation>%1 necesita un número de 0 a %2</translation>
     </message>
     <message>
-        <source>there are no buttons ("buttons 0")</source>
+        <source>there are no buttons (&quot;buttons 0&quot;)</source>
         <translation>no hay botones («buttons 0»)</translation>
     </message>
     <message>
-        <source>"button" needs one number from 1 to %1</source>
+        <source>&quot;button&quot; needs one number from 1 to %1</source>
         <translation>«button» necesita un número de 1 a %1</translation>
     </message>
     <message>
@@ -551,11 +599,11 @@ Do you want to continue?</source>
         <translation>no se entiende %1; una entrada es KEY down, KEY up, delay o KEY delay</translation>
     </message>
     <message>
-        <source>an entry must follow a "button" line</source>
+        <source>an entry must follow a &quot;button&quot; line</source>
         <translation>una entrada debe ir tras una línea «button»</translation>
     </message>
     <message>
-        <source>"delay" stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
+        <source>&quot;delay&quot; stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
         <translation>«delay» va solo; media pausa se escribe KEY delay (0x02 delay, 0x03 delay)</translation>
     </message>
     <message>
@@ -664,7 +712,7 @@ espacio para %2 entradas):</translation>
         <translation>Configuración que se abrirá: un archivo .tkf o su forma de texto (.txt).</translation>
     </message>
     <message>
-        <source>Show the texts in this language: de, fr, es, pt or en (default: the system's language).</source>
+        <source>Show the texts in this language: de, fr, es, pt or en (default: the system&apos;s language).</source>
         <translation>Mostrar los textos en este idioma: de, fr, es, pt o en (por omisión: el idioma del sistema).</translation>
     </message>
 </context>
@@ -736,7 +784,7 @@ y termina con el estado 1 si alguno falla.
         <translation>salida estándar</translation>
     </message>
     <message>
-        <source>--to takes tkf or text, not "%1"</source>
+        <source>--to takes tkf or text, not &quot;%1&quot;</source>
         <translation>--to admite tkf o text, no «%1»</translation>
     </message>
     <message>
@@ -764,7 +812,7 @@ y termina con el estado 1 si alguno falla.
         <translation>%1, línea %2: %3</translation>
     </message>
     <message>
-        <source>Run "%1" for help.</source>
+        <source>Run &quot;%1&quot; for help.</source>
         <translation>Ejecute «%1» para obtener ayuda.</translation>
     </message>
     <message>
@@ -777,7 +825,7 @@ y termina con el estado 1 si alguno falla.
     </message>
     <message>
         <source>The direction follows the extensions: exactly one of IN and OUT ends in .tkf,
-the other is the text form (for example .txt). "-" as IN reads standard
+the other is the text form (for example .txt). &quot;-&quot; as IN reads standard
 input, as OUT writes standard output; that side is of the other kind than the
 named file. --to gives the kind of OUT outright (needed with - on both sides).
 A file converted to text and back gives the same bytes. A text line that
@@ -793,10 +841,10 @@ The text form has one statement a line:
   delay           a half-second delay (its two halves)
   KEY delay       one delay half with KEY as its key byte, for a half on its
                   own: 0x02 delay is a first half, 0x03 delay a second half
-"buttons" and "max-entries" come before the first "button". A button holds
-at most max-entries entries and never more than 250. KEY is the key's name as
-the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, ",",
-"'", without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
+&quot;buttons&quot; and &quot;max-entries&quot; come before the first &quot;button&quot;. A button holds
+at most max-entries entries and never more than 250. KEY is the key&apos;s name as
+the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, &quot;,&quot;,
+&quot;&apos;&quot;, without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
 Codes without a name, the backslash (a name of both 0x13 and 0x53) and DELAY
 (0xFA) are written in hexadecimal. Everything after # is a comment; case,
 blank lines and indentation do not matter.
@@ -838,7 +886,7 @@ La forma de texto tiene una instrucción por línea:
 «buttons» y «max-entries» van antes del primer «button». Un botón tiene
 como mucho max-entries entradas y nunca más de 250. KEY es el nombre de la
 tecla tal como lo muestra el configurador para un teclado inglés (A, LSHIFT,
-F5, NUM_1, ",", "'", sin las comillas) o su código, 0x y dos cifras
+F5, NUM_1, &quot;,&quot;, &quot;&apos;&quot;, sin las comillas) o su código, 0x y dos cifras
 hexadecimales (0x1C). Los códigos sin nombre, la barra invertida (nombre de
 0x13 y de 0x53) y DELAY (0xFA) se escriben en hexadecimal. Todo lo que sigue a
 # es un comentario; no importan las mayúsculas, las líneas en blanco ni la
@@ -867,18 +915,18 @@ Ejemplo:
         <translation>Listar los puertos serie que PORT puede nombrar.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator's port dialog offers, one a line: the
-port's name, a tab and its description. These are the serial ports found on
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
 this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to "qm47 read"
-and "qm47 write"; so can a device path. A port this user may not open is
-marked "[no permission]" (see "Serial port access on Linux" in the README).
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
 </source>
         <translation>Lista los puertos que ofrece el diálogo de puertos del configurador, uno por
 línea: el nombre del puerto, un tabulador y su descripción. Son los puertos
 serie encontrados en este ordenador y después las rutas de dispositivo
-nombradas en la variable de entorno QM47_EXTRA_PORTS (separadas por ':'),
+nombradas en la variable de entorno QM47_EXTRA_PORTS (separadas por &apos;:&apos;),
 como el pseudoterminal del simulador de teclado. Cualquiera de esos nombres
 puede darse como PORT a «qm47 read» y «qm47 write», igual que una ruta de
 dispositivo. Un puerto que este usuario no puede abrir se marca «[sin
@@ -898,11 +946,11 @@ permiso]» (véase «Serial port access on Linux» en el README).
         <translation>%1 botones leídos en %2</translation>
     </message>
     <message>
-        <source>Read the keypad's configuration into a configuration file.</source>
+        <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Leer la configuración del teclado en un archivo de configuración.</translation>
     </message>
     <message>
-        <source>Runs a readout over PORT (see "qm47 ports") as the configurator does and
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
 writes the configuration to FILE.tkf. The file is written only when the
 readout completed; after a failure an existing FILE.tkf stays as it was.
 A progress bar is shown on standard error when it is a terminal.
@@ -938,11 +986,11 @@ salida de errores es un terminal, muestra una barra de progreso.
         <translation>Mostrar un archivo de configuración como texto, un bloque por botón.</translation>
     </message>
     <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator's content
-list shows them: the key's name followed by "down" or "up", and a delay as
-the two rows "Delay" and "0.5s". Key names follow the keyboard layout
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
 chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see "qm47 convert".
+and turned back into a file, see &quot;qm47 convert&quot;.
 </source>
         <translation>Lista cada botón de FILE.tkf con sus entradas como las muestra la lista de
 contenido del configurador: el nombre de la tecla seguido de «down» o «up»,
@@ -1009,9 +1057,9 @@ véase «qm47 convert».
         <translation>Escribir un archivo de configuración en el teclado.</translation>
     </message>
     <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see "qm47 ports") as the configurator
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
-"qm47 check") and sent all the same. The keypad takes as many buttons as it
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
 has and at most its maximum of entries per button; when that leaves part of
 the file behind, the command says so and fails.
 With --verify the configuration is read back afterwards and must equal what
@@ -1034,7 +1082,7 @@ enviado; si no, se nombran el primer botón y la primera entrada que difieren.
         <source>Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]
 
 Command-line companion of the QM-47 Button Configurator: reads and writes the
-keypad's configuration over its serial cable, and shows, checks and converts
+keypad&apos;s configuration over its serial cable, and shows, checks and converts
 configuration files (.tkf).
 
 Commands:
@@ -1054,9 +1102,9 @@ Options:
   -h, --help   Show this help.
   --version    Show the version of qm47.
   --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system's language).
+               (default: the system&apos;s language).
 
-Run "qm47 COMMAND --help" for the details of a command.
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
 transfer fails; 2 when the command line is wrong.
 </source>
@@ -1111,15 +1159,11 @@ comprobación o una transferencia; 2 si la línea de órdenes es incorrecta.
         <translation>ningún argumento</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
+        <source>unknown command &quot;%1&quot;</source>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>this is the text form of a configuration; make a configuration file of it with "qm47 convert %1 FILE.tkf"</source>
+        <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>es la forma de texto de una configuración; conviértala en archivo de configuración con «qm47 convert %1 FILE.tkf»</translation>
     </message>
 </context>

@@ -88,9 +88,9 @@ Outils de programmation de claviers – talvar.example</translation>
         <translation>Attention</translation>
     </message>
     <message>
-        <source>The Button content contains successive delays.<byte value="xd" />
-If the Autorepeat function is active in the computer's keyboard settings,<byte value="xd" />
-it is possible that the previous key action is repeated several times.<byte value="xd" />
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>Le contenu du bouton contient des pauses successives.</translation>
     </message>
@@ -99,7 +99,7 @@ Do you want to continue?</source>
         <translation>Erreur possible</translation>
     </message>
     <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd" />
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>La configuration actuelle des boutons marqués en rouge peut provoquer des erreurs.</translation>
     </message>
@@ -400,8 +400,8 @@ Do you want to continue?</source>
         <translation>Erreur de connexion au port série ! %1 : %2</translation>
     </message>
     <message>
-        <source>To get access, join the group "%1" that may use the port, then log out and in again:</source>
-        <translation>Pour y accéder, rejoignez le groupe « %1 » autorisé à utiliser le port, puis fermez la session et rouvrez-la :</translation>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
+        <translation>Pour y accéder, rejoignez le groupe «&#xa0;%1&#xa0;» autorisé à utiliser le port, puis fermez la session et rouvrez-la :</translation>
     </message>
     <message>
         <source>Error connecting to seriel port!</source>
@@ -430,6 +430,54 @@ Do you want to continue?</source>
     <message>
         <source>The configuration itself is unchanged.</source>
         <translation>La configuration elle-même n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>Le clavier avait %1 touches ; un fichier ne contient que les %2 premières.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>La touche %1 contient %2 entrées ; un fichier ne contient que les %3 premières.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>N&apos;enregistrer que ce qu&apos;un fichier peut contenir ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 a été modifié sur le disque depuis qu&apos;il a été ouvert ou enregistré ici.
+L&apos;écraser avec cette configuration, ou enregistrer cette configuration sous un autre nom ?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 a été modifié sur le disque.
+Voulez-vous le recharger ?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 ne peut pas être ouvert.
+Le retirer des fichiers récents ?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>Le clavier a %1 touches ; seules les %2 premières sont affichées et conservées.</translation>
     </message>
 </context>
 <context>
@@ -523,8 +571,8 @@ Do you want to continue?</source>
         <translation>%1 n’est pas un nom de touche ; écrivez un nom comme A ou LSHIFT, ou un code comme 0x1C</translation>
     </message>
     <message>
-        <source>%1 must come before the first "button"</source>
-        <translation>%1 doit précéder le premier « button »</translation>
+        <source>%1 must come before the first &quot;button&quot;</source>
+        <translation>%1 doit précéder le premier «&#xa0;button&#xa0;»</translation>
     </message>
     <message>
         <source>%1 was already given on line %2</source>
@@ -535,12 +583,12 @@ Do you want to continue?</source>
         <translation>%1 attend un nombre de 0 à %2</translation>
     </message>
     <message>
-        <source>there are no buttons ("buttons 0")</source>
-        <translation>il n’y a aucun bouton (« buttons 0 »)</translation>
+        <source>there are no buttons (&quot;buttons 0&quot;)</source>
+        <translation>il n’y a aucun bouton («&#xa0;buttons 0&#xa0;»)</translation>
     </message>
     <message>
-        <source>"button" needs one number from 1 to %1</source>
-        <translation>« button » attend un nombre de 1 à %1</translation>
+        <source>&quot;button&quot; needs one number from 1 to %1</source>
+        <translation>«&#xa0;button&#xa0;» attend un nombre de 1 à %1</translation>
     </message>
     <message>
         <source>button %1 was already given on line %2</source>
@@ -551,12 +599,12 @@ Do you want to continue?</source>
         <translation>%1 est incompréhensible ; une entrée s’écrit KEY down, KEY up, delay ou KEY delay</translation>
     </message>
     <message>
-        <source>an entry must follow a "button" line</source>
-        <translation>une entrée doit suivre une ligne « button »</translation>
+        <source>an entry must follow a &quot;button&quot; line</source>
+        <translation>une entrée doit suivre une ligne «&#xa0;button&#xa0;»</translation>
     </message>
     <message>
-        <source>"delay" stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
-        <translation>« delay » s’écrit seul ; une moitié de pause s’écrit KEY delay (0x02 delay, 0x03 delay)</translation>
+        <source>&quot;delay&quot; stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
+        <translation>«&#xa0;delay&#xa0;» s’écrit seul ; une moitié de pause s’écrit KEY delay (0x02 delay, 0x03 delay)</translation>
     </message>
     <message>
         <source>%1 is not an action; write down, up or delay</source>
@@ -664,7 +712,7 @@ place pour %2 entrées) :</translation>
         <translation>Configuration à ouvrir : un fichier .tkf ou sa forme texte (.txt).</translation>
     </message>
     <message>
-        <source>Show the texts in this language: de, fr, es, pt or en (default: the system's language).</source>
+        <source>Show the texts in this language: de, fr, es, pt or en (default: the system&apos;s language).</source>
         <translation>Afficher les textes dans cette langue : de, fr, es, pt ou en (par défaut : la langue du système).</translation>
     </message>
 </context>
@@ -737,8 +785,8 @@ bouton est en défaut.
         <translation>sortie standard</translation>
     </message>
     <message>
-        <source>--to takes tkf or text, not "%1"</source>
-        <translation>--to accepte tkf ou text, pas « %1 »</translation>
+        <source>--to takes tkf or text, not &quot;%1&quot;</source>
+        <translation>--to accepte tkf ou text, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>with - on both sides, say the kind of OUT with --to</source>
@@ -765,8 +813,8 @@ bouton est en défaut.
         <translation>%1, ligne %2 : %3</translation>
     </message>
     <message>
-        <source>Run "%1" for help.</source>
-        <translation>Lancez « %1 » pour obtenir de l’aide.</translation>
+        <source>Run &quot;%1&quot; for help.</source>
+        <translation>Lancez «&#xa0;%1&#xa0;» pour obtenir de l’aide.</translation>
     </message>
     <message>
         <source>The kind of OUT; IN is the other kind.</source>
@@ -778,7 +826,7 @@ bouton est en défaut.
     </message>
     <message>
         <source>The direction follows the extensions: exactly one of IN and OUT ends in .tkf,
-the other is the text form (for example .txt). "-" as IN reads standard
+the other is the text form (for example .txt). &quot;-&quot; as IN reads standard
 input, as OUT writes standard output; that side is of the other kind than the
 named file. --to gives the kind of OUT outright (needed with - on both sides).
 A file converted to text and back gives the same bytes. A text line that
@@ -794,10 +842,10 @@ The text form has one statement a line:
   delay           a half-second delay (its two halves)
   KEY delay       one delay half with KEY as its key byte, for a half on its
                   own: 0x02 delay is a first half, 0x03 delay a second half
-"buttons" and "max-entries" come before the first "button". A button holds
-at most max-entries entries and never more than 250. KEY is the key's name as
-the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, ",",
-"'", without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
+&quot;buttons&quot; and &quot;max-entries&quot; come before the first &quot;button&quot;. A button holds
+at most max-entries entries and never more than 250. KEY is the key&apos;s name as
+the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, &quot;,&quot;,
+&quot;&apos;&quot;, without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
 Codes without a name, the backslash (a name of both 0x13 and 0x53) and DELAY
 (0xFA) are written in hexadecimal. Everything after # is a comment; case,
 blank lines and indentation do not matter.
@@ -816,7 +864,7 @@ Example:
     delay
 </source>
         <translation>Le sens suit les extensions : exactement l’un de IN et OUT finit par .tkf,
-l’autre est la forme texte (par exemple .txt). « - » comme IN lit l’entrée
+l’autre est la forme texte (par exemple .txt). «&#xa0;-&#xa0;» comme IN lit l’entrée
 standard, comme OUT écrit sur la sortie standard ; ce côté est de l’autre type
 que le fichier nommé. --to donne directement le type de OUT (nécessaire avec -
 des deux côtés). Un fichier converti en texte puis reconverti redonne les mêmes
@@ -836,10 +884,10 @@ La forme texte a une instruction par ligne :
   KEY delay       une moitié de pause avec KEY comme octet de touche, pour une
                   moitié seule : 0x02 delay est une première moitié, 0x03 delay
                   une seconde
-« buttons » et « max-entries » précèdent le premier « button ». Un bouton
+«&#xa0;buttons&#xa0;» et «&#xa0;max-entries&#xa0;» précèdent le premier «&#xa0;button&#xa0;». Un bouton
 contient au plus max-entries entrées et jamais plus de 250. KEY est le nom de
 la touche tel que le configurateur l’affiche pour un clavier anglais (A,
-LSHIFT, F5, NUM_1, ",", "'", sans les guillemets) ou son code, 0x suivi de deux
+LSHIFT, F5, NUM_1, &quot;,&quot;, &quot;&apos;&quot;, sans les guillemets) ou son code, 0x suivi de deux
 chiffres hexadécimaux (0x1C). Les codes sans nom, la barre oblique inverse (nom
 de 0x13 et de 0x53) et DELAY (0xFA) s’écrivent en hexadécimal. Tout ce qui
 suit # est un commentaire ; la casse, les lignes vides et l’indentation
@@ -868,22 +916,22 @@ Exemple:
         <translation>Lister les ports série que PORT peut désigner.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator's port dialog offers, one a line: the
-port's name, a tab and its description. These are the serial ports found on
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
 this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to "qm47 read"
-and "qm47 write"; so can a device path. A port this user may not open is
-marked "[no permission]" (see "Serial port access on Linux" in the README).
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
 </source>
         <translation>Liste les ports que propose la boîte de dialogue des ports du configurateur,
 un par ligne : le nom du port, une tabulation et sa description. Ce sont les
 ports série trouvés sur cet ordinateur, puis les chemins de périphérique
-nommés dans la variable d’environnement QM47_EXTRA_PORTS (séparés par ':'),
+nommés dans la variable d’environnement QM47_EXTRA_PORTS (séparés par &apos;:&apos;),
 comme le pseudo-terminal du simulateur de clavier. Chacun de ces noms peut
-être donné comme PORT à « qm47 read » et « qm47 write », de même qu’un
+être donné comme PORT à «&#xa0;qm47 read&#xa0;» et «&#xa0;qm47 write&#xa0;», de même qu’un
 chemin de périphérique. Un port que cet utilisateur ne peut pas ouvrir est
-marqué « [pas d’autorisation] » (voir « Serial port access on Linux »
+marqué «&#xa0;[pas d’autorisation]&#xa0;» (voir «&#xa0;Serial port access on Linux&#xa0;»
 dans le README).
 </translation>
     </message>
@@ -900,16 +948,16 @@ dans le README).
         <translation>%1 boutons lus dans %2</translation>
     </message>
     <message>
-        <source>Read the keypad's configuration into a configuration file.</source>
+        <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Lire la configuration du clavier dans un fichier de configuration.</translation>
     </message>
     <message>
-        <source>Runs a readout over PORT (see "qm47 ports") as the configurator does and
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
 writes the configuration to FILE.tkf. The file is written only when the
 readout completed; after a failure an existing FILE.tkf stays as it was.
 A progress bar is shown on standard error when it is a terminal.
 </source>
-        <translation>Lit le clavier par PORT (voir « qm47 ports ») comme le fait le configurateur
+        <translation>Lit le clavier par PORT (voir «&#xa0;qm47 ports&#xa0;») comme le fait le configurateur
 et écrit la configuration dans FILE.tkf. Le fichier n’est écrit que si la
 lecture est allée jusqu’au bout ; après un échec, un FILE.tkf existant reste
 tel quel. Une barre de progression s’affiche sur la sortie d’erreur quand
@@ -941,18 +989,18 @@ c’est un terminal.
         <translation>Afficher un fichier de configuration en texte, un bloc par bouton.</translation>
     </message>
     <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator's content
-list shows them: the key's name followed by "down" or "up", and a delay as
-the two rows "Delay" and "0.5s". Key names follow the keyboard layout
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
 chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see "qm47 convert".
+and turned back into a file, see &quot;qm47 convert&quot;.
 </source>
         <translation>Liste chaque bouton de FILE.tkf avec ses entrées comme la liste de contenu du
-configurateur les affiche : le nom de la touche suivi de « down » ou « up »,
-et une pause sous la forme des deux lignes « Delay » et « 0.5s ». Les noms
+configurateur les affiche : le nom de la touche suivi de «&#xa0;down&#xa0;» ou «&#xa0;up&#xa0;»,
+et une pause sous la forme des deux lignes «&#xa0;Delay&#xa0;» et «&#xa0;0.5s&#xa0;». Les noms
 de touches suivent la disposition de clavier choisie avec --layout (anglaise
 si elle n’est pas donnée). Pour une forme modifiable et reconvertible en
-fichier, voir « qm47 convert ».
+fichier, voir «&#xa0;qm47 convert&#xa0;».
 </translation>
     </message>
     <message>
@@ -1012,17 +1060,17 @@ fichier, voir « qm47 convert ».
         <translation>Écrire un fichier de configuration sur le clavier.</translation>
     </message>
     <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see "qm47 ports") as the configurator
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
-"qm47 check") and sent all the same. The keypad takes as many buttons as it
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
 has and at most its maximum of entries per button; when that leaves part of
 the file behind, the command says so and fails.
 With --verify the configuration is read back afterwards and must equal what
 was sent; otherwise the first button and entry that differ are named.
 </source>
-        <translation>Envoie FILE.tkf par PORT (voir « qm47 ports ») comme le fait le
+        <translation>Envoie FILE.tkf par PORT (voir «&#xa0;qm47 ports&#xa0;») comme le fait le
 configurateur. Les boutons déséquilibrés et les pauses successives sont
-signalés par des avertissements (voir « qm47 check ») et envoyés malgré tout.
+signalés par des avertissements (voir «&#xa0;qm47 check&#xa0;») et envoyés malgré tout.
 Le clavier prend autant de boutons qu’il en a et au plus son maximum
 d’entrées par bouton ; si une partie du fichier reste de côté, la commande
 le dit et échoue.
@@ -1039,7 +1087,7 @@ diffèrent sont nommés.
         <source>Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]
 
 Command-line companion of the QM-47 Button Configurator: reads and writes the
-keypad's configuration over its serial cable, and shows, checks and converts
+keypad&apos;s configuration over its serial cable, and shows, checks and converts
 configuration files (.tkf).
 
 Commands:
@@ -1059,9 +1107,9 @@ Options:
   -h, --help   Show this help.
   --version    Show the version of qm47.
   --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system's language).
+               (default: the system&apos;s language).
 
-Run "qm47 COMMAND --help" for the details of a command.
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
 transfer fails; 2 when the command line is wrong.
 </source>
@@ -1072,7 +1120,7 @@ Options :
   --lang CODE  Afficher les textes dans cette langue : de, fr, es, pt ou en
                (par défaut : la langue du système).
 
-Lancez « qm47 COMMANDE --help » pour le détail d’une commande.
+Lancez «&#xa0;qm47 COMMANDE --help&#xa0;» pour le détail d’une commande.
 Code de sortie : 0 en cas de succès ; 1 quand un fichier est refusé, qu’une
 vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse.
 </translation>
@@ -1116,16 +1164,12 @@ vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse.
         <translation>aucun argument</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
-        <translation>commande inconnue « %1 »</translation>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>this is the text form of a configuration; make a configuration file of it with "qm47 convert %1 FILE.tkf"</source>
-        <translation>c’est la forme texte d’une configuration ; faites-en un fichier de configuration avec « qm47 convert %1 FILE.tkf »</translation>
+        <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
+        <translation>c’est la forme texte d’une configuration ; faites-en un fichier de configuration avec «&#xa0;qm47 convert %1 FILE.tkf&#xa0;»</translation>
     </message>
 </context>
 </TS>

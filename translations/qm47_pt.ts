@@ -88,9 +88,9 @@ Ferramentas de programação de teclados – talvar.example</translation>
         <translation>Atenção</translation>
     </message>
     <message>
-        <source>The Button content contains successive delays.<byte value="xd" />
-If the Autorepeat function is active in the computer's keyboard settings,<byte value="xd" />
-it is possible that the previous key action is repeated several times.<byte value="xd" />
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>O conteúdo do botão contém pausas seguidas.</translation>
     </message>
@@ -99,7 +99,7 @@ Do you want to continue?</source>
         <translation>Possível erro</translation>
     </message>
     <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd" />
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
         <translation>A configuração atual dos botões assinalados a vermelho pode provocar erros.</translation>
     </message>
@@ -400,7 +400,7 @@ Do you want to continue?</source>
         <translation>Erro ao ligar à porta série! %1: %2</translation>
     </message>
     <message>
-        <source>To get access, join the group "%1" that may use the port, then log out and in again:</source>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
         <translation>Para ter acesso, junte-se ao grupo «%1» que pode usar a porta e depois termine a sessão e volte a entrar:</translation>
     </message>
     <message>
@@ -430,6 +430,54 @@ Do you want to continue?</source>
     <message>
         <source>The configuration itself is unchanged.</source>
         <translation>A configuração em si não foi alterada.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>O teclado tinha %1 botões; um ficheiro só guarda os primeiros %2.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>O botão %1 contém %2 entradas; um ficheiro só guarda as primeiras %3.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>Guardar apenas o que cabe num ficheiro?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 foi alterado no disco desde que foi aberto ou guardado aqui.
+Substituí-lo por esta configuração ou guardar esta configuração com outro nome?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 foi alterado no disco.
+Pretende recarregá-lo?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 não pode ser aberto.
+Removê-lo dos ficheiros recentes?</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>O teclado tem %1 botões; só os primeiros %2 são mostrados e mantidos.</translation>
     </message>
 </context>
 <context>
@@ -523,7 +571,7 @@ Do you want to continue?</source>
         <translation>%1 não é um nome de tecla; escreva um nome como A ou LSHIFT, ou um código como 0x1C</translation>
     </message>
     <message>
-        <source>%1 must come before the first "button"</source>
+        <source>%1 must come before the first &quot;button&quot;</source>
         <translation>%1 tem de vir antes do primeiro «button»</translation>
     </message>
     <message>
@@ -535,11 +583,11 @@ Do you want to continue?</source>
         <translation>%1 precisa de um número de 0 a %2</translation>
     </message>
     <message>
-        <source>there are no buttons ("buttons 0")</source>
+        <source>there are no buttons (&quot;buttons 0&quot;)</source>
         <translation>não há botões («buttons 0»)</translation>
     </message>
     <message>
-        <source>"button" needs one number from 1 to %1</source>
+        <source>&quot;button&quot; needs one number from 1 to %1</source>
         <translation>«button» precisa de um número de 1 a %1</translation>
     </message>
     <message>
@@ -551,11 +599,11 @@ Do you want to continue?</source>
         <translation>não se percebe %1; uma entrada é KEY down, KEY up, delay ou KEY delay</translation>
     </message>
     <message>
-        <source>an entry must follow a "button" line</source>
+        <source>an entry must follow a &quot;button&quot; line</source>
         <translation>uma entrada tem de vir depois de uma linha «button»</translation>
     </message>
     <message>
-        <source>"delay" stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
+        <source>&quot;delay&quot; stands alone; one half of a delay is written KEY delay (0x02 delay, 0x03 delay)</source>
         <translation>«delay» fica sozinho; meia pausa escreve-se KEY delay (0x02 delay, 0x03 delay)</translation>
     </message>
     <message>
@@ -664,7 +712,7 @@ espaço para %2 entradas):</translation>
         <translation>Configuração a abrir: um ficheiro .tkf ou a sua forma de texto (.txt).</translation>
     </message>
     <message>
-        <source>Show the texts in this language: de, fr, es, pt or en (default: the system's language).</source>
+        <source>Show the texts in this language: de, fr, es, pt or en (default: the system&apos;s language).</source>
         <translation>Mostrar os textos neste idioma: de, fr, es, pt ou en (por omissão: o idioma do sistema).</translation>
     </message>
 </context>
@@ -736,7 +784,7 @@ o estado 1 se algum falhar.
         <translation>saída padrão</translation>
     </message>
     <message>
-        <source>--to takes tkf or text, not "%1"</source>
+        <source>--to takes tkf or text, not &quot;%1&quot;</source>
         <translation>--to aceita tkf ou text, não «%1»</translation>
     </message>
     <message>
@@ -764,7 +812,7 @@ o estado 1 se algum falhar.
         <translation>%1, linha %2: %3</translation>
     </message>
     <message>
-        <source>Run "%1" for help.</source>
+        <source>Run &quot;%1&quot; for help.</source>
         <translation>Execute «%1» para obter ajuda.</translation>
     </message>
     <message>
@@ -777,7 +825,7 @@ o estado 1 se algum falhar.
     </message>
     <message>
         <source>The direction follows the extensions: exactly one of IN and OUT ends in .tkf,
-the other is the text form (for example .txt). "-" as IN reads standard
+the other is the text form (for example .txt). &quot;-&quot; as IN reads standard
 input, as OUT writes standard output; that side is of the other kind than the
 named file. --to gives the kind of OUT outright (needed with - on both sides).
 A file converted to text and back gives the same bytes. A text line that
@@ -793,10 +841,10 @@ The text form has one statement a line:
   delay           a half-second delay (its two halves)
   KEY delay       one delay half with KEY as its key byte, for a half on its
                   own: 0x02 delay is a first half, 0x03 delay a second half
-"buttons" and "max-entries" come before the first "button". A button holds
-at most max-entries entries and never more than 250. KEY is the key's name as
-the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, ",",
-"'", without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
+&quot;buttons&quot; and &quot;max-entries&quot; come before the first &quot;button&quot;. A button holds
+at most max-entries entries and never more than 250. KEY is the key&apos;s name as
+the configurator shows it for an English keyboard (A, LSHIFT, F5, NUM_1, &quot;,&quot;,
+&quot;&apos;&quot;, without the quotes) or its code as 0x and two hexadecimal digits (0x1C).
 Codes without a name, the backslash (a name of both 0x13 and 0x53) and DELAY
 (0xFA) are written in hexadecimal. Everything after # is a comment; case,
 blank lines and indentation do not matter.
@@ -837,8 +885,8 @@ A forma de texto tem uma instrução por linha:
                   segunda
 «buttons» e «max-entries» vêm antes do primeiro «button». Um botão tem
 no máximo max-entries entradas e nunca mais de 250. KEY é o nome da tecla tal
-como o configurador o mostra para um teclado inglês (A, LSHIFT, F5, NUM_1, ",",
-"'", sem as aspas) ou o seu código, 0x e dois algarismos hexadecimais (0x1C).
+como o configurador o mostra para um teclado inglês (A, LSHIFT, F5, NUM_1, &quot;,&quot;,
+&quot;&apos;&quot;, sem as aspas) ou o seu código, 0x e dois algarismos hexadecimais (0x1C).
 Os códigos sem nome, a barra invertida (nome de 0x13 e de 0x53) e DELAY (0xFA)
 escrevem-se em hexadecimal. Tudo o que vem depois de # é um comentário; não
 importam as maiúsculas, as linhas em branco nem a indentação.
@@ -866,18 +914,18 @@ Exemplo:
         <translation>Listar as portas série que PORT pode indicar.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator's port dialog offers, one a line: the
-port's name, a tab and its description. These are the serial ports found on
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
 this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to "qm47 read"
-and "qm47 write"; so can a device path. A port this user may not open is
-marked "[no permission]" (see "Serial port access on Linux" in the README).
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
 </source>
         <translation>Lista as portas que a caixa de diálogo de portas do configurador oferece, uma
 por linha: o nome da porta, uma tabulação e a sua descrição. São as portas
 série encontradas neste computador e depois os caminhos de dispositivo
-indicados na variável de ambiente QM47_EXTRA_PORTS (separados por ':'), como
+indicados na variável de ambiente QM47_EXTRA_PORTS (separados por &apos;:&apos;), como
 o pseudoterminal do simulador de teclado. Qualquer destes nomes pode ser dado
 como PORT a «qm47 read» e «qm47 write», tal como um caminho de dispositivo.
 Uma porta que este utilizador não pode abrir é marcada «[sem permissão]»
@@ -897,11 +945,11 @@ Uma porta que este utilizador não pode abrir é marcada «[sem permissão]»
         <translation>%1 botões lidos para %2</translation>
     </message>
     <message>
-        <source>Read the keypad's configuration into a configuration file.</source>
+        <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Ler a configuração do teclado para um ficheiro de configuração.</translation>
     </message>
     <message>
-        <source>Runs a readout over PORT (see "qm47 ports") as the configurator does and
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
 writes the configuration to FILE.tkf. The file is written only when the
 readout completed; after a failure an existing FILE.tkf stays as it was.
 A progress bar is shown on standard error when it is a terminal.
@@ -937,11 +985,11 @@ terminal, mostra uma barra de progresso.
         <translation>Mostrar um ficheiro de configuração como texto, um bloco por botão.</translation>
     </message>
     <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator's content
-list shows them: the key's name followed by "down" or "up", and a delay as
-the two rows "Delay" and "0.5s". Key names follow the keyboard layout
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
 chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see "qm47 convert".
+and turned back into a file, see &quot;qm47 convert&quot;.
 </source>
         <translation>Lista cada botão de FILE.tkf com as suas entradas tal como a lista de
 conteúdo do configurador as mostra: o nome da tecla seguido de «down» ou
@@ -1008,9 +1056,9 @@ ficheiro, ver «qm47 convert».
         <translation>Escrever um ficheiro de configuração no teclado.</translation>
     </message>
     <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see "qm47 ports") as the configurator
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
 does. Unbalanced buttons and successive delays are reported as warnings (see
-"qm47 check") and sent all the same. The keypad takes as many buttons as it
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
 has and at most its maximum of entries per button; when that leaves part of
 the file behind, the command says so and fails.
 With --verify the configuration is read back afterwards and must equal what
@@ -1034,7 +1082,7 @@ entrada que diferem.
         <source>Usage: qm47 COMMAND [OPTIONS] [ARGUMENTS]
 
 Command-line companion of the QM-47 Button Configurator: reads and writes the
-keypad's configuration over its serial cable, and shows, checks and converts
+keypad&apos;s configuration over its serial cable, and shows, checks and converts
 configuration files (.tkf).
 
 Commands:
@@ -1054,9 +1102,9 @@ Options:
   -h, --help   Show this help.
   --version    Show the version of qm47.
   --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system's language).
+               (default: the system&apos;s language).
 
-Run "qm47 COMMAND --help" for the details of a command.
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
 Exit status: 0 on success; 1 when a file is refused, a check fails or a
 transfer fails; 2 when the command line is wrong.
 </source>
@@ -1112,15 +1160,11 @@ errada.
         <translation>nenhum argumento</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
+        <source>unknown command &quot;%1&quot;</source>
         <translation>comando desconhecido «%1»</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>não é um ficheiro normal</translation>
-    </message>
-    <message>
-        <source>this is the text form of a configuration; make a configuration file of it with "qm47 convert %1 FILE.tkf"</source>
+        <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>é a forma de texto de uma configuração; converta-a num ficheiro de configuração com «qm47 convert %1 FILE.tkf»</translation>
     </message>
 </context>

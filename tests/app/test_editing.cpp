@@ -330,6 +330,16 @@ private Q_SLOTS:
         recent()[2]->trigger(); // the text form, now the oldest
         QCOMPARE(FileState::instance().filePath, paths[1]);
         QCOMPARE(entriesOf(table(), 0), (QList<ContentEntry>{down(0x16), up(0x16)}));
+
+        // A file that has gone is offered for removal from the list.
+        QVERIFY(QFile::remove(paths[2]));
+        boxes.clear();
+        recent()[1]->trigger();
+        QCOMPARE(boxes.seen().size(), 2);
+        QCOMPARE(boxes.seen()[0].text, "Could not open file!\n" + paths[2] + ": No such file or directory");
+        QVERIFY(boxes.last().text.contains("Remove it from the recent files?"));
+        QCOMPARE(recent().size(), 2);
+        QCOMPARE(FileState::instance().filePath, paths[1]);
     }
 
     // The program opens the file it is given: it then lists it as recent.

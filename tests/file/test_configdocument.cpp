@@ -123,7 +123,7 @@ private Q_SLOTS:
         ConfigDocument document(table, files);
         QSignalSpy modifiedSpy(&document, &ConfigDocument::modifiedChanged);
         QSignalSpy fileSpy(&document, &ConfigDocument::fileChanged);
-        FileResult last{true, {}, 0, QString()};
+        FileResult last{true, {}, 0, QString(), QString()};
         for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString verb = step.section(QLatin1Char(':'), 0, 0);
             const QString argument = step.section(QLatin1Char(':'), 1);

@@ -2,6 +2,7 @@
 #include "config/buttontable.h"
 #include "file/filestate.h"
 #include "file/tkfcodec.h"
+#include "file/tkftext.h"
 #include "support/filebytes.h"
 #include "support/filedialogdriver.h"
 #include "support/filesizelimit.h"
@@ -10,6 +11,7 @@
 #include "support/tablecontent.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -33,6 +35,17 @@ const QString OpenCaption = QStringLiteral("Open button configuration");
 
 ButtonTable &table() { return ButtonTable::instance(); }
 FileState &files() { return FileState::instance(); }
+
+// A balanced script of `strokes` key strokes (press and release of one key each).
+void setStrokes(uint8_t button, int strokes, int seed)
+{
+    QList<ContentEntry> entries;
+    for (int s = 0; s < strokes; ++s) {
+        const uint8_t key = uint8_t(1 + (s * 7 + seed * 13) % 140);
+        entries << ContentEntry{ActionPress, key} << ContentEntry{ActionRelease, key};
+    }
+    setButton(table(), button, entries);
+}
 
 bool tableIsEmpty()
 {
@@ -136,23 +149,42 @@ private Q_SLOTS:
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
         edit([] { setButton(table(), 0, DelayPair); });
-        // Without a file path Save asks like Save as; the name is kept as typed.
+        // Without a file path Save asks like Save as; a name without an
+        // extension gets the chosen filter's.
         dialogs.choose(path("plain"));
         action("actionSave")->trigger();
         QCOMPARE(dialogs.seen().size(), 1);
         QCOMPARE(dialogs.last().caption, SaveCaption);
-        QCOMPARE(readAll(path("plain")).toHex(' '), DelayImage.toHex(' '));
-        QCOMPARE(window->document().isModified(), bool(0));
+        QVERIFY(!QFile::exists(path("plain")));
+        QCOMPARE(readAll(path("plain.tkf")).toHex(' '), DelayImage.toHex(' '));
+        QVERIFY(!window->document().isModified());
         QCOMPARE(fileLabel(), QString("plain"));
 
         // With a file path it writes without a dialog.
         edit([] { setButton(table(), 0, KeyStroke); });
         action("actionSave")->trigger();
         QCOMPARE(dialogs.seen().size(), 1);
-        QCOMPARE(readAll(path("plain")), encodeConfig(table()));
-        QCOMPARE(window->document().isModified(), bool(0));
+        QCOMPARE(readAll(path("plain.tkf")), encodeConfig(table()));
+        QVERIFY(!window->document().isModified());
         QVERIFY(answerer.seen().isEmpty());
         QVERIFY(window->isEnabled());
+    }
+
+    // A name without an extension gets the chosen filter's: .txt takes the
+    // text form.
+    void saveAsTextForm()
+    {
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        setButton(table(), 0, DelayPair);
+        setButton(table(), 5, KeyStroke);
+        dialogs.choose(path("keys"), {}, Filters[1]);
+        action("actionSave_as")->trigger();
+        ButtonTable read;
+        TkfTextError error;
+        QVERIFY(configFromText(QString::fromUtf8(readAll(path("keys.txt"))), read, error));
+        QVERIFY(sameContents(read, table()));
+        QVERIFY(answerer.seen().isEmpty());
     }
 
     // The file path changes only when a file was written.
@@ -256,7 +288,6 @@ private Q_SLOTS:
         changedKey[7] = char(0x04); // key byte of the first entry
         QByteArray badAction = DelayImage;
         badAction[6] = char(0x01); // action byte of the first entry
-        const QStringList cannotOpen{"Could not open file!"};
 
         QTest::newRow("wrong second byte")
             << wrongSecond << "" << QStringList{"File corrupt! Could not read the file!"};
@@ -265,8 +296,11 @@ private Q_SLOTS:
         QTest::newRow("action byte 1")
             << badAction << ""
             << QStringList{"File corrupt! Error reading the file.", "CRC error reading the file!"};
-        QTest::newRow("cannot open") << DelayImage << "remove" << cannotOpen;
-        QTest::newRow("FIFO") << DelayImage << "fifo" << cannotOpen;
+        // %1: the file chosen.
+        QTest::newRow("cannot open")
+            << DelayImage << "remove" << QStringList{"Could not open file!\n%1: No such file or directory"};
+        QTest::newRow("FIFO") << DelayImage << "fifo"
+                              << QStringList{"Could not open file!\n%1: not a regular file"};
     }
     void openRefusals()
     {
@@ -297,6 +331,7 @@ private Q_SLOTS:
             QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
             shown << seen.text;
         }
+        messages.replaceInStrings("%1", path("bad.tkf"));
         QCOMPARE(shown, messages);
         QCOMPARE(entriesOf(table(), 0), DelayPair);
         QCOMPARE(table().selectedButton, uint8_t(0));
@@ -462,6 +497,104 @@ private Q_SLOTS:
             QVERIFY(window->close());
             QCOMPARE(readAll(path("office.tkf")), encodeConfig(table()));
         }
+    }
+
+    // Save asks first when the file would not hold all of the table, or when
+    // someone else changed the open file since it was read here.
+    void saveGuards_data()
+    {
+        QTest::addColumn<QString>("situation"); // "long button", "30 buttons" or "changed on disk"
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("written"); // the file that takes the table, if any
+        const QString tooLong = "Button 5 holds 254 entries; a file holds the first 250 only.";
+        const QString changed = "was changed on disk since it was opened or saved here.";
+        QTest::newRow("long button, save") << "long button" << int(QMessageBox::Save) << tooLong << "office.tkf";
+        QTest::newRow("long button, cancel") << "long button" << int(QMessageBox::Cancel) << tooLong << "";
+        QTest::newRow("30 buttons, save") << "30 buttons" << int(QMessageBox::Save)
+                                          << "The keypad had 30 buttons; a file holds the first 23 only."
+                                          << "office.tkf";
+        QTest::newRow("changed, overwrite") << "changed on disk" << int(QMessageBox::Yes) << changed << "office.tkf";
+        QTest::newRow("changed, save as") << "changed on disk" << int(QMessageBox::No) << changed << "other.tkf";
+        QTest::newRow("changed, cancel") << "changed on disk" << int(QMessageBox::Cancel) << changed << "";
+    }
+    void saveGuards()
+    {
+        QFETCH(QString, situation);
+        QFETCH(int, answer);
+        QFETCH(QString, says);
+        QFETCH(QString, written);
+        ModalAnswerer answerer;
+        FileDialogDriver dialogs;
+        QVERIFY(writeBytes(path("office.tkf"), DelayImage));
+        QVERIFY(window->openConfigFile(path("office.tkf")));
+        const QByteArray outside = encodeConfig(makeTable(5));
+        if (situation == "changed on disk")
+            QVERIFY(writeBytes(path("office.tkf"), outside));
+        edit([&] {
+            table().maxEntries = 255;
+            table().buttonCount = situation == "30 buttons" ? 30 : 23;
+            setStrokes(4, situation == "long button" ? 127 : 1, 4);
+        });
+
+        answerer.enqueue(QMessageBox::StandardButton(answer));
+        dialogs.choose(path("other.tkf"));
+        action("actionSave")->trigger();
+        QCOMPARE(answerer.seen().size(), 1);
+        QVERIFY2(answerer.last().text.contains(says), qPrintable(answerer.last().text));
+        QCOMPARE(dialogs.seen().size(), written == "other.tkf" ? 1 : 0);
+        const QByteArray before = situation == "changed on disk" ? outside : DelayImage;
+        QCOMPARE(readAll(path("office.tkf")), written == "office.tkf" ? encodeConfig(table()) : before);
+        if (written.isEmpty()) {
+            QVERIFY(window->document().isModified());
+            QCOMPARE(files().filePath, path("office.tkf"));
+        } else {
+            QCOMPARE(readAll(path(written)), encodeConfig(table()));
+            QVERIFY(!window->document().isModified());
+            QCOMPARE(files().filePath, path(written));
+        }
+    }
+
+    // Back in the window after someone else changed its file: reloading is
+    // offered when nothing here is unsaved, once for each change.
+    void reloadOffer_data()
+    {
+        QTest::addColumn<QByteArray>("onDisk"); // what the file holds then
+        QTest::addColumn<bool>("modifiedHere");
+        QTest::addColumn<int>("answer");        // 0: no offer
+        const QByteArray other = encodeConfig(makeTable(5));
+        QTest::newRow("changed, reload") << other << false << int(QMessageBox::Yes);
+        QTest::newRow("changed, keep") << other << false << int(QMessageBox::No);
+        QTest::newRow("changed, unsaved here") << other << true << 0;
+        QTest::newRow("written again, same bytes") << DelayImage << false << 0;
+    }
+    void reloadOffer()
+    {
+        QFETCH(QByteArray, onDisk);
+        QFETCH(bool, modifiedHere);
+        QFETCH(int, answer);
+        ModalAnswerer answerer;
+        QVERIFY(writeBytes(path("office.tkf"), DelayImage));
+        QVERIFY(window->openConfigFile(path("office.tkf")));
+        // A later time than the file had, as a second write may not show.
+        QVERIFY(writeBytes(path("office.tkf"), onDisk));
+        QFile(path("office.tkf")).setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                              QFileDevice::FileModificationTime);
+        if (modifiedHere)
+            edit([] { setButton(table(), 3, KeyStroke); });
+        if (answer)
+            answerer.enqueue(QMessageBox::StandardButton(answer));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        for (int comeBack = 0; comeBack < 2; ++comeBack) {
+            QEvent activation(QEvent::ActivationChange);
+            QCoreApplication::sendEvent(window.get(), &activation);
+            QTest::qWait(50);
+        }
+        QCOMPARE(answerer.seen().size(), answer ? 1 : 0);
+        const bool reloaded = answer == QMessageBox::Yes;
+        QCOMPARE(table().buttonCount, uint8_t(reloaded ? 5 : 23));
+        QCOMPARE(window->document().isModified(), modifiedHere);
     }
 };
 

@@ -32,12 +32,14 @@ public:
 
     // The next dialog selects `path` and is accepted; `afterAccept` runs once
     // the dialog has been accepted, before the code under test goes on.
-    void choose(const QString &path, std::function<void()> afterAccept = {})
+    // A `filter` given is selected first.
+    void choose(const QString &path, std::function<void()> afterAccept = {},
+                const QString &filter = {})
     {
-        answers_.enqueue({path, std::move(afterAccept)});
+        answers_.enqueue({path, std::move(afterAccept), filter});
     }
     // The next dialog is cancelled. Dialogs without a queued answer are cancelled too.
-    void cancel() { answers_.enqueue({QString(), {}}); }
+    void cancel() { answers_.enqueue({QString(), {}, {}}); }
 
     const QList<Seen> &seen() const { return seen_; }
     Seen last() const { return seen_.isEmpty() ? Seen{} : seen_.last(); }
@@ -48,6 +50,7 @@ private:
     struct Answer {
         QString path;
         std::function<void()> afterAccept;
+        QString filter;
     };
 
     void poll()
@@ -70,6 +73,8 @@ private:
             dialog->reject();
             return;
         }
+        if (!answer.filter.isEmpty())
+            dialog->selectNameFilter(answer.filter);
         dialog->selectFile(answer.path);
         static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own checks
         if (answer.afterAccept)

@@ -4,6 +4,7 @@
 #include "texts.h"
 
 #include "config/buttontable.h"
+#include "file/regularfile.h"
 #include "file/tkftext.h"
 
 #include <QFile>
@@ -51,15 +52,7 @@ QString refusalMessage(const TkfLoadResult &result)
 
 QString couldNotOpenMessage(const QString &path)
 {
-    QString reason;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        reason = Texts::tr("not a regular file");
-    } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            reason = file.errorString();
-    }
+    const QString reason = openFailureReason(path);
     const QString message = WindowTexts::tr("Could not open file!");
     return reason.isEmpty() ? message : message + QLatin1Char(' ') + reason + QLatin1Char('.');
 }

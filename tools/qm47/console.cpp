@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include "command.h"
+#include "texts.h"
 #include "file/descriptorwrite.h"
 
 #include <QIODevice>
@@ -85,8 +86,8 @@ int finishStandardOutput(int status)
     if (device.failure() == 0)
         return status;
     if (device.failure() != EPIPE)
-        err() << "qm47: standard output: " << QString::fromLocal8Bit(std::strerror(device.failure()))
-              << Qt::endl;
+        err() << "qm47: " << Texts::tr("standard output") << ": "
+              << QString::fromLocal8Bit(std::strerror(device.failure())) << Qt::endl;
     return ExitFailure;
 }
 
