@@ -3,6 +3,7 @@
 #include "app/formparts.h"
 #include "app/porttablemodel.h"
 #include "device/portlist.h"
+#include "device/portmatch.h"
 
 #include <QHeaderView>
 #include <QIcon>
@@ -127,11 +128,12 @@ void comPort::refreshPortList(const PortRecord &preselect)
     chosenPort = preselect;
     MyTableModel::instance().replacePorts(availablePorts());
 
+    // A row with a stable name shows it on a second line, and grows to fit.
     const QList<PortRecord> &ports = shownPorts();
-    int match = -1;
     for (int row = 0; row < ports.size(); ++row)
-        if (ports.at(row).portName == chosenPort.portName)
-            match = row; // the last of equal names wins
+        if (!ports.at(row).stableNames.isEmpty())
+            tableView->resizeRowToContents(row);
+    const int match = rowToPreselect(ports, chosenPort);
     tableView->selectRow(match >= 0 ? match : 0);
     tableView->setFocus();
 }

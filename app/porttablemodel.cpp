@@ -2,6 +2,8 @@
 
 #include "device/portaccess.h"
 
+#include <QFileInfo>
+
 QList<PortRecord> &shownPorts()
 {
     static QList<PortRecord> ports;
@@ -26,15 +28,25 @@ int MyTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant MyTableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= shownPorts().size())
+    if (!index.isValid() || index.row() >= shownPorts().size())
         return QVariant();
     const PortRecord &port = shownPorts().at(index.row());
+    // The stable names in full, for a port that has any.
+    if (role == Qt::ToolTipRole)
+        return port.stableNames.isEmpty() ? QVariant() : port.stableNames.join(QLatin1Char('\n'));
+    if (role != Qt::DisplayRole)
+        return QVariant();
     switch (index.column()) {
     case 0:
         return port.portName;
     case 1: {
-        const QString text = port.description + QStringLiteral(" (") + port.portName + QStringLiteral(")");
-        return port.accessible ? text : text + QLatin1Char(' ') + noPermissionNote();
+        QString text = port.description + QStringLiteral(" (") + port.portName + QStringLiteral(")");
+        if (!port.accessible)
+            text += QLatin1Char(' ') + noPermissionNote();
+        // The adapter's name that survives renumbering, without its folder.
+        if (!port.stableNames.isEmpty())
+            text += QLatin1Char('\n') + QFileInfo(port.stableName()).fileName();
+        return text;
     }
     default:
         return QVariant();

@@ -34,6 +34,9 @@ PortRecord readLastPort()
     port.systemLocation = settings.value(QStringLiteral("systemLocation")).toString();
     port.description = settings.value(QStringLiteral("description")).toString();
     port.manufacturer = settings.value(QStringLiteral("manufacturer")).toString();
+    const QString stable = settings.value(QStringLiteral("stableName")).toString();
+    if (!stable.isEmpty())
+        port.stableNames = QStringList{stable};
     return port;
 }
 
@@ -45,4 +48,6 @@ void writeLastPort(const PortRecord &port)
     settings.setValue(QStringLiteral("systemLocation"), port.systemLocation);
     settings.setValue(QStringLiteral("description"), port.description);
     settings.setValue(QStringLiteral("manufacturer"), port.manufacturer);
+    // The port is found again by this name after its number changed.
+    settings.setValue(QStringLiteral("stableName"), port.stableName());
 }

@@ -11,6 +11,7 @@
 QStringList readRecentFiles();
 void writeRecentFiles(const QStringList &list);
 
-// The port chosen last; an empty record when none was kept.
+// The port chosen last, with the stable name it had (its only entry of
+// stableNames); an empty record when none was kept.
 PortRecord readLastPort();
 void writeLastPort(const PortRecord &port);

@@ -1,6 +1,7 @@
 #include "device/portlist.h"
 
 #include "device/portaccess.h"
+#include "device/stableportnames.h"
 
 #include <QSerialPortInfo>
 
@@ -24,7 +25,9 @@ QList<PortRecord> availablePorts()
         if (!known)
             ports.append(candidate);
     }
-    for (PortRecord &port : ports)
+    for (PortRecord &port : ports) {
         port.accessible = userMayOpen(port.systemLocation);
+        port.stableNames = stableNamesOf(port.systemLocation);
+    }
     return ports;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the configurator keeps of a serial port: enough to show it in the port
 // list and to open it again by its system location.
@@ -12,6 +13,13 @@ struct PortRecord {
     // False when this user may not open the port (see userMayOpen). Not part
     // of the port's identity.
     bool accessible = true;
+    // Links to the device that survive renumbering, by-id ones first (see
+    // stableNamesOf). Found anew with the port list; not part of the
+    // port's identity either.
+    QStringList stableNames;
+
+    // The name to remember the port by: its first stable name, else empty.
+    QString stableName() const { return stableNames.value(0); }
 
     bool isEmpty() const { return portName.isEmpty() && systemLocation.isEmpty(); }
     bool operator==(const PortRecord &o) const

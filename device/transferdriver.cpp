@@ -118,6 +118,8 @@ void TransferDriver::settle(TransferOutcome outcome)
     const LinkState &link = session_.link();
     result_.outcome = outcome;
     result_.message = transferMessage(outcome, session_.openFailure());
+    if (outcome == TransferOutcome::PortInUse)
+        result_.portReason = session_.openFailure().reason;
     if (result_.keypadAsked()) {
         result_.keypadButtonCount = link.keypadButtonCount;
         result_.keypadMaxEntries = link.keypadMaxEntries;

@@ -14,6 +14,8 @@ struct TransferResult {
     TransferOutcome outcome = TransferOutcome::Completed;
     // What the user is told about a failure; empty when the transfer completed.
     QString message;
+    // The system's reason when the port could not be opened.
+    QString portReason;
     // Buttons stored (readout) or acknowledged by the keypad (transmit).
     int buttonsDone = 0;
     // The counts the keypad reported; 0 when it never answered them.

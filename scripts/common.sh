@@ -13,13 +13,15 @@ BUILD_PACKAGES=(
 
 # What the test suite needs on top: the sanitizer and fuzzer runtime of clang,
 # a private X server with tools to drive it, the checkers of the desktop
-# metadata and the Debian package, and the Windows cross compiler for the
-# syntax check of the Windows-only code.
+# metadata and the Debian package, the Windows cross compiler for the
+# syntax check of the Windows-only code, and Ansible to run the example
+# playbook.
 TEST_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xdotool x11-xkb-utils x11-xserver-utils xkb-data
     appstream desktop-file-utils dpkg-dev man-db
     g++-mingw-w64-x86-64-posix
+    ansible-core
 )
 
 # missing_packages PACKAGE...: prints those not installed, one a line.

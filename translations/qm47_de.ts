@@ -913,26 +913,6 @@ Beispiel:
         <translation>Die seriellen Schnittstellen auflisten, die PORT nennen kann.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
-port&apos;s name, a tab and its description. These are the serial ports found on
-this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
-and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
-marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
-</source>
-        <translation>Listet die Schnittstellen, die der Schnittstellendialog des Konfigurators
-anbietet, je Zeile eine: ihr Name, ein Tabulator und ihre Beschreibung. Das
-sind die seriellen Schnittstellen dieses Computers, dann die Gerätepfade in
-der Umgebungsvariable QM47_EXTRA_PORTS (mehrere durch &apos;:&apos; getrennt), etwa das
-Pseudoterminal des Tastenfeld-Simulators. Jeder dieser Namen kann als PORT an
-„qm47 read“ und „qm47 write“ gehen, ebenso ein Gerätepfad. Eine
-Schnittstelle, die dieser Benutzer nicht öffnen darf, ist mit
-„[keine Berechtigung]“ markiert (siehe „Serial port access on Linux“ in
-der README).
-</translation>
-    </message>
-    <message>
         <source>Reading</source>
         <translation>Lesen</translation>
     </message>
@@ -947,19 +927,6 @@ der README).
     <message>
         <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Die Konfiguration des Tastenfelds in eine Konfigurationsdatei lesen.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-</source>
-        <translation>Liest das Tastenfeld über PORT (siehe „qm47 ports“) aus wie der Konfigurator
-und schreibt die Konfiguration nach FILE.tkf. Die Datei wird nur geschrieben,
-wenn das Auslesen vollständig war; nach einem Fehler bleibt eine vorhandene
-FILE.tkf unverändert. Ist die Standardfehlerausgabe ein Terminal, zeigt sie
-einen Fortschrittsbalken.
-</translation>
     </message>
     <message>
         <source>--layout takes de, fr, es, pt or en</source>
@@ -1037,44 +1004,12 @@ liefert „qm47 convert“.
         <translation>%1 Tasten aus %2 geschrieben</translation>
     </message>
     <message>
-        <source>Verifying</source>
-        <translation>Prüfen</translation>
-    </message>
-    <message>
         <source>verification readout failed: %1</source>
         <translation>Auslesen zur Prüfung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>verification failed: %1</source>
         <translation>Prüfung fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>Verified: the keypad holds what was sent</source>
-        <translation>Geprüft: das Tastenfeld enthält, was gesendet wurde</translation>
-    </message>
-    <message>
-        <source>Write a configuration file to the keypad.</source>
-        <translation>Eine Konfigurationsdatei auf das Tastenfeld schreiben.</translation>
-    </message>
-    <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
-does. Unbalanced buttons and successive delays are reported as warnings (see
-&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
-has and at most its maximum of entries per button; when that leaves part of
-the file behind, the command says so and fails.
-With --verify the configuration is read back afterwards and must equal what
-was sent; otherwise the first button and entry that differ are named.
-</source>
-        <translation>Sendet FILE.tkf über PORT (siehe „qm47 ports“) wie der Konfigurator.
-Unausgeglichene Tasten und aufeinanderfolgende Pausen werden als Warnungen
-gemeldet (siehe „qm47 check“) und trotzdem gesendet. Das Tastenfeld nimmt so
-viele Tasten, wie es hat, und je Taste höchstens seine Höchstzahl an
-Einträgen; bleibt dabei ein Teil der Datei zurück, sagt der Befehl das und
-schlägt fehl.
-Mit --verify wird die Konfiguration danach zurückgelesen und muss dem
-Gesendeten gleichen; sonst werden die erste abweichende Taste und der erste
-abweichende Eintrag genannt.
-</translation>
     </message>
     <message>
         <source>Read the keypad back and compare.</source>
@@ -1167,6 +1102,174 @@ oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist.
     <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>das ist die Textform einer Konfiguration; eine Konfigurationsdatei daraus macht „qm47 convert %1 FILE.tkf“</translation>
+    </message>
+    <message>
+        <source>Print the result as a JSON document.</source>
+        <translation>Das Ergebnis als JSON-Dokument ausgeben.</translation>
+    </message>
+    <message>
+        <source>button %1 of the file: the keypad has %2 buttons</source>
+        <translation>Taste %1 der Datei: das Tastenfeld hat %2 Tasten</translation>
+    </message>
+    <message>
+        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
+        <translation>Taste %1 der Datei hat %2 Einträge, das Tastenfeld behält höchstens %3</translation>
+    </message>
+    <message>
+        <source>The keypad holds what the file holds</source>
+        <translation>Das Tastenfeld enthält, was die Datei enthält</translation>
+    </message>
+    <message>
+        <source>The keypad differs from the file</source>
+        <translation>Das Tastenfeld weicht von der Datei ab</translation>
+    </message>
+    <message>
+        <source>Show how the keypad differs from a configuration file.</source>
+        <translation>Zeigen, worin das Tastenfeld von einer Konfigurationsdatei abweicht.</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused.
+</source>
+        <translation>Liest das Tastenfeld über PORT aus und vergleicht es Taste für Taste mit dem,
+was das Schreiben von FILE.tkf darauf hinterließe. Jede abweichende Taste
+wird genannt, mit den Zeilen der Textform (siehe „qm47 convert“), die nur das
+Tastenfeld enthält („- “), und denen, die nur die Datei enthält („+ “).
+Tasten oder Einträge der Datei, die das Tastenfeld nicht aufnehmen kann, sind
+ebenfalls Abweichungen.
+Mehrere PORTs werden gleichzeitig gelesen; die Ergebnisse folgen ihrer
+Reihenfolge.
+Exit-Status wie bei diff(1): 0, wenn jedes Tastenfeld enthält, was die Datei
+enthält, 1, wenn eines abweicht, 2, wenn ein Tastenfeld nicht gelesen werden
+konnte oder die Datei abgelehnt wurde.
+</translation>
+    </message>
+    <message>
+        <source>Print one JSON document per port.</source>
+        <translation>Je Schnittstelle ein JSON-Dokument ausgeben.</translation>
+    </message>
+    <message>
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
+this computer, then the device paths named in the environment variable
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
+A port with names that survive renumbering (the links to it under
+/dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
+names, separated by spaces; give one of them as PORT where adapters are
+plugged in and out.
+</source>
+        <translation>Listet die Schnittstellen, die der Schnittstellendialog des Konfigurators
+anbietet, je Zeile eine: ihr Name, ein Tabulator und ihre Beschreibung. Das
+sind die seriellen Schnittstellen dieses Computers, dann die Gerätepfade in
+der Umgebungsvariable QM47_EXTRA_PORTS (mehrere durch &apos;:&apos; getrennt), etwa das
+Pseudoterminal des Tastenfeld-Simulators. Jeder dieser Namen kann als PORT an
+„qm47 read“ und „qm47 write“ gehen, ebenso ein Gerätepfad. Eine
+Schnittstelle, die dieser Benutzer nicht öffnen darf, ist mit
+„[keine Berechtigung]“ markiert (siehe „Serial port access on Linux“ in
+der README).
+Eine Schnittstelle mit Namen, die eine Umnummerierung überdauern (die Links
+auf sie unter /dev/serial/by-id und /dev/serial/by-path), erhält einen
+weiteren Tabulator und diese Namen, durch Leerzeichen getrennt; geben Sie
+einen davon als PORT an, wo Adapter ein- und ausgesteckt werden.
+</translation>
+    </message>
+    <message>
+        <source>Print the list as a JSON document.</source>
+        <translation>Die Liste als JSON-Dokument ausgeben.</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Liest das Tastenfeld über PORT (siehe „qm47 ports“) aus wie der Konfigurator
+und schreibt die Konfiguration nach FILE.tkf. Die Datei wird nur geschrieben,
+wenn das Auslesen vollständig war; nach einem Fehler bleibt eine vorhandene
+FILE.tkf unverändert. Ist die Standardfehlerausgabe ein Terminal, zeigt sie
+einen Fortschrittsbalken.
+PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Print the configuration as a JSON document.</source>
+        <translation>Die Konfiguration als JSON-Dokument ausgeben.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 buttons from %2, verified: the keypad holds what was sent</source>
+        <translation>%1 Tasten aus %2 geschrieben, geprüft: das Tastenfeld enthält, was gesendet wurde</translation>
+    </message>
+    <message>
+        <source>Unchanged: the keypad already holds the %1 buttons of %2</source>
+        <translation>Unverändert: das Tastenfeld enthält schon die %1 Tasten aus %2</translation>
+    </message>
+    <message>
+        <source>Writing %1 keypads</source>
+        <translation>%1 Tastenfelder schreiben</translation>
+    </message>
+    <message>
+        <source>Write a configuration file to one keypad or several.</source>
+        <translation>Eine Konfigurationsdatei auf ein Tastenfeld oder mehrere schreiben.</translation>
+    </message>
+    <message>
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
+does. Unbalanced buttons and successive delays are reported as warnings (see
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
+has and at most its maximum of entries per button; when that leaves part of
+the file behind, the command says so and fails.
+With --verify the configuration is read back afterwards and must equal what
+was sent; otherwise the first button and entry that differ are named.
+With --if-changed the keypad is read first; when it already holds what the
+file would give it, nothing is written and the result says &quot;Unchanged&quot;;
+otherwise the file is written and verified. Both end with status 0.
+Several PORTs are written at the same time, each on its own; the result
+lines follow the order of the PORTs, and the status is 1 if any failed.
+A PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Sendet FILE.tkf über PORT (siehe „qm47 ports“) wie der Konfigurator.
+Unausgeglichene Tasten und aufeinanderfolgende Pausen werden als Warnungen
+gemeldet (siehe „qm47 check“) und trotzdem gesendet. Das Tastenfeld nimmt so
+viele Tasten, wie es hat, und je Taste höchstens seine Höchstzahl an
+Einträgen; bleibt dabei ein Teil der Datei zurück, sagt der Befehl das und
+schlägt fehl.
+Mit --verify wird die Konfiguration danach zurückgelesen und muss dem
+Gesendeten gleichen; sonst werden die erste abweichende Taste und der erste
+abweichende Eintrag genannt.
+Mit --if-changed wird das Tastenfeld zuerst gelesen; enthält es schon, was
+die Datei ihm gäbe, wird nichts geschrieben und das Ergebnis lautet
+„Unverändert“; sonst wird die Datei geschrieben und geprüft. Beides endet mit
+Status 0.
+Mehrere PORTs werden gleichzeitig beschrieben, jeder für sich; die
+Ergebniszeilen folgen der Reihenfolge der PORTs, und der Status ist 1, wenn
+einer fehlschlug.
+Ein PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>Nur schreiben, wo das Tastenfeld etwas anderes enthält.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 und %2 bezeichnen dieselbe Schnittstelle</translation>
     </message>
 </context>
 </TS>

@@ -915,25 +915,6 @@ Ejemplo:
         <translation>Listar los puertos serie que PORT puede nombrar.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
-port&apos;s name, a tab and its description. These are the serial ports found on
-this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
-and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
-marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
-</source>
-        <translation>Lista los puertos que ofrece el diálogo de puertos del configurador, uno por
-línea: el nombre del puerto, un tabulador y su descripción. Son los puertos
-serie encontrados en este ordenador y después las rutas de dispositivo
-nombradas en la variable de entorno QM47_EXTRA_PORTS (separadas por &apos;:&apos;),
-como el pseudoterminal del simulador de teclado. Cualquiera de esos nombres
-puede darse como PORT a «qm47 read» y «qm47 write», igual que una ruta de
-dispositivo. Un puerto que este usuario no puede abrir se marca «[sin
-permiso]» (véase «Serial port access on Linux» en el README).
-</translation>
-    </message>
-    <message>
         <source>Reading</source>
         <translation>Leyendo</translation>
     </message>
@@ -948,18 +929,6 @@ permiso]» (véase «Serial port access on Linux» en el README).
     <message>
         <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Leer la configuración del teclado en un archivo de configuración.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-</source>
-        <translation>Lee el teclado por PORT (véase «qm47 ports») como lo hace el configurador y
-escribe la configuración en FILE.tkf. El archivo solo se escribe si la
-lectura terminó; tras un fallo, un FILE.tkf existente queda como estaba. Si la
-salida de errores es un terminal, muestra una barra de progreso.
-</translation>
     </message>
     <message>
         <source>--layout takes de, fr, es, pt or en</source>
@@ -1037,42 +1006,12 @@ véase «qm47 convert».
         <translation>%1 botones escritos desde %2</translation>
     </message>
     <message>
-        <source>Verifying</source>
-        <translation>Verificando</translation>
-    </message>
-    <message>
         <source>verification readout failed: %1</source>
         <translation>falló la lectura de verificación: %1</translation>
     </message>
     <message>
         <source>verification failed: %1</source>
         <translation>falló la verificación: %1</translation>
-    </message>
-    <message>
-        <source>Verified: the keypad holds what was sent</source>
-        <translation>Verificado: el teclado contiene lo que se envió</translation>
-    </message>
-    <message>
-        <source>Write a configuration file to the keypad.</source>
-        <translation>Escribir un archivo de configuración en el teclado.</translation>
-    </message>
-    <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
-does. Unbalanced buttons and successive delays are reported as warnings (see
-&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
-has and at most its maximum of entries per button; when that leaves part of
-the file behind, the command says so and fails.
-With --verify the configuration is read back afterwards and must equal what
-was sent; otherwise the first button and entry that differ are named.
-</source>
-        <translation>Envía FILE.tkf por PORT (véase «qm47 ports») como lo hace el configurador.
-Los botones desequilibrados y las pausas seguidas se indican como avisos
-(véase «qm47 check») y se envían igualmente. El teclado toma tantos botones
-como tiene y como máximo su número máximo de entradas por botón; si así queda
-fuera parte del archivo, el comando lo indica y falla.
-Con --verify, la configuración se vuelve a leer después y debe ser igual a lo
-enviado; si no, se nombran el primer botón y la primera entrada que difieren.
-</translation>
     </message>
     <message>
         <source>Read the keypad back and compare.</source>
@@ -1165,6 +1104,166 @@ comprobación o una transferencia; 2 si la línea de órdenes es incorrecta.
     <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>es la forma de texto de una configuración; conviértala en archivo de configuración con «qm47 convert %1 FILE.tkf»</translation>
+    </message>
+    <message>
+        <source>Print the result as a JSON document.</source>
+        <translation>Mostrar el resultado como documento JSON.</translation>
+    </message>
+    <message>
+        <source>button %1 of the file: the keypad has %2 buttons</source>
+        <translation>botón %1 del archivo: el teclado tiene %2 botones</translation>
+    </message>
+    <message>
+        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
+        <translation>el botón %1 del archivo tiene %2 entradas, el teclado guarda como máximo %3</translation>
+    </message>
+    <message>
+        <source>The keypad holds what the file holds</source>
+        <translation>El teclado contiene lo que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>The keypad differs from the file</source>
+        <translation>El teclado difiere del archivo</translation>
+    </message>
+    <message>
+        <source>Show how the keypad differs from a configuration file.</source>
+        <translation>Mostrar en qué difiere el teclado de un archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused.
+</source>
+        <translation>Lee el teclado por PORT y lo compara, botón por botón, con lo que dejaría
+en él escribir FILE.tkf. Se nombra cada botón que difiere, con las líneas de
+la forma de texto (véase «qm47 convert») que solo tiene el teclado («- ») y
+las que solo tiene el archivo («+ »). Los botones o entradas del archivo que
+el teclado no puede guardar también son diferencias.
+Varios PORT se leen a la vez; los resultados siguen su orden.
+Estado de salida como diff(1): 0 si cada teclado contiene lo que contiene el
+archivo, 1 si alguno difiere, 2 si no se pudo leer un teclado o se rechazó
+el archivo.
+</translation>
+    </message>
+    <message>
+        <source>Print one JSON document per port.</source>
+        <translation>Mostrar un documento JSON por puerto.</translation>
+    </message>
+    <message>
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
+this computer, then the device paths named in the environment variable
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
+A port with names that survive renumbering (the links to it under
+/dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
+names, separated by spaces; give one of them as PORT where adapters are
+plugged in and out.
+</source>
+        <translation>Lista los puertos que ofrece el diálogo de puertos del configurador, uno por
+línea: el nombre del puerto, un tabulador y su descripción. Son los puertos
+serie encontrados en este ordenador y después las rutas de dispositivo
+nombradas en la variable de entorno QM47_EXTRA_PORTS (separadas por &apos;:&apos;),
+como el pseudoterminal del simulador de teclado. Cualquiera de esos nombres
+puede darse como PORT a «qm47 read» y «qm47 write», igual que una ruta de
+dispositivo. Un puerto que este usuario no puede abrir se marca «[sin
+permiso]» (véase «Serial port access on Linux» en el README).
+Un puerto con nombres que sobreviven a la renumeración (los enlaces a él en
+/dev/serial/by-id y /dev/serial/by-path) recibe otro tabulador y esos
+nombres, separados por espacios; indique uno de ellos como PORT donde se
+conectan y desconectan adaptadores.
+</translation>
+    </message>
+    <message>
+        <source>Print the list as a JSON document.</source>
+        <translation>Mostrar la lista como documento JSON.</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Lee el teclado por PORT (véase «qm47 ports») como lo hace el configurador y
+escribe la configuración en FILE.tkf. El archivo solo se escribe si la
+lectura terminó; tras un fallo, un FILE.tkf existente queda como estaba. Si la
+salida de errores es un terminal, muestra una barra de progreso.
+PORT puede ser un enlace al dispositivo, como su nombre estable en
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Print the configuration as a JSON document.</source>
+        <translation>Mostrar la configuración como documento JSON.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 buttons from %2, verified: the keypad holds what was sent</source>
+        <translation>%1 botones escritos desde %2, verificado: el teclado contiene lo que se envió</translation>
+    </message>
+    <message>
+        <source>Unchanged: the keypad already holds the %1 buttons of %2</source>
+        <translation>Sin cambios: el teclado ya contiene los %1 botones de %2</translation>
+    </message>
+    <message>
+        <source>Writing %1 keypads</source>
+        <translation>Escribiendo %1 teclados</translation>
+    </message>
+    <message>
+        <source>Write a configuration file to one keypad or several.</source>
+        <translation>Escribir un archivo de configuración en uno o varios teclados.</translation>
+    </message>
+    <message>
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
+does. Unbalanced buttons and successive delays are reported as warnings (see
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
+has and at most its maximum of entries per button; when that leaves part of
+the file behind, the command says so and fails.
+With --verify the configuration is read back afterwards and must equal what
+was sent; otherwise the first button and entry that differ are named.
+With --if-changed the keypad is read first; when it already holds what the
+file would give it, nothing is written and the result says &quot;Unchanged&quot;;
+otherwise the file is written and verified. Both end with status 0.
+Several PORTs are written at the same time, each on its own; the result
+lines follow the order of the PORTs, and the status is 1 if any failed.
+A PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Envía FILE.tkf por PORT (véase «qm47 ports») como lo hace el configurador.
+Los botones desequilibrados y las pausas seguidas se indican como avisos
+(véase «qm47 check») y se envían igualmente. El teclado toma tantos botones
+como tiene y como máximo su número máximo de entradas por botón; si así queda
+fuera parte del archivo, el comando lo indica y falla.
+Con --verify, la configuración se vuelve a leer después y debe ser igual a lo
+enviado; si no, se nombran el primer botón y la primera entrada que difieren.
+Con --if-changed, primero se lee el teclado; si ya contiene lo que le daría el
+archivo, no se escribe nada y el resultado dice «Sin cambios»; si no, el
+archivo se escribe y se verifica. Ambos terminan con estado 0.
+Varios PORT se escriben a la vez, cada uno por su cuenta; las líneas de
+resultado siguen el orden de los PORT, y el estado es 1 si alguno falló.
+Un PORT puede ser un enlace al dispositivo, como su nombre estable en
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>Escribir solo donde el teclado contiene otra cosa.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falló: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 y %2 nombran el mismo puerto</translation>
     </message>
 </context>
 </TS>

@@ -916,26 +916,6 @@ Exemple:
         <translation>Lister les ports série que PORT peut désigner.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
-port&apos;s name, a tab and its description. These are the serial ports found on
-this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
-and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
-marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
-</source>
-        <translation>Liste les ports que propose la boîte de dialogue des ports du configurateur,
-un par ligne : le nom du port, une tabulation et sa description. Ce sont les
-ports série trouvés sur cet ordinateur, puis les chemins de périphérique
-nommés dans la variable d’environnement QM47_EXTRA_PORTS (séparés par &apos;:&apos;),
-comme le pseudo-terminal du simulateur de clavier. Chacun de ces noms peut
-être donné comme PORT à «&#xa0;qm47 read&#xa0;» et «&#xa0;qm47 write&#xa0;», de même qu’un
-chemin de périphérique. Un port que cet utilisateur ne peut pas ouvrir est
-marqué «&#xa0;[pas d’autorisation]&#xa0;» (voir «&#xa0;Serial port access on Linux&#xa0;»
-dans le README).
-</translation>
-    </message>
-    <message>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
@@ -950,19 +930,6 @@ dans le README).
     <message>
         <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Lire la configuration du clavier dans un fichier de configuration.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-</source>
-        <translation>Lit le clavier par PORT (voir «&#xa0;qm47 ports&#xa0;») comme le fait le configurateur
-et écrit la configuration dans FILE.tkf. Le fichier n’est écrit que si la
-lecture est allée jusqu’au bout ; après un échec, un FILE.tkf existant reste
-tel quel. Une barre de progression s’affiche sur la sortie d’erreur quand
-c’est un terminal.
-</translation>
     </message>
     <message>
         <source>--layout takes de, fr, es, pt or en</source>
@@ -1040,44 +1007,12 @@ fichier, voir «&#xa0;qm47 convert&#xa0;».
         <translation>%1 boutons écrits depuis %2</translation>
     </message>
     <message>
-        <source>Verifying</source>
-        <translation>Vérification</translation>
-    </message>
-    <message>
         <source>verification readout failed: %1</source>
         <translation>échec de la relecture de vérification : %1</translation>
     </message>
     <message>
         <source>verification failed: %1</source>
         <translation>échec de la vérification : %1</translation>
-    </message>
-    <message>
-        <source>Verified: the keypad holds what was sent</source>
-        <translation>Vérifié : le clavier contient ce qui a été envoyé</translation>
-    </message>
-    <message>
-        <source>Write a configuration file to the keypad.</source>
-        <translation>Écrire un fichier de configuration sur le clavier.</translation>
-    </message>
-    <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
-does. Unbalanced buttons and successive delays are reported as warnings (see
-&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
-has and at most its maximum of entries per button; when that leaves part of
-the file behind, the command says so and fails.
-With --verify the configuration is read back afterwards and must equal what
-was sent; otherwise the first button and entry that differ are named.
-</source>
-        <translation>Envoie FILE.tkf par PORT (voir «&#xa0;qm47 ports&#xa0;») comme le fait le
-configurateur. Les boutons déséquilibrés et les pauses successives sont
-signalés par des avertissements (voir «&#xa0;qm47 check&#xa0;») et envoyés malgré tout.
-Le clavier prend autant de boutons qu’il en a et au plus son maximum
-d’entrées par bouton ; si une partie du fichier reste de côté, la commande
-le dit et échoue.
-Avec --verify, la configuration est ensuite relue et doit être identique à
-ce qui a été envoyé ; sinon, le premier bouton et la première entrée qui
-diffèrent sont nommés.
-</translation>
     </message>
     <message>
         <source>Read the keypad back and compare.</source>
@@ -1170,6 +1105,171 @@ vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse.
     <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>c’est la forme texte d’une configuration ; faites-en un fichier de configuration avec «&#xa0;qm47 convert %1 FILE.tkf&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Print the result as a JSON document.</source>
+        <translation>Afficher le résultat comme document JSON.</translation>
+    </message>
+    <message>
+        <source>button %1 of the file: the keypad has %2 buttons</source>
+        <translation>bouton %1 du fichier : le clavier a %2 boutons</translation>
+    </message>
+    <message>
+        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
+        <translation>le bouton %1 du fichier contient %2 entrées, le clavier en garde au plus %3</translation>
+    </message>
+    <message>
+        <source>The keypad holds what the file holds</source>
+        <translation>Le clavier contient ce que contient le fichier</translation>
+    </message>
+    <message>
+        <source>The keypad differs from the file</source>
+        <translation>Le clavier diffère du fichier</translation>
+    </message>
+    <message>
+        <source>Show how the keypad differs from a configuration file.</source>
+        <translation>Montrer en quoi le clavier diffère d’un fichier de configuration.</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused.
+</source>
+        <translation>Lit le clavier par PORT et le compare, bouton par bouton, à ce qu’y
+laisserait l’écriture de FILE.tkf. Chaque bouton qui diffère est nommé, avec
+les lignes de la forme texte (voir « qm47 convert ») que seul le clavier
+contient (« - ») et celles que seul le fichier contient (« + »). Les boutons
+ou entrées du fichier que le clavier ne peut pas contenir sont aussi des
+différences.
+Plusieurs PORT sont lus en même temps ; les résultats suivent leur ordre.
+Code de sortie comme diff(1) : 0 quand chaque clavier contient ce que
+contient le fichier, 1 quand l’un diffère, 2 quand un clavier n’a pas pu
+être lu ou que le fichier a été refusé.
+</translation>
+    </message>
+    <message>
+        <source>Print one JSON document per port.</source>
+        <translation>Afficher un document JSON par port.</translation>
+    </message>
+    <message>
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
+this computer, then the device paths named in the environment variable
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
+A port with names that survive renumbering (the links to it under
+/dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
+names, separated by spaces; give one of them as PORT where adapters are
+plugged in and out.
+</source>
+        <translation>Liste les ports que propose la boîte de dialogue des ports du configurateur,
+un par ligne : le nom du port, une tabulation et sa description. Ce sont les
+ports série trouvés sur cet ordinateur, puis les chemins de périphérique
+nommés dans la variable d’environnement QM47_EXTRA_PORTS (séparés par &apos;:&apos;),
+comme le pseudo-terminal du simulateur de clavier. Chacun de ces noms peut
+être donné comme PORT à « qm47 read » et « qm47 write », de même qu’un
+chemin de périphérique. Un port que cet utilisateur ne peut pas ouvrir est
+marqué « [pas d’autorisation] » (voir « Serial port access on Linux »
+dans le README).
+Un port dont des noms survivent à la renumérotation (les liens vers lui sous
+/dev/serial/by-id et /dev/serial/by-path) reçoit une tabulation de plus et
+ces noms, séparés par des espaces ; donnez l’un d’eux comme PORT là où des
+adaptateurs sont branchés et débranchés.
+</translation>
+    </message>
+    <message>
+        <source>Print the list as a JSON document.</source>
+        <translation>Afficher la liste comme document JSON.</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Lit le clavier par PORT (voir « qm47 ports ») comme le fait le configurateur
+et écrit la configuration dans FILE.tkf. Le fichier n’est écrit que si la
+lecture est allée jusqu’au bout ; après un échec, un FILE.tkf existant reste
+tel quel. Une barre de progression s’affiche sur la sortie d’erreur quand
+c’est un terminal.
+PORT peut être un lien vers le périphérique, comme son nom stable sous
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Print the configuration as a JSON document.</source>
+        <translation>Afficher la configuration comme document JSON.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 buttons from %2, verified: the keypad holds what was sent</source>
+        <translation>%1 boutons écrits depuis %2, vérifié : le clavier contient ce qui a été envoyé</translation>
+    </message>
+    <message>
+        <source>Unchanged: the keypad already holds the %1 buttons of %2</source>
+        <translation>Inchangé : le clavier contient déjà les %1 boutons de %2</translation>
+    </message>
+    <message>
+        <source>Writing %1 keypads</source>
+        <translation>Écriture de %1 claviers</translation>
+    </message>
+    <message>
+        <source>Write a configuration file to one keypad or several.</source>
+        <translation>Écrire un fichier de configuration sur un clavier ou plusieurs.</translation>
+    </message>
+    <message>
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
+does. Unbalanced buttons and successive delays are reported as warnings (see
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
+has and at most its maximum of entries per button; when that leaves part of
+the file behind, the command says so and fails.
+With --verify the configuration is read back afterwards and must equal what
+was sent; otherwise the first button and entry that differ are named.
+With --if-changed the keypad is read first; when it already holds what the
+file would give it, nothing is written and the result says &quot;Unchanged&quot;;
+otherwise the file is written and verified. Both end with status 0.
+Several PORTs are written at the same time, each on its own; the result
+lines follow the order of the PORTs, and the status is 1 if any failed.
+A PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Envoie FILE.tkf par PORT (voir « qm47 ports ») comme le fait le
+configurateur. Les boutons déséquilibrés et les pauses successives sont
+signalés par des avertissements (voir « qm47 check ») et envoyés malgré tout.
+Le clavier prend autant de boutons qu’il en a et au plus son maximum
+d’entrées par bouton ; si une partie du fichier reste de côté, la commande
+le dit et échoue.
+Avec --verify, la configuration est ensuite relue et doit être identique à
+ce qui a été envoyé ; sinon, le premier bouton et la première entrée qui
+diffèrent sont nommés.
+Avec --if-changed, le clavier est d’abord lu ; s’il contient déjà ce que le
+fichier lui donnerait, rien n’est écrit et le résultat indique « Inchangé » ;
+sinon, le fichier est écrit et vérifié. Les deux finissent avec le code 0.
+Plusieurs PORT sont écrits en même temps, chacun pour soi ; les lignes de
+résultat suivent l’ordre des PORT, et le code est 1 si l’un a échoué.
+Un PORT peut être un lien vers le périphérique, comme son nom stable sous
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>N’écrire que là où le clavier contient autre chose.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 et %2 désignent le même port</translation>
     </message>
 </context>
 </TS>

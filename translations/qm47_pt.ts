@@ -914,25 +914,6 @@ Exemplo:
         <translation>Listar as portas série que PORT pode indicar.</translation>
     </message>
     <message>
-        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
-port&apos;s name, a tab and its description. These are the serial ports found on
-this computer, then the device paths named in the environment variable
-QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
-the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
-and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
-marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
-</source>
-        <translation>Lista as portas que a caixa de diálogo de portas do configurador oferece, uma
-por linha: o nome da porta, uma tabulação e a sua descrição. São as portas
-série encontradas neste computador e depois os caminhos de dispositivo
-indicados na variável de ambiente QM47_EXTRA_PORTS (separados por &apos;:&apos;), como
-o pseudoterminal do simulador de teclado. Qualquer destes nomes pode ser dado
-como PORT a «qm47 read» e «qm47 write», tal como um caminho de dispositivo.
-Uma porta que este utilizador não pode abrir é marcada «[sem permissão]»
-(ver «Serial port access on Linux» no README).
-</translation>
-    </message>
-    <message>
         <source>Reading</source>
         <translation>A ler</translation>
     </message>
@@ -947,18 +928,6 @@ Uma porta que este utilizador não pode abrir é marcada «[sem permissão]»
     <message>
         <source>Read the keypad&apos;s configuration into a configuration file.</source>
         <translation>Ler a configuração do teclado para um ficheiro de configuração.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-</source>
-        <translation>Lê o teclado por PORT (ver «qm47 ports») como o configurador faz e escreve a
-configuração em FILE.tkf. O ficheiro só é escrito se a leitura terminou; após
-uma falha, um FILE.tkf existente fica como estava. Se a saída de erros for um
-terminal, mostra uma barra de progresso.
-</translation>
     </message>
     <message>
         <source>--layout takes de, fr, es, pt or en</source>
@@ -1036,43 +1005,12 @@ ficheiro, ver «qm47 convert».
         <translation>%1 botões escritos a partir de %2</translation>
     </message>
     <message>
-        <source>Verifying</source>
-        <translation>A verificar</translation>
-    </message>
-    <message>
         <source>verification readout failed: %1</source>
         <translation>falhou a leitura de verificação: %1</translation>
     </message>
     <message>
         <source>verification failed: %1</source>
         <translation>falhou a verificação: %1</translation>
-    </message>
-    <message>
-        <source>Verified: the keypad holds what was sent</source>
-        <translation>Verificado: o teclado contém o que foi enviado</translation>
-    </message>
-    <message>
-        <source>Write a configuration file to the keypad.</source>
-        <translation>Escrever um ficheiro de configuração no teclado.</translation>
-    </message>
-    <message>
-        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
-does. Unbalanced buttons and successive delays are reported as warnings (see
-&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
-has and at most its maximum of entries per button; when that leaves part of
-the file behind, the command says so and fails.
-With --verify the configuration is read back afterwards and must equal what
-was sent; otherwise the first button and entry that differ are named.
-</source>
-        <translation>Envia FILE.tkf por PORT (ver «qm47 ports») como o configurador faz. Os
-botões desequilibrados e as pausas seguidas são indicados como avisos (ver
-«qm47 check») e enviados na mesma. O teclado aceita tantos botões quantos
-tem e no máximo o seu número máximo de entradas por botão; se assim ficar de
-fora parte do ficheiro, o comando indica-o e falha.
-Com --verify, a configuração é depois lida de volta e tem de ser igual ao que
-foi enviado; caso contrário, são indicados o primeiro botão e a primeira
-entrada que diferem.
-</translation>
     </message>
     <message>
         <source>Read the keypad back and compare.</source>
@@ -1166,6 +1104,167 @@ errada.
     <message>
         <source>this is the text form of a configuration; make a configuration file of it with &quot;qm47 convert %1 FILE.tkf&quot;</source>
         <translation>é a forma de texto de uma configuração; converta-a num ficheiro de configuração com «qm47 convert %1 FILE.tkf»</translation>
+    </message>
+    <message>
+        <source>Print the result as a JSON document.</source>
+        <translation>Mostrar o resultado como documento JSON.</translation>
+    </message>
+    <message>
+        <source>button %1 of the file: the keypad has %2 buttons</source>
+        <translation>botão %1 do ficheiro: o teclado tem %2 botões</translation>
+    </message>
+    <message>
+        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
+        <translation>o botão %1 do ficheiro tem %2 entradas, o teclado guarda no máximo %3</translation>
+    </message>
+    <message>
+        <source>The keypad holds what the file holds</source>
+        <translation>O teclado contém o que o ficheiro contém</translation>
+    </message>
+    <message>
+        <source>The keypad differs from the file</source>
+        <translation>O teclado difere do ficheiro</translation>
+    </message>
+    <message>
+        <source>Show how the keypad differs from a configuration file.</source>
+        <translation>Mostrar em que o teclado difere de um ficheiro de configuração.</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused.
+</source>
+        <translation>Lê o teclado por PORT e compara-o, botão a botão, com o que a escrita de
+FILE.tkf deixaria nele. Cada botão que difere é indicado, com as linhas da
+forma de texto (ver «qm47 convert») que só o teclado tem («- ») e as que só
+o ficheiro tem («+ »). Botões ou entradas do ficheiro que o teclado não pode
+guardar também são diferenças.
+Várias PORT são lidas ao mesmo tempo; os resultados seguem a sua ordem.
+Estado de saída como diff(1): 0 se cada teclado contém o que o ficheiro
+contém, 1 se algum difere, 2 se não foi possível ler um teclado ou o
+ficheiro foi recusado.
+</translation>
+    </message>
+    <message>
+        <source>Print one JSON document per port.</source>
+        <translation>Mostrar um documento JSON por porta.</translation>
+    </message>
+    <message>
+        <source>Lists the ports that the configurator&apos;s port dialog offers, one a line: the
+port&apos;s name, a tab and its description. These are the serial ports found on
+this computer, then the device paths named in the environment variable
+QM47_EXTRA_PORTS (several separated by &apos;:&apos;), such as the pseudo-terminal of
+the keypad simulator. Any of the names can be given as PORT to &quot;qm47 read&quot;
+and &quot;qm47 write&quot;; so can a device path. A port this user may not open is
+marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; in the README).
+A port with names that survive renumbering (the links to it under
+/dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
+names, separated by spaces; give one of them as PORT where adapters are
+plugged in and out.
+</source>
+        <translation>Lista as portas que a caixa de diálogo de portas do configurador oferece, uma
+por linha: o nome da porta, uma tabulação e a sua descrição. São as portas
+série encontradas neste computador e depois os caminhos de dispositivo
+indicados na variável de ambiente QM47_EXTRA_PORTS (separados por &apos;:&apos;), como
+o pseudoterminal do simulador de teclado. Qualquer destes nomes pode ser dado
+como PORT a «qm47 read» e «qm47 write», tal como um caminho de dispositivo.
+Uma porta que este utilizador não pode abrir é marcada «[sem permissão]»
+(ver «Serial port access on Linux» no README).
+Uma porta com nomes que sobrevivem à renumeração (as ligações para ela em
+/dev/serial/by-id e /dev/serial/by-path) recebe mais uma tabulação e esses
+nomes, separados por espaços; indique um deles como PORT onde se ligam e
+desligam adaptadores.
+</translation>
+    </message>
+    <message>
+        <source>Print the list as a JSON document.</source>
+        <translation>Mostrar a lista como documento JSON.</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Lê o teclado por PORT (ver «qm47 ports») como o configurador faz e escreve a
+configuração em FILE.tkf. O ficheiro só é escrito se a leitura terminou; após
+uma falha, um FILE.tkf existente fica como estava. Se a saída de erros for um
+terminal, mostra uma barra de progresso.
+PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Print the configuration as a JSON document.</source>
+        <translation>Mostrar a configuração como documento JSON.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 buttons from %2, verified: the keypad holds what was sent</source>
+        <translation>%1 botões escritos a partir de %2, verificado: o teclado contém o que foi enviado</translation>
+    </message>
+    <message>
+        <source>Unchanged: the keypad already holds the %1 buttons of %2</source>
+        <translation>Sem alterações: o teclado já contém os %1 botões de %2</translation>
+    </message>
+    <message>
+        <source>Writing %1 keypads</source>
+        <translation>A escrever %1 teclados</translation>
+    </message>
+    <message>
+        <source>Write a configuration file to one keypad or several.</source>
+        <translation>Escrever um ficheiro de configuração num ou em vários teclados.</translation>
+    </message>
+    <message>
+        <source>Runs a transmit of FILE.tkf over PORT (see &quot;qm47 ports&quot;) as the configurator
+does. Unbalanced buttons and successive delays are reported as warnings (see
+&quot;qm47 check&quot;) and sent all the same. The keypad takes as many buttons as it
+has and at most its maximum of entries per button; when that leaves part of
+the file behind, the command says so and fails.
+With --verify the configuration is read back afterwards and must equal what
+was sent; otherwise the first button and entry that differ are named.
+With --if-changed the keypad is read first; when it already holds what the
+file would give it, nothing is written and the result says &quot;Unchanged&quot;;
+otherwise the file is written and verified. Both end with status 0.
+Several PORTs are written at the same time, each on its own; the result
+lines follow the order of the PORTs, and the status is 1 if any failed.
+A PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Envia FILE.tkf por PORT (ver «qm47 ports») como o configurador faz. Os
+botões desequilibrados e as pausas seguidas são indicados como avisos (ver
+«qm47 check») e enviados na mesma. O teclado aceita tantos botões quantos
+tem e no máximo o seu número máximo de entradas por botão; se assim ficar de
+fora parte do ficheiro, o comando indica-o e falha.
+Com --verify, a configuração é depois lida de volta e tem de ser igual ao que
+foi enviado; caso contrário, são indicados o primeiro botão e a primeira
+entrada que diferem.
+Com --if-changed, o teclado é lido primeiro; se já contém o que o ficheiro
+lhe daria, nada é escrito e o resultado diz «Sem alterações»; caso
+contrário, o ficheiro é escrito e verificado. Ambos terminam com estado 0.
+Várias PORT são escritas ao mesmo tempo, cada uma por si; as linhas de
+resultado seguem a ordem das PORT, e o estado é 1 se alguma falhou.
+Uma PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>Write only where the keypad holds something else.</source>
+        <translation>Escrever só onde o teclado contém outra coisa.</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falhou: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same port</source>
+        <translation>%1 e %2 indicam a mesma porta</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,14 @@
 #include "app/portdialog.h"
 #include "app/porttablemodel.h"
+#include "app/usersettings.h"
 #include "device/portlist.h"
+#include "device/portmatch.h"
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestPortDialog : public QObject
@@ -61,6 +65,41 @@ private Q_SLOTS:
         QCOMPARE(model.headerData(0, Qt::Vertical).toInt(), 1);
         QVERIFY(!model.setData(model.index(row, 0), "x"));
         QVERIFY(!(model.flags(model.index(row, 0)) & Qt::ItemIsEditable));
+    }
+
+    // A port's stable name: on a second line of its description, and in
+    // full in the tool tip.
+    void stableNamesShown()
+    {
+        PortRecord p = named("ttyUSB1");
+        p.description = "FT232R USB UART";
+        p.stableNames = QStringList{"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                                    "/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0"};
+        MyTableModel &model = MyTableModel::instance();
+        model.replacePorts({p, named("ttyS0")});
+        QCOMPARE(model.data(model.index(0, 1)).toString(),
+                 QString("FT232R USB UART (ttyUSB1)\nusb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+        QCOMPARE(model.data(model.index(0, 0), Qt::ToolTipRole).toString(), p.stableNames.join('\n'));
+        QVERIFY(!model.data(model.index(1, 1), Qt::ToolTipRole).isValid());
+    }
+
+    // The port used last is kept with its stable name, and found by it once
+    // the adapter was renumbered.
+    void rememberedByItsStableName()
+    {
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        const QString stable = "/dev/serial/by-id/usb-QM47_cable_0001-if00-port0";
+        PortRecord used = named("ttyUSB0");
+        used.stableNames = QStringList{stable, "/dev/serial/by-path/pci-1"};
+        writeLastPort(used);
+        const PortRecord remembered = readLastPort();
+        QCOMPARE(remembered.portName, QString("ttyUSB0"));
+        QCOMPARE(remembered.stableNames, QStringList{stable});
+        PortRecord renumbered = named("ttyUSB1");
+        renumbered.stableNames = QStringList{stable};
+        QCOMPARE(rowToPreselect({named("ttyUSB0"), renumbered}, remembered), 1);
     }
 
     void preselectsTheLastPortByName()

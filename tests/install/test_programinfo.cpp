@@ -72,7 +72,7 @@ private Q_SLOTS:
         QTest::newRow("configurator") << QM47_CONFIGURATOR << QStringList{"--help"} << "qm47-configurator";
         QTest::newRow("keypad simulator") << QM47_KEYPAD_SIM << QStringList{"--help"} << "qm47-keypad-sim";
         QTest::newRow("qm47") << QM47_CLI << QStringList{"--help"} << "qm47";
-        for (const char *command : {"ports", "read", "write", "show", "check", "convert"})
+        for (const char *command : {"ports", "read", "write", "diff", "show", "check", "convert"})
             QTest::newRow(command) << QM47_CLI << QStringList{command, "--help"} << "qm47";
     }
     void manualDescribesHelp()

@@ -11,12 +11,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 #include <cerrno>
 #include <cstring>
@@ -92,6 +98,28 @@ bool fileBecomes(const QString &path, const QByteArray &bytes)
 
 using TableMaker = std::function<ButtonTable()>;
 
+// A value in the first JSON document (one a line) of an output, by its path:
+// "differences/0/button".
+QString jsonValue(const QString &out, const QString &path)
+{
+    QJsonValue v = QJsonDocument::fromJson(out.section('\n', 0, 0).toUtf8()).object();
+    for (const QString &step : path.split('/')) {
+        bool isIndex = false;
+        const int index = step.toInt(&isIndex);
+        v = isIndex ? v.toArray().at(index) : v.toObject().value(step);
+    }
+    return v.isDouble() ? QString::number(v.toInteger()) : v.toVariant().toString();
+}
+
+// Two buttons of a typical configuration; `key` varies the first.
+ButtonTable office(uint8_t key = 0x1C)
+{
+    ButtonTable t = makeTable();
+    setButton(t, 0, {{2, 0x12}, {2, key}, {3, key}, {3, 0x12}});
+    setButton(t, 2, {{250, 2}, {250, 3}, {2, 0x32}, {3, 0x32}});
+    return t;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(TableMaker)
@@ -130,6 +158,8 @@ private Q_SLOTS:
         QTest::newRow("too few arguments") << QStringList{"read", "/dev/null"} << 2 << "PORT FILE.tkf";
         QTest::newRow("too many arguments") << QStringList{"check", "a.tkf", "b.tkf"} << 2 << "FILE.tkf";
         QTest::newRow("arguments to ports") << QStringList{"ports", "extra"} << 2 << "no arguments";
+        QTest::newRow("one port twice") << QStringList{"write", "/dev/null", "/dev/../dev/null", "f.tkf"}
+                                        << 2 << "name the same port";
         QTest::newRow("unknown option") << QStringList{"write", "--bogus", "p", "f.tkf"} << 2
                                         << "unknown option --bogus";
         QTest::newRow("option of another command") << QStringList{"read", "--verify", "p", "f.tkf"}
@@ -165,19 +195,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("says");
         QTest::newRow("program") << QStringList{"--help"}
-                                 << QStringList{"ports", "read PORT FILE.tkf",
-                                                "write [--verify] PORT FILE.tkf",
-                                                "show [--layout de|fr|es|pt|en] FILE.tkf",
-                                                "check FILE.tkf", "convert [--to tkf|text] IN OUT",
+                                 << QStringList{"ports [--json]", "read [--json] PORT FILE.tkf",
+                                                "write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
+                                                "diff [--json] PORT... FILE.tkf",
+                                                "show [--layout de|fr|es|pt|en] [--json] FILE.tkf",
+                                                "check [--json] FILE.tkf", "convert [--to tkf|text] IN OUT",
                                                 "--version", "Exit status"};
         QTest::newRow("help command") << QStringList{"help"}
                                       << QStringList{"convert [--to tkf|text] IN OUT"};
         QTest::newRow("ports") << QStringList{"ports", "--help"} << QStringList{"QM47_EXTRA_PORTS"};
         QTest::newRow("read") << QStringList{"read", "-h"}
-                              << QStringList{"Usage: qm47 read PORT FILE.tkf", "only when"};
+                              << QStringList{"Usage: qm47 read [--json] PORT FILE.tkf", "only when"};
         QTest::newRow("write") << QStringList{"write", "p", "--help"}
-                               << QStringList{"Usage: qm47 write [--verify] PORT FILE.tkf", "--verify"};
-        QTest::newRow("show") << QStringList{"help", "show"} << QStringList{"--layout de|fr|es|pt|en"};
+                               << QStringList{"Usage: qm47 write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
+                                              "--verify", "/dev/serial/by-id"};
+        QTest::newRow("show") << QStringList{"help", "show"} << QStringList{"--layout de|fr|es|pt|en] [--json]"};
         QTest::newRow("check") << QStringList{"check", "--help"} << QStringList{"successive"};
         // The text form is documented where it is used.
         QTest::newRow("convert") << QStringList{"convert", "--help"}
@@ -627,7 +659,9 @@ private Q_SLOTS:
             setButton(t, i, strokes(i + 1, i));
         const Result r = qm47({"write", "--verify", sim.port, saved("good.tkf", t)});
         QVERIFY2(r.status == 0, qPrintable(describe(r)));
-        QVERIFY(r.out.contains("Verified"));
+        QVERIFY2(r.out.contains("Wrote 23 buttons from " + path("good.tkf")
+                                + ", verified: the keypad holds what was sent\n"),
+                 qPrintable(describe(r)));
     }
 
     void writeVerifyNamesWhatTheKeypadStoredOtherwise()
@@ -732,6 +766,190 @@ private Q_SLOTS:
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
         QVERIFY(r.err.contains("nothing was written"));
         QVERIFY(!QFile::exists(path("big-readout.tkf")));
+    }
+
+    // --- many keypads ----------------------------------------------------------
+
+    // The first run writes; the second finds the keypad as the file would
+    // leave it and sends no button; a changed file is written again.
+    void writeIfChanged()
+    {
+        SimulatorProcess sim;
+        const QString log = path("frames.log");
+        QVERIFY(sim.start({"--log", log, path("if-changed-keypad.tkf")}));
+        const struct {
+            uint8_t key;
+            const char *says;
+            bool sends;
+        } runs[] = {{0x1C, "Wrote 23 buttons", true}, {0x1C, "Unchanged", false}, {0x1B, "Wrote", true}};
+        for (const auto &run : runs) {
+            QVERIFY(QFile(log).resize(0)); // the simulator appends to it
+            const Result r = qm47({"write", "--if-changed", sim.port, saved("office.tkf", office(run.key))});
+            QVERIFY2(r.status == 0 && r.out.startsWith(run.says), qPrintable(describe(r)));
+            QCOMPARE(QString::fromUtf8(readAll(log)).contains(QRegularExpression("PC -> keypad: .*SetButton")),
+                     run.sends);
+            QVERIFY(fileBecomes(path("if-changed-keypad.tkf"), encodeConfig(office(run.key))));
+        }
+    }
+
+    // Three keypads at once, the third named by a link as under
+    // /dev/serial/by-id: each holds the file unless it is deaf; one result
+    // per port, in the order given.
+    void severalKeypads_data()
+    {
+        QTest::addColumn<int>("deaf"); // -1: none
+        QTest::addColumn<bool>("json");
+        QTest::newRow("all answer") << -1 << false;
+        QTest::newRow("the second is deaf") << 1 << false;
+        QTest::newRow("the first is deaf, JSON") << 0 << true;
+    }
+    void severalKeypads()
+    {
+        QFETCH(int, deaf);
+        QFETCH(bool, json);
+        std::unique_ptr<SimulatorProcess> sims[3];
+        QStringList ports;
+        for (int i = 0; i < 3; ++i) {
+            const QString memory = path(QString("many-%1.tkf").arg(i));
+            QFile::remove(memory);
+            sims[i] = std::make_unique<SimulatorProcess>();
+            QVERIFY(sims[i]->start(i == deaf ? QStringList{"--ignore-wakeup", memory} : QStringList{memory}));
+            ports << sims[i]->port;
+        }
+        ports[2] = path("usb-QM47_keypad_0001-if00-port0");
+        QFile::remove(ports[2]);
+        QVERIFY(QFile::link(sims[2]->port, ports[2]));
+        const Result r = qm47(QStringList{"write"} + (json ? QStringList{"--json"} : QStringList{}) + ports
+                              + QStringList{saved("many.tkf", office())});
+        QVERIFY2(r.status == (deaf < 0 ? 0 : 1), qPrintable(describe(r)));
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const QString said = json ? jsonValue(lines[i], "port") + ": " + jsonValue(lines[i], "outcome")
+                                      : lines[i];
+            QVERIFY2(said.startsWith(ports[i] + (i == deaf ? ": failed" : json ? ": written" : ": Wrote")),
+                     qPrintable(describe(r)));
+            if (i != deaf)
+                QVERIFY(fileBecomes(path(QString("many-%1.tkf").arg(i)), encodeConfig(office())));
+        }
+        if (json)
+            QCOMPARE(jsonValue(lines[2], "location"), sims[2]->port);
+    }
+
+    // diff: 0 same, 1 different (button by button in the text form), 2 trouble.
+    void diff_data()
+    {
+        QTest::addColumn<QStringList>("simulator"); // options before the memory file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("same") << QStringList{} << 0 << "The keypad holds what the file holds";
+        QTest::newRow("one key differs") << QStringList{"--corrupt-store", "1:2"} << 1
+                                         << "The keypad differs from the file\nbutton 1\n  - W down\n  + A down\n";
+        QTest::newRow("keypad too small") << QStringList{"--buttons", "2"} << 1
+                                          << "button 3 of the file: the keypad has 2 buttons";
+        QTest::newRow("deaf keypad") << QStringList{"--ignore-wakeup"} << 2 << "Cannot connect to the target!";
+    }
+    void diff()
+    {
+        QFETCH(QStringList, simulator);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        SimulatorProcess sim;
+        QVERIFY(sim.start(simulator << saved("diff-keypad.tkf", office())));
+        // The bad memory cell spoils what the next transmit stores.
+        if (simulator.contains("--corrupt-store"))
+            QCOMPARE(qm47({"write", sim.port, path("diff-keypad.tkf")}).status, 0);
+        const Result r = qm47({"diff", sim.port, saved("diff.tkf", office())});
+        QVERIFY2(r.status == status && (r.out + r.err).contains(says), qPrintable(describe(r)));
+    }
+
+    // --json of every command parses and says what the plain output says.
+    void jsonMatchesThePlainOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // PORT: a simulator holding office()
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("plain"); // captures the same fact in the plain output
+        QTest::addColumn<QString>("value"); // empty: whatever both say
+        QTest::newRow("ports") << QStringList{"ports"} << "ports/0/port" << "^(\\S+)\t" << QString();
+        QTest::newRow("read") << QStringList{"read", "PORT", "json-read.tkf"} << "buttons"
+                              << "^Read (\\d+) buttons" << "23";
+        QTest::newRow("write") << QStringList{"write", "PORT", "json.tkf"} << "buttons"
+                               << "^Wrote (\\d+) buttons" << "23";
+        QTest::newRow("diff") << QStringList{"diff", "PORT", "json.tkf"} << "differences/0/button"
+                              << "^button (\\d+)$" << "2";
+        QTest::newRow("check") << QStringList{"check", "json.tkf"} << "problems/0" << "^(Button 2: .*)$"
+                               << QString();
+        QTest::newRow("show") << QStringList{"show", "json.tkf"} << "content/1/rows/0"
+                              << "^Button 2: 1 entry\n  (.*)$" << "A down";
+    }
+    void jsonMatchesThePlainOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, field);
+        QFETCH(QString, plain);
+        QFETCH(QString, value);
+        ButtonTable file = office();
+        setButton(file, 1, {{2, 0x1C}});
+        saved("json.tkf", file);
+        Result r[2];
+        for (int pass = 0; pass < 2; ++pass) {
+            SimulatorProcess sim; // each pass meets the keypad as it was
+            QVERIFY(sim.start({saved("json-keypad.tkf", office())}));
+            QStringList words = arguments;
+            for (QString &w : words)
+                w = w == "PORT" ? sim.port : w.endsWith(".tkf") ? path(w) : w;
+            if (pass == 1)
+                words.insert(1, "--json");
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QM47_EXTRA_PORTS", sim.port);
+            r[pass] = qm47(words, env);
+        }
+        QVERIFY2(r[0].status <= 1 && r[1].status == r[0].status, qPrintable(describe(r[1])));
+        QJsonParseError error;
+        QJsonDocument::fromJson(r[1].out.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString() + "\n" + r[1].out));
+        const QRegularExpressionMatch m = QRegularExpression(plain, QRegularExpression::MultilineOption).match(r[0].out);
+        QVERIFY2(m.hasMatch(), qPrintable(describe(r[0])));
+        QCOMPARE(jsonValue(r[1].out, field), m.captured(1));
+        QVERIFY(value.isEmpty() || m.captured(1) == value);
+    }
+
+    // The example playbook for real: the first run copies the file and
+    // writes the keypad, the second changes nothing.
+    void playbookIsIdempotent()
+    {
+        const QString ansible = QStandardPaths::findExecutable("ansible-playbook");
+        if (ansible.isEmpty())
+            QSKIP("ansible-playbook is missing (Debian package ansible-core); the playbook is not run");
+        SimulatorProcess sim;
+        QVERIFY(sim.start({path("play-keypad.tkf")}));
+        // Ansible's own state stays in the test's folder.
+        const QString home = path("ansible");
+        QVERIFY(QDir().mkpath(home + "/tmp"));
+        QProcess play;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"HOME", "ANSIBLE_HOME"})
+            env.insert(name, home);
+        for (const char *name : {"ANSIBLE_LOCAL_TEMP", "ANSIBLE_REMOTE_TEMP"})
+            env.insert(name, home + "/tmp");
+        env.insert("ANSIBLE_NOCOLOR", "1");
+        env.insert("ANSIBLE_RETRY_FILES_ENABLED", "0");
+        env.insert("ANSIBLE_PYTHON_INTERPRETER", "auto_silent");
+        play.setProcessEnvironment(env);
+        play.setWorkingDirectory(home);
+        play.setProcessChannelMode(QProcess::MergedChannels);
+        for (const char *changed : {"changed=2", "changed=0"}) {
+            play.start(ansible, {"-i", "localhost,", "-c", "local", QStringLiteral(QM47_PLAYBOOK),
+                                 "-e", "qm47_hosts=localhost", "-e", "qm47_config=" + saved("play.tkf", office()),
+                                 "-e", "qm47_config_dir=" + path("host/"), "-e", "qm47_port=" + sim.port,
+                                 "-e", "qm47_program=" QM47_CLI});
+            QVERIFY(play.waitForFinished(120000));
+            const QString out = QString::fromUtf8(play.readAll());
+            QVERIFY2(play.exitCode() == 0 && out.contains(QRegularExpression(
+                         QStringLiteral("localhost\\s*: ok=2\\s+") + changed + "\\s+unreachable=0\\s+failed=0")),
+                     qPrintable(out));
+        }
+        QVERIFY(fileBecomes(path("play-keypad.tkf"), encodeConfig(office())));
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -75,6 +76,8 @@ int main(int argc, char *argv[])
         {"buttons", "Number of buttons the keypad reports (0-255; default: the file's, else 23).", "n"},
         {"max-entries", "Maximum entries per button it reports (0-255; default: the file's, else 250).", "n"},
         {{"v", "verbose"}, "Log every frame in both directions on stderr."},
+        {"log", "Append the log of every frame in both directions to FILE (as --verbose "
+                "shows it), flushed line by line.", "FILE"},
         {"paced", "Send at the pace of a 115200-baud line instead of at once."},
         {"ignore-wakeup", "Fault: never acknowledge the wake-up byte."},
         {"silent-after-ack", "Fault: after n answered requests, acknowledge the next request and "
@@ -149,8 +152,27 @@ int main(int argc, char *argv[])
 
     KeypadEngine engine(memory);
     engine.setFaults(faults);
-    if (parser.isSet("verbose"))
-        engine.setLogger([](const QString &line) { err() << line << Qt::endl; });
+    // A file rather than stderr lets a test read the log while the simulator
+    // runs, without draining its pipe.
+    QFile logFile;
+    if (parser.isSet("log")) {
+        logFile.setFileName(parser.value("log"));
+        if (!logFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            err() << "qm47-keypad-sim: cannot write " << logFile.fileName() << ": "
+                  << logFile.errorString() << Qt::endl;
+            return 1;
+        }
+    }
+    const bool verbose = parser.isSet("verbose");
+    if (verbose || logFile.isOpen())
+        engine.setLogger([&logFile, verbose](const QString &line) {
+            if (verbose)
+                err() << line << Qt::endl;
+            if (logFile.isOpen()) {
+                logFile.write(line.toUtf8() + '\n');
+                logFile.flush();
+            }
+        });
 
     KeypadLine line(engine);
     line.setPaced(parser.isSet("paced"));

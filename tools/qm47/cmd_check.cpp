@@ -3,9 +3,12 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "jsonoutput.h"
 #include "texts.h"
 
 #include "config/buttontable.h"
+
+#include <QJsonArray>
 
 namespace {
 
@@ -16,6 +19,15 @@ int runCheck(const Invocation &invocation)
     if (!loadConfigOrComplain(path, table))
         return ExitFailure;
     const QStringList problems = buttonProblems(table);
+    if (invocation.isSet(QStringLiteral("json"))) {
+        printJson({{QStringLiteral("command"), QStringLiteral("check")},
+                   {QStringLiteral("file"), path},
+                   {QStringLiteral("outcome"), problems.isEmpty() ? QStringLiteral("passed")
+                                                                  : QStringLiteral("failed")},
+                   {QStringLiteral("buttons"), table.buttonCount},
+                   {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});
+        return problems.isEmpty() ? ExitSuccess : ExitFailure;
+    }
     for (const QString &problem : problems)
         out() << problem << '\n';
     if (!problems.isEmpty())
@@ -40,6 +52,7 @@ Command checkCommand()
         "key released was pressed, an even number of entries) and the test for two\n"
         "delays in a row. Names each button that fails and why, one line each, and\n"
         "exits with status 1 if any does.\n");
+    c.options = {{QStringLiteral("json"), QString(), Texts::tr("Print the result as a JSON document.")}};
     c.minArguments = c.maxArguments = 1;
     c.run = runCheck;
     return c;

@@ -1,22 +1,49 @@
 // qm47 ports: the serial ports the configurator's port dialog would list.
 #include "command.h"
 #include "console.h"
+#include "jsonoutput.h"
 #include "texts.h"
 
 #include "device/portaccess.h"
 #include "device/portlist.h"
 
+#include <QJsonArray>
+
 namespace {
 
-int runPorts(const Invocation &)
+QJsonObject portJson(const PortRecord &port)
+{
+    return {{QStringLiteral("port"), port.portName},
+            {QStringLiteral("location"), port.systemLocation},
+            {QStringLiteral("stable_name"), textOrNull(port.stableName())},
+            {QStringLiteral("stable_names"), QJsonArray::fromStringList(port.stableNames)},
+            {QStringLiteral("description"), port.description},
+            {QStringLiteral("manufacturer"), port.manufacturer},
+            {QStringLiteral("accessible"), port.accessible}};
+}
+
+int runPorts(const Invocation &invocation)
 {
     const QList<PortRecord> ports = availablePorts();
+    if (invocation.isSet(QStringLiteral("json"))) {
+        QJsonArray list;
+        for (const PortRecord &port : ports)
+            list.append(portJson(port));
+        printJson({{QStringLiteral("command"), QStringLiteral("ports")},
+                   {QStringLiteral("ports"), list}});
+    }
     for (const PortRecord &port : ports) {
+        if (invocation.isSet(QStringLiteral("json")))
+            break;
         QStringList description{port.description};
         if (!port.accessible)
             description << noPermissionNote();
         description.removeAll(QString());
-        out() << port.portName << '\t' << description.join(QLatin1Char(' ')) << '\n';
+        out() << port.portName << '\t' << description.join(QLatin1Char(' '));
+        // The names that survive renumbering, where the port has any.
+        if (!port.stableNames.isEmpty())
+            out() << '\t' << port.stableNames.join(QLatin1Char(' '));
+        out() << '\n';
     }
     if (ports.isEmpty())
         err() << "qm47: " << Texts::tr("no serial ports found") << Qt::endl;
@@ -37,7 +64,13 @@ Command portsCommand()
         "QM47_EXTRA_PORTS (several separated by ':'), such as the pseudo-terminal of\n"
         "the keypad simulator. Any of the names can be given as PORT to \"qm47 read\"\n"
         "and \"qm47 write\"; so can a device path. A port this user may not open is\n"
-        "marked \"[no permission]\" (see \"Serial port access on Linux\" in the README).\n");
+        "marked \"[no permission]\" (see \"Serial port access on Linux\" in the README).\n"
+        "A port with names that survive renumbering (the links to it under\n"
+        "/dev/serial/by-id and /dev/serial/by-path) gets a further tab and these\n"
+        "names, separated by spaces; give one of them as PORT where adapters are\n"
+        "plugged in and out.\n");
+    c.options = {{QStringLiteral("json"), QString(),
+                  Texts::tr("Print the list as a JSON document.")}};
     c.run = runPorts;
     return c;
 }

@@ -1,12 +1,15 @@
 // qm47 read: the keypad's configuration into a new configuration file.
 #include "command.h"
 #include "configfiles.h"
-#include "console.h"
+#include "keypadcompare.h"
+#include "portjob.h"
+#include "portresults.h"
 #include "transfer.h"
 #include "texts.h"
 
 #include "config/buttontable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -37,32 +40,43 @@ bool fitsConfigFile(const ButtonTable &table)
 
 int runRead(const Invocation &invocation)
 {
+    const QString argument = invocation.arguments.at(0);
     const QString path = invocation.arguments.at(1);
+    const bool json = invocation.isSet(QStringLiteral("json"));
+    PortJob job(resolvePort(argument), argument);
+    job.result.details.insert(QStringLiteral("file"), path);
     // Fail before the transfer, not after it, when the file cannot be made.
     if (!QFileInfo(path).absoluteDir().exists() || QFileInfo(path).isDir()) {
-        complain(path, WindowTexts::tr("Could not create file!"));
-        return ExitFailure;
+        job.result.fail(path + QStringLiteral(": ")
+                        + WindowTexts::tr("Could not create file!"));
+        return reportResults(QStringLiteral("read"), {job.result}, json);
     }
 
-    ButtonTable table;
-    const TransferResult result = runTransfer(resolvePort(invocation.arguments.at(0)),
-                                              TransferDirection::Readout, table,
-                                              Texts::tr("Reading"));
-    if (!result.succeeded()) {
-        complain(result.message);
-        return ExitFailure;
+    runJobs({&job}, [](PortJob &j) {
+        j.transfer(TransferDirection::Readout, j.keypad, [&j](const PortJob::Transfer &t) {
+            if (t.succeeded()) {
+                j.result.buttons = t.buttonsDone;
+                j.result.entries = entryCount(j.keypad, t.buttonsDone);
+            } else {
+                j.result.fail(t.message, t.portReason);
+            }
+            j.finish();
+        });
+    }, Texts::tr("Reading"));
+    const ButtonTable &table = job.keypad;
+    if (job.result.status == ExitSuccess && !fitsConfigFile(table))
+        job.result.fail(Texts::tr("the keypad reports %1 buttons of at most %2 entries, or entries "
+                                  "a configuration file cannot hold; nothing was written")
+                            .arg(table.buttonCount)
+                            .arg(table.maxEntries));
+    QString reason;
+    if (job.result.status == ExitSuccess && !saveConfigFile(path, table, &reason))
+        job.result.fail(path + QStringLiteral(": ") + couldNotCreateMessage(reason), reason);
+    if (job.result.status == ExitSuccess) {
+        job.result.outcome = QStringLiteral("read");
+        job.result.lines.append(Texts::tr("Read %1 buttons into %2").arg(table.buttonCount).arg(path));
     }
-    if (!fitsConfigFile(table)) {
-        complain(Texts::tr("the keypad reports %1 buttons of at most %2 entries, or entries "
-                                "a configuration file cannot hold; nothing was written")
-                     .arg(table.buttonCount)
-                     .arg(table.maxEntries));
-        return ExitFailure;
-    }
-    if (!saveConfigOrComplain(path, table))
-        return ExitFailure;
-    out() << Texts::tr("Read %1 buttons into %2").arg(table.buttonCount).arg(path) << '\n';
-    return ExitSuccess;
+    return reportResults(QStringLiteral("read"), {job.result}, json);
 }
 
 } // namespace
@@ -77,7 +91,11 @@ Command readCommand()
         "Runs a readout over PORT (see \"qm47 ports\") as the configurator does and\n"
         "writes the configuration to FILE.tkf. The file is written only when the\n"
         "readout completed; after a failure an existing FILE.tkf stays as it was.\n"
-        "A progress bar is shown on standard error when it is a terminal.\n");
+        "A progress bar is shown on standard error when it is a terminal.\n"
+        "PORT may be a link to the device, such as its stable name under\n"
+        "/dev/serial/by-id.\n");
+    c.options = {{QStringLiteral("json"), QString(),
+                  Texts::tr("Print the result as a JSON document.")}};
     c.minArguments = c.maxArguments = 2;
     c.run = runRead;
     return c;

@@ -2,10 +2,14 @@
 #include "command.h"
 #include "configfiles.h"
 #include "console.h"
+#include "jsonoutput.h"
 #include "texts.h"
 
 #include "config/buttontable.h"
+#include "file/tkftext.h"
 #include "keyboard/contentrowtext.h"
+
+#include <QJsonArray>
 
 #include <algorithm>
 #include <iterator>
@@ -21,6 +25,30 @@ constexpr LayoutChoice Layouts[] = {
     {"en", NameTable::English}, {"de", NameTable::German},     {"fr", NameTable::French},
     {"es", NameTable::Spanish}, {"pt", NameTable::Portuguese},
 };
+
+// The rows of every button as the list shows them, and the text form of
+// each entry for a script to read unambiguously.
+QJsonObject showJson(const QString &path, const ButtonTable &table, NameTable names)
+{
+    QJsonArray buttons;
+    for (int i = 0; i < table.buttonCount; ++i) {
+        const ButtonContent &c = table.content(uint8_t(i));
+        QJsonArray rows;
+        QJsonArray entries;
+        for (int k = 0; k < c.length; ++k) {
+            rows.append(contentRowText(c.entries[size_t(k)], names));
+            entries.append(textEntry(c.entries[size_t(k)]));
+        }
+        buttons.append(QJsonObject{{QStringLiteral("button"), i + 1},
+                                   {QStringLiteral("rows"), rows},
+                                   {QStringLiteral("entries"), entries}});
+    }
+    return {{QStringLiteral("command"), QStringLiteral("show")},
+            {QStringLiteral("file"), path},
+            {QStringLiteral("buttons"), table.buttonCount},
+            {QStringLiteral("max_entries"), table.maxEntries},
+            {QStringLiteral("content"), buttons}};
+}
 
 int runShow(const Invocation &invocation)
 {
@@ -42,6 +70,10 @@ int runShow(const Invocation &invocation)
     ButtonTable table;
     if (!loadConfigOrComplain(path, table))
         return ExitFailure;
+    if (invocation.isSet(QStringLiteral("json"))) {
+        printJson(showJson(path, table, names));
+        return ExitSuccess;
+    }
     out() << Texts::tr("%1 buttons, at most %2 entries each")
                      .arg(table.buttonCount)
                      .arg(table.maxEntries)
@@ -76,7 +108,8 @@ Command showCommand()
         "chosen with --layout (English when not given). For a form that can be edited\n"
         "and turned back into a file, see \"qm47 convert\".\n");
     c.options = {{QStringLiteral("layout"), QStringLiteral("de|fr|es|pt|en"),
-                  Texts::tr("Name keys as on this keyboard layout (default en).")}};
+                  Texts::tr("Name keys as on this keyboard layout (default en).")},
+                 {QStringLiteral("json"), QString(), Texts::tr("Print the configuration as a JSON document.")}};
     c.minArguments = c.maxArguments = 1;
     c.run = runShow;
     return c;

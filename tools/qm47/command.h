@@ -45,6 +45,7 @@ struct Command {
 Command portsCommand();
 Command readCommand();
 Command writeCommand();
+Command diffCommand();
 Command showCommand();
 Command checkCommand();
 Command convertCommand();

@@ -55,7 +55,8 @@ int usageError(const QString &message, const QString &helpHint)
 const QList<Command> &commandTable()
 {
     static const QList<Command> commands{portsCommand(), readCommand(),  writeCommand(),
-                                         showCommand(),  checkCommand(), convertCommand()};
+                                         diffCommand(),  showCommand(),  checkCommand(),
+                                         convertCommand()};
     return commands;
 }
 

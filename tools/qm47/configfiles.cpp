@@ -63,14 +63,20 @@ QString couldNotCreateMessage(const QString &reason)
     return reason.isEmpty() ? message : message + QLatin1Char(' ') + reason + QLatin1Char('.');
 }
 
-bool loadConfigOrComplain(const QString &path, ButtonTable &table)
+QString loadConfig(const QString &path, ButtonTable &table)
 {
     const TkfLoadResult result = loadConfigFile(path, table);
-    const QString refusal = result.opened ? refusalMessage(result) : couldNotOpenMessage(path);
+    return result.opened ? refusalMessage(result) : couldNotOpenMessage(path);
+}
+
+bool loadConfigOrComplain(const QString &path, ButtonTable &table)
+{
+    const QString refusal = loadConfig(path, table);
     if (refusal.isEmpty())
         return true;
     complain(path, refusal);
-    if (result.opened && !result.read.signatureOk && isTextForm(path))
+    // A bad signature: perhaps the text form, given where a file belongs.
+    if (refusal == WindowTexts::tr("File corrupt! Could not read the file!") && isTextForm(path))
         complain(path, Texts::tr("this is the text form of a configuration; make a "
                                       "configuration file of it with \"qm47 convert %1 FILE.tkf\"")
                            .arg(path));

@@ -20,6 +20,10 @@ QString couldNotOpenMessage(const QString &path);
 // "Could not create file!" with the system's reason for it, where one is known.
 QString couldNotCreateMessage(const QString &reason);
 
+// Reads a configuration file into `table`; returns why it was refused, or an
+// empty text when it was read.
+QString loadConfig(const QString &path, ButtonTable &table);
+
 // Reads a configuration file into `table`; on refusal tells why (and, for the
 // text form, how to turn it into a configuration file) and returns false.
 bool loadConfigOrComplain(const QString &path, ButtonTable &table);

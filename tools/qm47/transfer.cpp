@@ -1,22 +1,20 @@
 #include "transfer.h"
+#include "texts.h"
 
-#include "console.h"
-
-#include "config/buttontable.h"
 #include "device/portlist.h"
-#include "device/transferdriver.h"
-#include "device/transfersession.h"
-
-#include <QEventLoop>
+#include "device/stableportnames.h"
 
 PortRecord resolvePort(const QString &argument)
 {
     PortRecord port;
     port.portName = argument;
     // A device path is opened as it is; reading the port list for it would
-    // only make the command slower.
+    // only make the command slower. A link is followed to its device: the
+    // port is locked under the device's own name, so that another program
+    // opening it by another name finds it in use.
     if (argument.contains(QLatin1Char('/')) || argument.contains(QLatin1Char('\\'))) {
-        port.systemLocation = argument;
+        port.systemLocation = deviceBehind(argument);
+        port.stableNames = stableNamesOf(port.systemLocation);
         return port;
     }
     const QList<PortRecord> ports = availablePorts();
@@ -26,19 +24,20 @@ PortRecord resolvePort(const QString &argument)
     return port;
 }
 
-TransferResult runTransfer(const PortRecord &port, TransferDirection direction,
-                           ButtonTable &table, const QString &label)
+QList<PortRecord> resolvePorts(const QStringList &arguments, QString *error)
 {
-    TransferSession session(table);
-    TransferDriver driver(session, ClosePolicy::DrainThenClose);
-    ProgressBar bar(label);
-    QEventLoop loop;
-    QObject::connect(&driver, &TransferDriver::progressed, &loop,
-                     [&bar](int done, int total) { bar.show(done, total); });
-    QObject::connect(&driver, &TransferDriver::concluded, &loop, [&bar] { bar.finish(); });
-    QObject::connect(&driver, &TransferDriver::closed, &loop, &QEventLoop::quit);
-    driver.start(port, direction);
-    if (driver.isRunning())
-        loop.exec();
-    return driver.result();
+    QList<PortRecord> ports;
+    for (const QString &argument : arguments) {
+        const PortRecord port = resolvePort(argument);
+        const QString device = port.systemLocation.isEmpty() ? port.portName : port.systemLocation;
+        for (qsizetype i = 0; i < ports.size(); ++i) {
+            const PortRecord &earlier = ports.at(i);
+            if ((earlier.systemLocation.isEmpty() ? earlier.portName : earlier.systemLocation) == device) {
+                *error = Texts::tr("%1 and %2 name the same port").arg(arguments.at(i), argument);
+                return {};
+            }
+        }
+        ports.append(port);
+    }
+    return ports;
 }
