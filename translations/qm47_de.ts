@@ -92,7 +92,10 @@ Werkzeuge zum Programmieren von Tastenfeldern – talvar.example</translation>
 If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
 it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>Der Tasteninhalt enthält aufeinanderfolgende Pausen.</translation>
+        <translation>Der Tasteninhalt enthält aufeinanderfolgende Pausen.<byte value="xd"/>
+Ist in den Tastatureinstellungen des Computers die automatische Tastenwiederholung aktiv,<byte value="xd"/>
+kann sich die vorherige Tastenaktion mehrmals wiederholen.<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Possible Error</source>
@@ -101,7 +104,8 @@ Do you want to continue?</source>
     <message>
         <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>Die aktuelle Konfiguration der rot markierten Tasten kann zu Fehlern führen.</translation>
+        <translation>Die aktuelle Konfiguration der rot markierten Tasten kann zu Fehlern führen.<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Max. number of Keys recorded!</source>

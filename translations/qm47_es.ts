@@ -92,7 +92,10 @@ Herramientas para programar teclados – talvar.example</translation>
 If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
 it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>El contenido del botón contiene pausas seguidas.</translation>
+        <translation>El contenido del botón contiene pausas seguidas.<byte value="xd"/>
+Si la repetición automática está activa en la configuración del teclado del ordenador,<byte value="xd"/>
+la acción de tecla anterior puede repetirse varias veces.<byte value="xd"/>
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>Possible Error</source>
@@ -101,7 +104,8 @@ Do you want to continue?</source>
     <message>
         <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>La configuración actual de los botones marcados en rojo puede provocar errores.</translation>
+        <translation>La configuración actual de los botones marcados en rojo puede provocar errores.<byte value="xd"/>
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>Max. number of Keys recorded!</source>

@@ -92,7 +92,10 @@ Outils de programmation de claviers – talvar.example</translation>
 If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
 it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>Le contenu du bouton contient des pauses successives.</translation>
+        <translation>Le contenu du bouton contient des pauses successives.<byte value="xd"/>
+Si la répétition automatique est active dans les réglages du clavier de l’ordinateur,<byte value="xd"/>
+l’action de touche précédente peut être répétée plusieurs fois.<byte value="xd"/>
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Possible Error</source>
@@ -101,7 +104,8 @@ Do you want to continue?</source>
     <message>
         <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>La configuration actuelle des boutons marqués en rouge peut provoquer des erreurs.</translation>
+        <translation>La configuration actuelle des boutons marqués en rouge peut provoquer des erreurs.<byte value="xd"/>
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Max. number of Keys recorded!</source>

@@ -92,7 +92,10 @@ Ferramentas de programação de teclados – talvar.example</translation>
 If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
 it is possible that the previous key action is repeated several times.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>O conteúdo do botão contém pausas seguidas.</translation>
+        <translation>O conteúdo do botão contém pausas seguidas.<byte value="xd"/>
+Se a repetição automática estiver ativa nas definições do teclado do computador,<byte value="xd"/>
+a ação de tecla anterior pode ser repetida várias vezes.<byte value="xd"/>
+Pretende continuar?</translation>
     </message>
     <message>
         <source>Possible Error</source>
@@ -101,7 +104,8 @@ Do you want to continue?</source>
     <message>
         <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
 Do you want to continue?</source>
-        <translation>A configuração atual dos botões assinalados a vermelho pode provocar erros.</translation>
+        <translation>A configuração atual dos botões assinalados a vermelho pode provocar erros.<byte value="xd"/>
+Pretende continuar?</translation>
     </message>
     <message>
         <source>Max. number of Keys recorded!</source>
