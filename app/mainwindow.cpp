@@ -67,6 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
     connect(keyboardHook::instance(), &keyboardHook::keyReleased, this, &MainWindow::MyKeyReleased);
+    connect(keyboardHook::instance(), &keyboardHook::desktopShortcutsChanged, this,
+            &MainWindow::showCaptureStatus);
 
     ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
     ui->pushButtonDown->setText(QStringLiteral("\u25BC"));

@@ -166,8 +166,11 @@ private:
     QList<int> selectedRowsAscending() const;
     void selectRow(int row);
 
-    // Recording helper.
+    // Recording helpers.
     void addRecordedEntry(uint8_t key, uint8_t request);
+    // What is being recorded, with a line of its own where the desktop may
+    // still take shortcuts before they arrive.
+    void showCaptureStatus();
 
     // Undo history: the document's steps as the window shows them.
     using StepScope = ConfigDocument::Scope;

@@ -11,6 +11,7 @@
 #include "keyboard/recordingstate.h"
 
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QListView>
 
 #include <algorithm>
@@ -60,7 +61,7 @@ void MainWindow::on_pushButtonStart_clicked()
     recording.recordingFlag = 1;
     ui->listView->setSelectionMode(QAbstractItemView::SingleSelection);
     setControlMode(RecordingMode, true);
-    setStatusText(tr("Recording to button ") + QString::number(table.selectedButton + 1));
+    showCaptureStatus();
 }
 
 void MainWindow::on_pushButtonKey_clicked()
@@ -80,7 +81,7 @@ void MainWindow::on_pushButtonKey_clicked()
     recording.keyInsertFlag = 1;
     startCapture(this);
     setControlMode(KeyInsertMode, true);
-    setStatusText(tr("Insert key to button ") + QString::number(table.selectedButton + 1));
+    showCaptureStatus();
 }
 
 void MainWindow::on_pushButtonStop_clicked()
@@ -147,6 +148,38 @@ void MainWindow::MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags)
     const KeyCode code = translateKey(key, scancode, flags);
     recording.heldKeys.remove(code);
     addRecordedEntry(code, ActionRelease);
+}
+
+void MainWindow::showCaptureStatus()
+{
+    const RecordingState &recording = RecordingState::instance();
+    const QString button = QString::number(ButtonTable::instance().selectedButton + 1);
+    QString text;
+    if (recording.recordingFlag)
+        text = tr("Recording to button ") + button;
+    else if (recording.keyInsertFlag)
+        text = tr("Insert key to button ") + button;
+    else
+        return;
+    QLabel *label = ui->labelState;
+    const bool notice = keyboardHook::instance()->desktopTakesShortcuts();
+    label->setWordWrap(notice);
+    if (!notice) {
+        setStatusText(text);
+        return;
+    }
+    // The notice beside the status in a small plain font, wrapped to the
+    // width that is left: two lines of it fit the status line's height.
+    const int gap = label->fontMetrics().averageCharWidth();
+    const int noticeWidth = label->width() - label->fontMetrics().horizontalAdvance(text) - 2 * gap;
+    setStatusText(QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                                 "<td valign=\"middle\">%1</td><td width=\"%2\"></td>"
+                                 "<td valign=\"middle\" width=\"%3\" style=\"font-size: 8pt; "
+                                 "font-weight: normal;\">%4</td></tr></table>")
+                      .arg(text.toHtmlEscaped())
+                      .arg(gap)
+                      .arg(noticeWidth)
+                      .arg(tr("The desktop may still take shortcuts such as Alt+Tab.").toHtmlEscaped()));
 }
 
 void MainWindow::addRecordedEntry(uint8_t key, uint8_t request)

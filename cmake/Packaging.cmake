@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QM47_HOMEPAGE})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own texts (standard buttons, the file dialog) in the user's language;
-# the programs' own catalogues are built in.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# the programs' own catalogues are built in. Qt's wayland platform: without it
+# the configurator runs through XWayland on a Wayland desktop, where its
+# recording misses the desktop's shortcuts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)

@@ -30,6 +30,13 @@ keyboardHook::keyboardHook()
 #else
     backend_ = std::make_unique<WindowKeyCapture>(sink);
 #endif
+    backend_->setShortcutsNotice([this](bool takes) {
+        if (takes == desktopTakesShortcuts_)
+            return;
+        desktopTakesShortcuts_ = takes;
+        if (capturing_)
+            Q_EMIT desktopShortcutsChanged(takes);
+    });
 }
 
 keyboardHook::~keyboardHook() = default;
@@ -45,5 +52,6 @@ bool keyboardHook::setHook(bool on)
     if (on)
         return backend_->start(window_.data());
     backend_->stop();
+    desktopTakesShortcuts_ = false;
     return false;
 }

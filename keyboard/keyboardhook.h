@@ -17,7 +17,8 @@ class QWindow;
 //
 // On Windows the low-level keyboard hook captures the whole desktop; under
 // X11 a keyboard grab of the main window does; on other window systems only
-// keys that reach this program's windows are captured.
+// keys that reach this program's windows are captured. Under Wayland the
+// compositor is asked to pass its own shortcuts to the window as well.
 class keyboardHook : public QObject
 {
     Q_OBJECT
@@ -37,9 +38,17 @@ public:
     // Whether a capture runs, system-wide or not.
     bool isCapturing() const { return capturing_; }
 
+    // Whether, during the capture, the desktop may still act on its own
+    // shortcuts (Alt+Tab and the like) instead of passing them on: under
+    // Wayland until the compositor grants their inhibition, and after it
+    // withdraws it. False elsewhere and when no capture runs.
+    bool desktopTakesShortcuts() const { return capturing_ && desktopTakesShortcuts_; }
+
 Q_SIGNALS:
     void keyPressed(uint32_t key, uint32_t scancode, uint32_t flags);
     void keyReleased(uint32_t key, uint32_t scancode, uint32_t flags);
+    // desktopTakesShortcuts() changed during a capture.
+    void desktopShortcutsChanged(bool desktopTakesShortcuts);
 
 private:
     keyboardHook();
@@ -48,4 +57,5 @@ private:
     std::unique_ptr<KeyCaptureBackend> backend_;
     QPointer<QWindow> window_;
     bool capturing_ = false;
+    bool desktopTakesShortcuts_ = false;
 };

@@ -23,4 +23,20 @@ public:
     // program are captured (or nothing, when the platform refused).
     virtual bool start(QWindow *window) = 0;
     virtual void stop() = 0;
+
+    // Told while started whether the desktop may still act on its own
+    // shortcuts (Alt+Tab and the like) before they reach the capture. Only a
+    // capture that depends on the desktop's consent ever says true.
+    using ShortcutsNotice = std::function<void(bool desktopTakesShortcuts)>;
+    void setShortcutsNotice(ShortcutsNotice notice) { shortcutsNotice_ = std::move(notice); }
+
+protected:
+    void noticeShortcuts(bool desktopTakesShortcuts)
+    {
+        if (shortcutsNotice_)
+            shortcutsNotice_(desktopTakesShortcuts);
+    }
+
+private:
+    ShortcutsNotice shortcutsNotice_;
 };

@@ -19,6 +19,12 @@ constexpr int HeldReleaseMs = 200;
 
 WindowKeyCapture::WindowKeyCapture(Sink sink)
     : sink_(std::move(sink))
+#ifdef QM47_HAVE_WAYLAND
+    , shortcutsInhibitor_([this](bool active) {
+        if (active_)
+            noticeShortcuts(!active);
+    })
+#endif
 {
     heldReleaseTimer_.setSingleShot(true);
     heldReleaseTimer_.setInterval(HeldReleaseMs);
@@ -39,6 +45,7 @@ bool WindowKeyCapture::start(QWindow *window)
     qApp->installEventFilter(this);
     active_ = true;
     const bool grabbed = grabX11(window);
+    inhibitWaylandShortcuts(window);
     repeats_.reset(repeatMode());
     return grabbed;
 }
@@ -54,6 +61,9 @@ void WindowKeyCapture::stop()
         qApp->removeEventFilter(this);
     detectableRepeat_.restore();
     ungrabX11();
+#ifdef QM47_HAVE_WAYLAND
+    shortcutsInhibitor_.release();
+#endif
 }
 
 KeyRepeatFilter::Mode WindowKeyCapture::repeatMode()
@@ -145,5 +155,19 @@ void WindowKeyCapture::ungrabX11()
             std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection),
                                                 nullptr));
     }
+#endif
+}
+
+void WindowKeyCapture::inhibitWaylandShortcuts(QWindow *window)
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    // Until the compositor grants the inhibition (and where it never does)
+    // it may still act on shortcuts before the window sees them.
+    noticeShortcuts(true);
+#ifdef QM47_HAVE_WAYLAND
+    shortcutsInhibitor_.inhibit(window);
+#else
+    Q_UNUSED(window);
 #endif
 }

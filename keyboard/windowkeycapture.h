@@ -4,6 +4,9 @@
 #include "keyboard/keyrepeatfilter.h"
 #include "keyboard/nativekeyconverter.h"
 #include "keyboard/x11detectablerepeat.h"
+#ifdef QM47_HAVE_WAYLAND
+#include "keyboard/waylandshortcutsinhibitor.h"
+#endif
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +19,8 @@ class QKeyEvent;
 // it and swallows it, together with the shortcut check that precedes each
 // press. Under X11 the main window also grabs the keyboard of the X server, so
 // that the keys of the whole desktop come here; elsewhere only keys meant for
-// this program are captured.
+// this program are captured. Under Wayland the compositor is asked to pass
+// its own shortcuts to the window too, and whether it does is noticed.
 //
 // The events' native scan codes are taken as XKB keycodes (Linux input event
 // code + 8), which is what X11 and Wayland deliver.
@@ -44,6 +48,7 @@ private:
     void deliverHeldRelease();
     bool grabX11(QWindow *window);
     void ungrabX11();
+    void inhibitWaylandShortcuts(QWindow *window);
     KeyRepeatFilter::Mode repeatMode();
 
     Sink sink_;
@@ -54,5 +59,8 @@ private:
     QTimer heldReleaseTimer_;
     X11DetectableRepeat detectableRepeat_;
     QPointer<QWindow> grabWindow_;
+#ifdef QM47_HAVE_WAYLAND
+    WaylandShortcutsInhibitor shortcutsInhibitor_;
+#endif
     bool active_ = false;
 };

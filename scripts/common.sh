@@ -3,22 +3,27 @@
 
 # What the configurator needs to build and run. Only real package names: a
 # virtual name is never reported as installed and would start apt every time.
+# Under Wayland the program runs on Qt's wayland platform (qt6-wayland) and asks
+# the compositor to pass its shortcuts on while recording (the client library,
+# the protocol files and Qt's private platform interface).
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins
     libgl-dev libxcb1-dev libxcb-xkb-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # catalogues: CMake support, tools, Qt's own
+    qt6-wayland libwayland-dev wayland-protocols qt6-base-private-dev
     fonts-dejavu-core
 )
 
 # What the test suite needs on top: the sanitizer and fuzzer runtime of clang,
-# a private X server with tools to drive it, the checkers of the desktop
-# metadata and the Debian package, the Windows cross compiler for the
-# syntax check of the Windows-only code, and Ansible to run the example
-# playbook.
+# a private X server with tools to drive it, a headless Wayland compositor with
+# the keymap library of its test keyboard, the checkers of the desktop
+# metadata and the Debian package, the Windows cross compiler for the syntax
+# check of the Windows-only code, and Ansible to run the example playbook.
 TEST_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xdotool x11-xkb-utils x11-xserver-utils xkb-data
+    sway libxkbcommon-dev
     appstream desktop-file-utils dpkg-dev man-db
     g++-mingw-w64-x86-64-posix
     ansible-core

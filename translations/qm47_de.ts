@@ -483,6 +483,10 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
         <translation>Das Tastenfeld hat %1 Tasten; nur die ersten %2 werden angezeigt und behalten.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>Der Desktop kann Tastenkürzel wie Alt+Tab noch selbst ausführen.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

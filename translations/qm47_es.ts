@@ -483,6 +483,10 @@ Remove it from the recent files?</source>
         <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
         <translation>El teclado tiene %1 botones; solo se muestran y conservan los %2 primeros.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>El escritorio aún puede interceptar atajos como Alt+Tab.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

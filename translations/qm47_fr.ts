@@ -483,6 +483,10 @@ Le retirer des fichiers récents ?</translation>
         <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
         <translation>Le clavier a %1 touches ; seules les %2 premières sont affichées et conservées.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>Le bureau peut encore intercepter des raccourcis comme Alt+Tab.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

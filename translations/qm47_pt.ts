@@ -483,6 +483,10 @@ Removê-lo dos ficheiros recentes?</translation>
         <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
         <translation>O teclado tem %1 botões; só os primeiros %2 são mostrados e mantidos.</translation>
     </message>
+    <message>
+        <source>The desktop may still take shortcuts such as Alt+Tab.</source>
+        <translation>O ambiente de trabalho ainda pode intercetar atalhos como Alt+Tab.</translation>
+    </message>
 </context>
 <context>
     <name>MyTableModel</name>

@@ -51,6 +51,11 @@ foreach(library libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 libqt
     endif()
 endforeach()
 
+run(dpkg-deb -f "${debs}" Recommends)
+if(NOT out MATCHES "qt6-wayland")
+    message(FATAL_ERROR "Recommends lacks qt6-wayland: ${out}")
+endif()
+
 # apt would install it here: every dependency can be had.
 run(apt-get install --simulate --no-install-recommends "${debs}")
 if(NOT out MATCHES "Inst ${NAME} ")
