@@ -153,7 +153,7 @@ void MainWindow::MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags)
 void MainWindow::showCaptureStatus()
 {
     const RecordingState &recording = RecordingState::instance();
-    const QString button = QString::number(ButtonTable::instance().selectedButton + 1);
+    const QString button = QString::number(document_->table().selectedButton + 1);
     QString text;
     if (recording.recordingFlag)
         text = tr("Recording to button ") + button;
