@@ -16,7 +16,7 @@ QFrame *makeHorizontalLine(QWidget *parent, const char *objectName, QRect geomet
 // The square logo as a window icon, for the normal and the selected mode.
 QIcon squareLogoIcon();
 
-// Gives a dialog built outside app/ (the port dialog) the program's window
-// icon, style sheet and colour scheme, here with its own group-title colour,
-// and scales its form to the application font. Once per dialog.
+// Gives a dialog the program's window icon, style sheet and colour scheme,
+// here with its own group-title colour, and scales its form to the
+// application font. Once per dialog.
 void applyDialogLook(QDialog *dialog, const QString &groupTitleColour);

@@ -1,14 +1,13 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/contentlistmodel.h"
 #include "app/formparts.h"
 #include "app/mainwindow_form.h"
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
-#include "config/contentlistmodel.h"
 #include "device/portlist.h"
-#include "device/transfersession.h"
 #include "file/filestate.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/keyboardlayout.h"
@@ -21,7 +20,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QUndoStack>
+#include <QTimer>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -55,17 +54,15 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
-    ButtonTable &table = ButtonTable::instance();
+    setUpDocument();
+    ButtonTable &table = document_->table();
     RecordingState &recording = RecordingState::instance();
     recording.recordingFlag = 0;
     recording.keyInsertFlag = 0;
-    table.modified = 0;
     table.maxReached = 0;
-    TransferSession::instance().frameLayer().prepareTransfer(TransferDirection::Readout);
 
     ui->setupUi(this);
     applyDialogLook(&portDialog, QStringLiteral("blue"));
-    setUpHistory();
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -102,18 +99,19 @@ MainWindow::MainWindow(QWidget *parent)
 
     setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
-    FileState::instance().filePath.clear();
-    FileState::instance().fileName = QStringLiteral("QM47_File");
-    showFileName(QStringLiteral("QM47_File"));
-    FileState::instance().defaultDirectory = startFolder();
+    FileState &files = document_->files();
+    files.filePath.clear();
+    files.fileName = QStringLiteral("QM47_File");
+    showFileName(document_->shownName());
+    files.defaultDirectory = startFolder();
     rebuildRecentMenu();
 }
 
 MainWindow::~MainWindow()
 {
     // Gone before the window's parts, which its signals would reach.
-    delete history;
-    history = nullptr;
+    delete document_;
+    document_ = nullptr;
     // The status bar must not delete the label it was given: it is a member.
     statusBar()->removeWidget(&fileLabel);
     fileLabel.setParent(nullptr);
@@ -179,7 +177,7 @@ void MainWindow::showProgress()
 {
     progressWindow.reset();
     progressWindow.setMinimum(0);
-    progressWindow.setMaximum(ButtonTable::instance().buttonCount);
+    progressWindow.setMaximum(document_->table().buttonCount);
     centreOver(&progressWindow, this);
     progressWindow.show();
     progressWindow.advance();
@@ -226,7 +224,7 @@ void MainWindow::setStatusText(const QString &text)
 
 void MainWindow::showActiveButtonStatus()
 {
-    const uint8_t selected = ButtonTable::instance().selectedButton;
+    const uint8_t selected = document_->table().selectedButton;
     if (selected == NoButton)
         setStatusText(tr("Please select a button"));
     else

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/debugwindow.h"
-#include "app/edithistory.h"
+#include "app/portdialog.h"
 #include "app/progresswindow.h"
-#include "device/framelayer.h"
-#include "device/portdialog.h"
+#include "config/buttontable.h"
 #include "device/portrecord.h"
-#include "device/transfermessages.h"
+#include "device/transferresult.h"
+#include "file/configdocument.h"
 #include "file/filefingerprint.h"
 
 #include <QLabel>
@@ -19,7 +19,6 @@
 
 class QItemSelectionModel;
 class TransferDriver;
-class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -32,10 +31,12 @@ enum ControlMode : uint8_t {
     NoSelectionMode = 3,
 };
 
-// The main window: hub of every command. Its slots are implemented in one
-// file per subsystem they serve, app/mainwindow_*.cpp (button selection and
-// marks, editing, recording, transfers, file commands); this file's companion
-// .cpp holds the shell.
+// The main window: the view of the open configuration (a ConfigDocument) and
+// the hub of every command. Each slot asks the document or the transfer
+// driver and shows the answer. The slots are implemented in one file per
+// subsystem they serve, app/mainwindow_*.cpp (button selection and marks,
+// editing, recording, transfers, file commands); this file's companion .cpp
+// holds the shell.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -58,6 +59,9 @@ public:
     void applyRestingMark(int index);
     void refreshAllMarks();
     bool preTransferCheck();
+
+    // The open configuration, its file and its undo history.
+    ConfigDocument &document() const { return *document_; }
 
     // File commands.
     bool askSaveChanges();
@@ -170,21 +174,16 @@ private:
     // still take shortcuts before they arrive.
     void showCaptureStatus();
 
-    // Undo history. A step begins before a change and ends after it; steps
-    // begun inside a running one (a delete during a recording) join it.
-    // Ending the outermost step records it when anything changed.
-    enum class StepScope { ActiveButton, WholeTable };
-    void beginStep(const QString &text, StepScope scope);
-    void endStep();
-    EditState currentEditState(StepScope scope, const QList<int> &buttons) const;
-    void restoreEditState(const EditState &state);
-    // Where a file is open, the modified flag says whether the history stands
-    // away from the point at which the file was read or written.
-    void syncModifiedWithHistory();
-    // The file in hand now equals the table (read or written).
-    void markHistoryClean();
-    void setUpHistory();
+    // Undo history: the document's steps as the window shows them.
+    using StepScope = ConfigDocument::Scope;
+    void setUpDocument();
+    // Marks and selection after an undo or redo wrote `buttons` back.
+    void showRestored(const QList<int> &buttons, bool wholeTable, int activeButton);
     void updateEditActions();
+    // Tells what a file operation ran into; true when it was done.
+    bool showFileResult(const FileResult &result);
+    // Writes to `path` (Save as, or Save of an unnamed configuration).
+    bool writeConfigFileAs(const QString &path);
 
     // Copy and paste.
     QList<ContentEntry> copySelection();
@@ -195,7 +194,8 @@ private:
     // a file holds, a file changed on disk since it was read or written here
     // (which may lead to another file path).
     bool confirmFileCapacity();
-    bool confirmOverwriteOfChangedFile();
+    // `target` is the path about to be written; "Save as..." replaces it.
+    bool confirmOverwriteOfChangedFile(QString &target);
     // The save dialog of Save, Save as and the save-changes prompt; empty when
     // cancelled. A name without extension gets the chosen filter's.
     QString chooseSavePath();
@@ -211,10 +211,7 @@ private:
     void setUpTransfers();
     void startTransfer(TransferDirection direction);
     // Tells the user how a transfer ended and makes the window usable again.
-    void transferConcluded(TransferOutcome outcome);
-    // After a readout: an unnamed, unsaved configuration once any button was
-    // replaced; otherwise the table's counts as before and the file state kept.
-    void settleReadout();
+    void transferConcluded(const TransferResult &result);
     // Asks whether to stop a transfer under way and, if so, stops it cleanly.
     // True when no transfer runs any more.
     bool stopTransferOnRequest();
@@ -232,9 +229,7 @@ private:
     FileFingerprint reloadDeclined;
     bool reloadOffered = false;
     TransferDriver *transferDriver = nullptr;
-    // The table's counts before a readout, given back when it stores nothing.
-    uint8_t buttonCountBeforeReadout = 0;
-    uint16_t maxEntriesBeforeReadout = 0;
+    ConfigDocument *document_ = nullptr;
     QLabel fileLabel;
     DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
@@ -242,14 +237,4 @@ private:
     // Selection model of the content list, taken once when the list model is
     // attached; the editing commands and the recording read and set rows in it.
     QItemSelectionModel *listSelection = nullptr;
-
-    QUndoStack *history = nullptr;
-    struct PendingStep {
-        QString text;
-        StepScope scope = StepScope::ActiveButton;
-        QList<int> buttons;
-        EditState before;
-    };
-    std::optional<PendingStep> pendingStep;
-    int stepDepth = 0;
 };

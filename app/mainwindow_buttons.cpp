@@ -21,7 +21,7 @@ const QString BlackMark = QStringLiteral("black");
 void MainWindow::selectButton(int index)
 {
     readKeyboardLayout();
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     if (index == table.selectedButton || RecordingState::instance().capturing())
         return;
 
@@ -53,7 +53,7 @@ bool MainWindow::buttonCheck(int index)
 {
     if (index < 0 || index >= ButtonTable::ButtonCapacity)
         return true;
-    if (checkContent(ButtonTable::instance().content(uint8_t(index))))
+    if (checkContent(document_->table().content(uint8_t(index))))
         return true;
     paintButton(index, RedMark);
     return false;
@@ -63,13 +63,13 @@ void MainWindow::applyRestingMark(int index)
 {
     if (!buttonCheck(index))
         return; // painted red by the check
-    const bool hasEntries = ButtonTable::instance().content(uint8_t(index)).length > 0;
+    const bool hasEntries = document_->table().content(uint8_t(index)).length > 0;
     paintButton(index, hasEntries ? GreenMark : BlackMark);
 }
 
 void MainWindow::refreshAllMarks()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     table.beginChange();
     table.selectedButton = NoButton;
     for (int i = 0; i < table.buttonCount; ++i)
@@ -81,7 +81,7 @@ void MainWindow::refreshAllMarks()
 
 bool MainWindow::preTransferCheck()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
 
     bool successiveDelays = false;
     for (int i = 0; i < table.buttonCount; ++i)

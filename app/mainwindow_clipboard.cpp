@@ -3,11 +3,11 @@
 // action and typing a piece of text.
 #include "app/mainwindow.h"
 
+#include "app/contentlistmodel.h"
 #include "app/mainwindow_form.h"
 #include "app/typetextdialog.h"
 #include "config/buttontable.h"
 #include "config/contentediting.h"
-#include "config/contentlistmodel.h"
 #include "file/tkftext.h"
 #include "keyboard/typetext.h"
 
@@ -30,7 +30,7 @@ QString noRoomText(int needed, int room)
 
 QList<ContentEntry> MainWindow::copySelection()
 {
-    const ButtonTable &table = ButtonTable::instance();
+    const ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content)
         return {};
@@ -52,14 +52,13 @@ void MainWindow::on_actionCopy_triggered()
 
 void MainWindow::on_actionCut_triggered()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content || content->length == 0)
         return;
     copySelection();
     const QList<int> rows = selectedRowsAscending();
-    beginStep(tr("Cut"), StepScope::ActiveButton);
-    table.modified = 1;
+    document_->beginEdit(tr("Cut"), StepScope::ActiveButton);
     if (rows.isEmpty()) {
         // Nothing selected: the whole script went to the clipboard.
         while (content->length > 0)
@@ -69,13 +68,13 @@ void MainWindow::on_actionCut_triggered()
             table.removeEntry(*it);
         selectRow(rowAfterDelete(rows));
     }
-    endStep();
+    document_->endEdit();
     ui->listView->setFocus();
 }
 
 void MainWindow::on_actionPaste_triggered()
 {
-    if (!ButtonTable::instance().activeContent())
+    if (!document_->table().activeContent())
         return;
     QList<ContentEntry> entries;
     TkfTextError error;
@@ -95,7 +94,7 @@ void MainWindow::on_actionPaste_triggered()
 bool MainWindow::insertBehindSelection(const QList<ContentEntry> &entries,
                                        const QString &stepText)
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     ButtonContent *content = table.activeContent();
     if (!content)
         return false;
@@ -107,12 +106,11 @@ bool MainWindow::insertBehindSelection(const QList<ContentEntry> &entries,
     const int row = insertionRow(*content, selectedRowsAscending());
     const int first = row < content->length ? row + 1 : content->length;
 
-    beginStep(stepText, StepScope::ActiveButton);
+    document_->beginEdit(stepText, StepScope::ActiveButton);
     table.beginChange();
-    table.modified = 1;
     insertEntries(*content, row, entries, table.maxEntries);
     table.endChange();
-    endStep();
+    document_->endEdit();
 
     // The inserted entries end up selected, the last one in sight.
     const int last = first + int(entries.size()) - 1;
@@ -132,7 +130,7 @@ void MainWindow::on_actionDelete_triggered()
 
 void MainWindow::on_actionSelect_all_triggered()
 {
-    if (ButtonTable::instance().activeContent())
+    if (document_->table().activeContent())
         ui->listView->selectAll();
 }
 
@@ -140,7 +138,7 @@ void MainWindow::on_actionSelect_all_triggered()
 // was selected), so the new rows read as the text that was typed.
 void MainWindow::on_actionType_text_triggered()
 {
-    const ButtonTable &table = ButtonTable::instance();
+    const ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content)
         return;

@@ -2,10 +2,10 @@
 // and insert delay. A delay (two entries) is always handled as one unit.
 #include "app/mainwindow.h"
 
+#include "app/contentlistmodel.h"
 #include "app/mainwindow_form.h"
 #include "config/buttontable.h"
 #include "config/contentediting.h"
-#include "config/contentlistmodel.h"
 #include "keyboard/recordingstate.h"
 
 #include <QItemSelectionModel>
@@ -25,7 +25,7 @@ void MainWindow::on_pushButtonDown_clicked()
 
 void MainWindow::moveSelection(int direction)
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     ButtonContent *content = table.activeContent();
     if (!content)
         return;
@@ -35,12 +35,11 @@ void MainWindow::moveSelection(int direction)
         || (direction == MoveUp ? rows.first() == 0 : rows.last() >= content->length - 1))
         return; // nothing selected, or the block already at the top or bottom
 
-    beginStep(direction == MoveUp ? tr("Move up") : tr("Move down"), StepScope::ActiveButton);
+    document_->beginEdit(direction == MoveUp ? tr("Move up") : tr("Move down"), StepScope::ActiveButton);
     table.beginChange();
-    table.modified = 1;
     const QList<int> moved = moveBlock(*content, rows, MoveDirection(direction));
     table.endChange();
-    endStep();
+    document_->endEdit();
 
     for (int row : moved)
         selectRow(row);
@@ -54,23 +53,22 @@ void MainWindow::moveSelection(int direction)
 
 void MainWindow::on_pushButtonDelete_clicked()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content || content->length == 0)
         return;
-    table.modified = 1;
     completeDelaySelection();
     const QList<int> rows = selectedRowsAscending();
 
     // While recording, or with nothing selected, the last element goes: the
     // last entry, or the whole delay pair that ends the script.
     // During a recording this joins the recording's undo step.
-    beginStep(tr("Delete"), StepScope::ActiveButton);
+    document_->beginEdit(tr("Delete"), StepScope::ActiveButton);
     if (RecordingState::instance().recordingFlag || rows.isEmpty()) {
         const int count = trailingUnitLength(*content);
         for (int i = 0; i < count; ++i)
             table.removeEntry(content->length - 1);
-        endStep();
+        document_->endEdit();
         ui->listView->scrollToBottom();
         return;
     }
@@ -78,7 +76,7 @@ void MainWindow::on_pushButtonDelete_clicked()
     // From the largest row down, so that the smaller rows stay valid.
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         table.removeEntry(*it);
-    endStep();
+    document_->endEdit();
 
     const int row = rowAfterDelete(rows);
     selectRow(row);
@@ -90,7 +88,7 @@ void MainWindow::on_pushButtonDelete_clicked()
 
 void MainWindow::on_pushButtonDelay_clicked()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content)
         return;
@@ -98,24 +96,23 @@ void MainWindow::on_pushButtonDelay_clicked()
         showMessage(tr("Information"), tr("Max. number of Keys recorded!"));
         return;
     }
-    table.modified = 1;
 
     // The partners of selected delay halves are not added here: a new delay
     // may go between the two halves of an old one.
     const QList<int> rows = selectedRowsAscending();
-    beginStep(tr("Insert delay"), StepScope::ActiveButton);
+    document_->beginEdit(tr("Insert delay"), StepScope::ActiveButton);
     if (!rows.isEmpty()) {
         const int r = rows.last();
         table.insertEntryAfter(r, ActionDelay, DelayFirstHalf);
         table.insertEntryAfter(r + 1, ActionDelay, DelaySecondHalf);
-        endStep();
+        document_->endEdit();
         selectRow(r + 2);
         ui->listView->scrollTo(mylistviewmodel::instance().index(r + 2, 0),
                                QAbstractItemView::EnsureVisible);
     } else {
         table.insertEntryAfter(content->length, ActionDelay, DelayFirstHalf);
         table.insertEntryAfter(content->length, ActionDelay, DelaySecondHalf);
-        endStep();
+        document_->endEdit();
         ui->listView->scrollToBottom();
     }
     ui->listView->setFocus();
@@ -123,7 +120,7 @@ void MainWindow::on_pushButtonDelay_clicked()
 
 void MainWindow::completeDelaySelection()
 {
-    const ButtonContent *content = ButtonTable::instance().activeContent();
+    const ButtonContent *content = document_->table().activeContent();
     if (!content)
         return;
     for (int row : selectedRowsAscending()) {

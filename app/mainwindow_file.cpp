@@ -1,12 +1,12 @@
-// File commands: New, Open, Save, Save as and the save-changes prompt.
+// File commands: New, Open, Save, Save as, the save-changes prompt and the
+// offer to reload a file changed on disk. The document reads and writes; the
+// window chooses the paths, asks before a save that would lose something and
+// tells the user what came of it.
 #include "app/mainwindow.h"
 
-#include "config/buttontable.h"
 #include "file/filecapacity.h"
 #include "file/filestate.h"
-#include "file/regularfile.h"
 #include "file/tkfcodec.h"
-#include "file/tkffile.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
@@ -24,35 +24,55 @@ QString fileFilter()
     return MainWindow::tr("QM-47 file (*.tkf)") + QStringLiteral(";;") + textFilter();
 }
 
-QString folderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
-
 QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
 
-// "Could not open file!" and, on a line of its own, the file and the system's reason.
-QString couldNotOpenText(const QString &path)
-{
-    const QString reason = openFailureReason(path);
-    return MainWindow::tr("Could not open file!") + QLatin1Char('\n') + shownPath(path)
-           + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
-}
-
-// Makes the configuration read from a file the one in hand; the selection,
-// the flags and the observer of `table` stay.
-void adoptConfiguration(ButtonTable &table, const ButtonTable &loaded)
-{
-    table.buttonCount = loaded.buttonCount;
-    table.maxEntries = loaded.maxEntries;
-    for (int i = 0; i < ButtonTable::ButtonCapacity; ++i)
-        table.content(uint8_t(i)) = loaded.content(uint8_t(i));
-}
-
 } // namespace
+
+bool MainWindow::showFileResult(const FileResult &result)
+{
+    for (FileResult::Problem problem : result.problems) {
+        switch (problem) {
+        case FileResult::NoPath:
+            break; // a cancelled dialog: nothing to tell
+        case FileResult::NotOpened:
+            // The file and the system's reason on a line of their own.
+            showMessage(tr("Error"), tr("Could not open file!") + QLatin1Char('\n')
+                                         + shownPath(result.path)
+                                         + (result.detail.isEmpty()
+                                                ? QString()
+                                                : QStringLiteral(": ") + result.detail));
+            break;
+        case FileResult::NotReadable:
+            showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
+            break;
+        case FileResult::CorruptEntry:
+            showMessage(tr("Error"), tr("File corrupt! Error reading the file."));
+            break;
+        case FileResult::CrcMismatch:
+            showMessage(tr("Error"), tr("CRC error reading the file!"));
+            break;
+        case FileResult::TextNotRead: {
+            const QString where = result.line > 0 ? tr("Line %1: ").arg(result.line) : QString();
+            showMessage(tr("Error"), tr("The configuration text could not be read.")
+                                         + QStringLiteral("\n") + where + result.detail);
+            break;
+        }
+        case FileResult::NotWritten:
+            // The system's reason (disk full, no permission) on a line of its own.
+            showMessage(tr("Error"), tr("Could not create file!") + QLatin1Char('\n') + result.detail);
+            break;
+        }
+    }
+    if (result.done)
+        rememberRecentFile(document_->filePath());
+    return result.done;
+}
 
 QString MainWindow::chooseSavePath()
 {
     QString filter;
     QString path = QFileDialog::getSaveFileName(this, tr("Save button configuration"),
-                                                FileState::instance().defaultDirectory,
+                                                document_->files().defaultDirectory,
                                                 fileFilter(), &filter);
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
@@ -69,7 +89,7 @@ QString MainWindow::chooseSavePath()
 
 bool MainWindow::confirmFileCapacity()
 {
-    const ButtonTable &table = ButtonTable::instance();
+    const ButtonTable &table = document_->table();
     const FileCapacityExcess excess = fileCapacityExcess(table);
     if (excess.isEmpty())
         return true;
@@ -86,35 +106,31 @@ bool MainWindow::confirmFileCapacity()
            == QMessageBox::Save;
 }
 
-bool MainWindow::confirmOverwriteOfChangedFile()
+bool MainWindow::confirmOverwriteOfChangedFile(QString &target)
 {
-    FileState &files = FileState::instance();
-    if (files.onDisk.path != files.filePath || !fileChangedSince(files.onDisk))
+    const FileState &files = document_->files();
+    if (files.onDisk.path != target || !fileChangedSince(files.onDisk))
         return true;
     const QMessageBox::StandardButton answer = askQuestion(
         tr("Attention"),
         tr("%1 was changed on disk since it was opened or saved here.\n"
            "Overwrite it with this configuration, or save this configuration under another name?")
-            .arg(shownPath(files.filePath)),
+            .arg(shownPath(target)),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
         {{QMessageBox::Yes, tr("Overwrite")}, {QMessageBox::No, tr("Save as...")}});
     if (answer == QMessageBox::Yes)
         return true;
     if (answer != QMessageBox::No)
         return false;
-    const QString other = chooseSavePath();
-    if (other.isEmpty())
-        return false;
-    files.filePath = other;
-    return true;
+    target = chooseSavePath();
+    return !target.isEmpty();
 }
 
 void MainWindow::offerReloadOfChangedFile()
 {
-    FileState &files = FileState::instance();
-    const RecordingState &recording = RecordingState::instance();
-    if (reloadOffered || !isActiveWindow() || !isEnabled() || ButtonTable::instance().modified
-        || recording.capturing() || files.filePath.isEmpty()
+    const FileState &files = document_->files();
+    if (reloadOffered || !isActiveWindow() || !isEnabled() || document_->isModified()
+        || RecordingState::instance().capturing() || files.filePath.isEmpty()
         || files.onDisk.path != files.filePath || !fileChangedSince(files.onDisk))
         return;
     const QString path = files.filePath;
@@ -134,34 +150,22 @@ void MainWindow::offerReloadOfChangedFile()
 
 bool MainWindow::writeConfigFile()
 {
-    FileState &files = FileState::instance();
-    if (files.filePath.isEmpty())
+    return writeConfigFileAs(document_->filePath());
+}
+
+bool MainWindow::writeConfigFileAs(const QString &path)
+{
+    if (path.isEmpty())
+        return false; // no file yet, or a cancelled dialog
+    QString target = path;
+    if (!confirmFileCapacity() || !confirmOverwriteOfChangedFile(target))
         return false;
-    if (!confirmFileCapacity() || !confirmOverwriteOfChangedFile())
-        return false;
-    files.defaultDirectory = folderOf(files.filePath);
-    // The old file is replaced only once the new one is complete, so a failure
-    // leaves it, the modified flag and the label as they were.
-    QString reason;
-    const bool saved = isTextFormPath(files.filePath)
-                           ? saveConfigTextFile(files.filePath, ButtonTable::instance(), &reason)
-                           : saveConfigFile(files.filePath, ButtonTable::instance(), &reason);
-    if (!saved) {
-        // The system's reason (disk full, no permission) on a line of its own.
-        showMessage(tr("Error"), tr("Could not create file!") + QLatin1Char('\n') + reason);
-        return false;
-    }
-    files.onDisk = fingerprintFile(files.filePath);
-    markHistoryClean();
-    ButtonTable::instance().modified = 0;
-    showFileName(files.filePath);
-    rememberRecentFile(files.filePath);
-    return true;
+    return showFileResult(document_->saveAs(target));
 }
 
 bool MainWindow::askSaveChanges()
 {
-    if (!ButtonTable::instance().modified)
+    if (!document_->isModified())
         return true;
     const QMessageBox::StandardButton answer =
         askQuestion(tr("Save configuration"), tr("Do you want to save your changes?"),
@@ -172,35 +176,19 @@ bool MainWindow::askSaveChanges()
     if (answer != QMessageBox::Save)
         return true; // Discard: go on, the changes are dropped by the caller
 
-    FileState &files = FileState::instance();
-    if (files.filePath.isEmpty())
-        files.filePath = chooseSavePath();
-    if (files.filePath.isEmpty())
-        return false;
-    // A failed write must not let the caller drop the unsaved configuration.
-    return writeConfigFile();
+    // A failed or cancelled write must not let the caller drop the unsaved
+    // configuration.
+    if (!document_->filePath().isEmpty())
+        return writeConfigFile();
+    return writeConfigFileAs(chooseSavePath());
 }
 
 void MainWindow::on_actionNew_triggered()
 {
     if (!askSaveChanges())
         return;
-    ButtonTable &table = ButtonTable::instance();
-    FileState &files = FileState::instance();
-    beginStep(tr("New"), StepScope::WholeTable);
-    table.modified = 0;
-    files.filePath.clear();
-    files.fileName.clear();
-    files.onDisk = FileFingerprint();
-    showFileName(QStringLiteral("QM47_File"));
-
-    table.beginChange();
-    table.buttonCount = ButtonTable::DefaultButtonCount;
-    table.maxEntries = ButtonTable::DefaultMaxEntries;
-    table.buildTable();
-    table.endChange();
+    document_->newConfiguration();
     refreshAllMarks();
-    endStep();
 }
 
 void MainWindow::on_actionOpen_triggered()
@@ -211,7 +199,7 @@ void MainWindow::on_actionOpen_triggered()
 
     setEnabled(false);
     const QString chosen = QFileDialog::getOpenFileName(this, tr("Open button configuration"),
-                                                        FileState::instance().defaultDirectory,
+                                                        document_->files().defaultDirectory,
                                                         fileFilter());
     if (!chosen.isEmpty())
         openConfigFile(chosen);
@@ -220,70 +208,21 @@ void MainWindow::on_actionOpen_triggered()
 
 bool MainWindow::openConfigFile(const QString &path)
 {
-    FileState &files = FileState::instance();
-    if (path.isEmpty())
-        return false;
-    files.defaultDirectory = folderOf(path);
-
-    // Read into a table of its own: a refused file must not touch the
-    // configuration in hand, which Save would otherwise write over the last
-    // good file.
-    ButtonTable loaded;
-    if (isTextFormPath(path)) {
-        const TextLoadResult result = loadConfigTextFile(path, loaded);
-        if (!result.opened) {
-            showMessage(tr("Error"), couldNotOpenText(path));
-            return false;
-        }
-        if (!result.read) {
-            const QString where =
-                result.error.line > 0 ? tr("Line %1: ").arg(result.error.line) : QString();
-            showMessage(tr("Error"), tr("The configuration text could not be read.")
-                                         + QStringLiteral("\n") + where + result.error.message);
-            return false;
-        }
-    } else {
-        const TkfLoadResult result = loadConfigFile(path, loaded);
-        const TkfReadResult &read = result.read;
-        if (!result.opened)
-            showMessage(tr("Error"), couldNotOpenText(path));
-        else if (!read.signatureOk)
-            showMessage(tr("Error"), tr("File corrupt! Could not read the file!"));
-        if (read.corruptEntry)
-            showMessage(tr("Error"), tr("File corrupt! Error reading the file."));
-        if (read.signatureOk && !read.crcOk)
-            showMessage(tr("Error"), tr("CRC error reading the file!"));
-        if (!read.accepted())
-            return false;
-    }
-
-    ButtonTable &table = ButtonTable::instance();
-    beginStep(tr("Open"), StepScope::WholeTable);
-    table.beginChange();
-    adoptConfiguration(table, loaded);
-    table.endChange();
-    files.fileName = path;
-    files.filePath = path;
-    files.onDisk = fingerprintFile(path);
-    showFileName(files.filePath);
-    table.modified = 0;
-    refreshAllMarks();
-    endStep();
-    markHistoryClean();
-    table.modified = 0;
-    rememberRecentFile(path);
-    return true;
+    const FileResult result = document_->open(path);
+    if (result.done)
+        refreshAllMarks();
+    return showFileResult(result);
 }
 
 void MainWindow::on_actionSave_triggered()
 {
     if (!preTransferCheck())
         return;
-    FileState &files = FileState::instance();
     setEnabled(false);
-    if (files.filePath.isEmpty())
-        files.filePath = chooseSavePath();
-    writeConfigFile();
+    if (!document_->filePath().isEmpty())
+        writeConfigFile();
+    else
+        writeConfigFileAs(chooseSavePath());
     setEnabled(true);
 }
 
@@ -292,8 +231,6 @@ void MainWindow::on_actionSave_as_triggered()
     if (!preTransferCheck())
         return;
     setEnabled(false);
-    // A cancelled dialog leaves the configuration without a file path.
-    FileState::instance().filePath = chooseSavePath();
-    writeConfigFile();
+    writeConfigFileAs(chooseSavePath());
     setEnabled(true);
 }

@@ -40,7 +40,7 @@ void startCapture(QWidget *window)
 void MainWindow::on_pushButtonStart_clicked()
 {
     readKeyboardLayout();
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     RecordingState &recording = RecordingState::instance();
     const ButtonContent *content = table.activeContent();
     if (!content) {
@@ -55,11 +55,10 @@ void MainWindow::on_pushButtonStart_clicked()
     }
 
     // Everything recorded until Stop is one undo step.
-    beginStep(tr("Recording"), StepScope::ActiveButton);
+    document_->beginEdit(tr("Recording"), StepScope::ActiveButton);
     startCapture(this);
     recording.heldKeys.clear();
     recording.recordingFlag = 1;
-    table.modified = 1;
     ui->listView->setSelectionMode(QAbstractItemView::SingleSelection);
     setControlMode(RecordingMode, true);
     showCaptureStatus();
@@ -67,7 +66,7 @@ void MainWindow::on_pushButtonStart_clicked()
 
 void MainWindow::on_pushButtonKey_clicked()
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     RecordingState &recording = RecordingState::instance();
     const ButtonContent *content = table.activeContent();
     if (!content || recording.capturing())
@@ -78,8 +77,7 @@ void MainWindow::on_pushButtonKey_clicked()
         return;
     }
 
-    beginStep(tr("Insert one key"), StepScope::ActiveButton);
-    table.modified = 1;
+    document_->beginEdit(tr("Insert one key"), StepScope::ActiveButton);
     recording.keyInsertFlag = 1;
     startCapture(this);
     setControlMode(KeyInsertMode, true);
@@ -103,7 +101,7 @@ void MainWindow::on_pushButtonStop_clicked()
     // The list re-reads every row, now with the colours it leaves out during a
     // capture. A complete change notification: the view may only be told of
     // the end of a reset whose beginning it was told of.
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     table.beginChange();
     table.endChange();
 
@@ -113,7 +111,7 @@ void MainWindow::on_pushButtonStop_clicked()
         showActiveButtonStatus();
     updateEditActions();
     if (captureEnds)
-        endStep();
+        document_->endEdit();
 }
 
 void MainWindow::MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags)
@@ -137,7 +135,7 @@ void MainWindow::MyKeyPressed(uint32_t key, uint32_t scancode, uint32_t flags)
         addRecordedEntry(translateKey(key, scancode, flags), ActionPressRelease);
         setControlMode(KeyInsertMode, false);
         showActiveButtonStatus();
-        endStep();
+        document_->endEdit();
     }
 }
 
@@ -155,7 +153,7 @@ void MainWindow::MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags)
 void MainWindow::showCaptureStatus()
 {
     const RecordingState &recording = RecordingState::instance();
-    const QString button = QString::number(ButtonTable::instance().selectedButton + 1);
+    const QString button = QString::number(document_->table().selectedButton + 1);
     QString text;
     if (recording.recordingFlag)
         text = tr("Recording to button ") + button;
@@ -186,7 +184,7 @@ void MainWindow::showCaptureStatus()
 
 void MainWindow::addRecordedEntry(uint8_t key, uint8_t request)
 {
-    ButtonTable &table = ButtonTable::instance();
+    ButtonTable &table = document_->table();
     const ButtonContent *content = table.activeContent();
     if (!content)
         return;
@@ -237,4 +235,14 @@ void MainWindow::addRecordedEntry(uint8_t key, uint8_t request)
         ui->listView->scrollToBottom();
     }
     ui->listView->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::reportRecordingLimit()
+{
+    // Recording raises the flag inside the key hook, where no box may run.
+    ButtonTable &table = document_->table();
+    if (table.maxReached) {
+        table.maxReached = 0;
+        showMessage(tr("Information"), tr("Max. number of Keys recorded!"));
+    }
 }

@@ -1,14 +1,11 @@
 // Readout and transmit as the window shows them. The course of a transfer
-// (port, wake-up, ticks, flags, end and close) is the transfer driver's; the
-// window chooses the port and reacts to what the driver reports.
+// (port, wake-up, ticks, flags, end and close) and its outcome are the
+// transfer driver's; the window chooses the port and shows the result.
 #include "app/mainwindow.h"
 
 #include "app/usersettings.h"
-#include "config/buttontable.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
-#include "device/transmitshortfall.h"
-#include "file/filestate.h"
 
 void MainWindow::setUpTransfers()
 {
@@ -49,8 +46,6 @@ void MainWindow::on_actionReadout_triggered()
 {
     if (!askSaveChanges())
         return;
-    // The whole readout is one undo step, ended when the transfer ends.
-    beginStep(tr("Get device configuration"), StepScope::WholeTable);
     setStatusText(tr("Reading configuration"));
     startTransfer(TransferDirection::Readout);
 }
@@ -76,94 +71,38 @@ void MainWindow::startTransfer(TransferDirection direction)
     if (portDialog.exec() != QDialog::Accepted) {
         showActiveButtonStatus();
         setEnabled(true);
-        endStep();
         return;
     }
     lastPort = portDialog.chosenPort;
-    buttonCountBeforeReadout = ButtonTable::instance().buttonCount;
-    maxEntriesBeforeReadout = ButtonTable::instance().maxEntries;
     writeLastPort(lastPort);
+    // The whole readout is one undo step, closed whatever its outcome.
+    if (readout)
+        document_->beginReadout();
     transferDriver->start(lastPort, direction);
 }
 
-void MainWindow::transferConcluded(TransferOutcome outcome)
+void MainWindow::transferConcluded(const TransferResult &result)
 {
-    const bool readout = transferDriver->direction() == TransferDirection::Readout;
-    if (outcome == TransferOutcome::PortInUse || outcome == TransferOutcome::PortNotOpen) {
-        // Nothing was asked of the keypad: the reason, then the window as it was.
-        showMessage(tr("Error"), transferMessage(outcome, transferDriver->session().openFailure()));
-        progressWindow.hide();
-        showActiveButtonStatus();
-        setEnabled(true);
-        endStep();
-        return;
-    }
-
+    const bool readout = result.direction == TransferDirection::Readout;
     if (readout)
-        settleReadout();
-    if (outcome == TransferOutcome::Completed || transferDriver->sequenceEnded()) {
-        progressWindow.hide();
-        if (!readout)
-            showActiveButtonStatus();
-        setEnabled(true);
-    }
-    if (outcome == TransferOutcome::Completed) {
-        if (readout) {
-            refreshAllMarks();
-            endStep();
-            const int buttons = ButtonTable::instance().buttonCount;
-            if (buttons > ButtonTable::DefaultButtonCount)
-                showMessage(tr("Information"),
-                            tr("The keypad has %1 buttons; only the first %2 are shown and kept.")
-                                .arg(buttons).arg(ButtonTable::DefaultButtonCount));
-            return;
-        }
-        // The table keeps its counts; say what a smaller keypad did not take.
-        const LinkState &link = transferDriver->session().link();
-        const TransmitShortfall shortfall = transmitShortfall(
-            ButtonTable::instance(), link.keypadButtonCount, link.keypadMaxEntries);
-        if (!shortfall.isEmpty())
-            showMessage(tr("Information"), shortfallMessage(shortfall));
-        endStep();
-        return;
-    }
-
-    if (readout)
+        document_->finishReadout(result.buttonsDone);
+    // Once the keypad was asked, a readout leaves no button active, whatever
+    // it stored.
+    if (readout && result.keypadAsked())
         refreshAllMarks();
     else
         showActiveButtonStatus();
     progressWindow.hide();
-    // A readout that broke off may have replaced some buttons: undoable too.
-    endStep();
-    showMessage(tr("Error"), transferEndMessage(outcome, transferDriver->direction(),
-                                                transferDriver->buttonsDone()));
     setEnabled(true);
-}
 
-void MainWindow::settleReadout()
-{
-    ButtonTable &table = ButtonTable::instance();
-    if (transferDriver->buttonsDone() == 0) {
-        // The keypad may have reported its counts before failing; nothing of
-        // it was stored, so the configuration stays the open file's.
-        table.buttonCount = buttonCountBeforeReadout;
-        table.maxEntries = maxEntriesBeforeReadout;
-        return;
-    }
-    // Buttons read so far are kept (completed or not), and they are no longer
-    // the open file: Save must ask for a name and closing must ask to save.
-    FileState::instance().filePath.clear();
-    FileState::instance().fileName.clear();
-    FileState::instance().onDisk = FileFingerprint();
-    showFileName(QStringLiteral("QM47_File"));
-    table.modified = 1;
-}
-
-void MainWindow::reportRecordingLimit()
-{
-    ButtonTable &table = ButtonTable::instance();
-    if (table.maxReached) {
-        table.maxReached = 0;
-        showMessage(tr("Information"), tr("Max. number of Keys recorded!"));
-    }
+    if (!result.succeeded())
+        showMessage(tr("Error"), result.fullMessage());
+    else if (!result.shortfall.isEmpty())
+        // The table keeps its counts; say what a smaller keypad did not take.
+        showMessage(tr("Information"), shortfallMessage(result.shortfall));
+    else if (readout && result.keypadButtonCount > ButtonTable::DefaultButtonCount)
+        showMessage(tr("Information"),
+                    tr("The keypad has %1 buttons; only the first %2 are shown and kept.")
+                        .arg(result.keypadButtonCount)
+                        .arg(ButtonTable::DefaultButtonCount));
 }

@@ -71,8 +71,7 @@ public:
     uint16_t maxEntries = DefaultMaxEntries;
     uint8_t selectedButton = NoButton;
 
-    // Companion flags, 0 or 1.
-    uint8_t modified = 0;
+    // Raised by a recording that reached the entry limit, 0 or 1.
     uint8_t maxReached = 0;
 
     // Empties every button (length 0, faulty 0). The selection and the flags stay.

@@ -1,6 +1,6 @@
 #include "device/frame.h"
 
-#include "device/crc32.h"
+#include "config/crc32.h"
 
 uint32_t Frame::computeCrc() const
 {

@@ -2,6 +2,7 @@
 
 #include "config/buttontable.h"
 #include "device/transfersession.h"
+#include "device/transmitshortfall.h"
 
 namespace {
 
@@ -43,11 +44,9 @@ void TransferDriver::start(const PortRecord &port, TransferDirection direction)
     }
     running_ = true;
     concluded_ = false;
-    sequenceEnded_ = false;
-    buttonsDone_ = 0;
-    transferMs_ = 0;
+    result_ = TransferResult();
+    result_.direction = direction;
     clock_.invalidate();
-    direction_ = direction;
     session_.begin(direction);
     if (!session_.open(port)) {
         conclude(TransferOutcome::PortInUse, policy_);
@@ -71,12 +70,10 @@ void TransferDriver::tick()
 {
     session_.tick();
     for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
-        Q_EMIT progressed(++buttonsDone_, session_.link().keypadButtonCount);
+        Q_EMIT progressed(++result_.buttonsDone, session_.link().keypadButtonCount);
 
-    // A retry limit raises the done and the error flag together: the error
-    // wins, and sequenceEnded tells that the sequence ran out.
+    // A retry limit raises the done and the error flag together: the error wins.
     const LinkState &link = session_.link();
-    sequenceEnded_ = link.doneFlag;
     // A line lost before the wake-up byte went out (the keypad vanished
     // while the port was being set up) fails the connection, not a
     // communication that never began.
@@ -95,7 +92,7 @@ void TransferDriver::interrupt()
     if (isTransferring()) {
         // Buttons the port's own reads completed since the last tick count too.
         for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
-            Q_EMIT progressed(++buttonsDone_, session_.link().keypadButtonCount);
+            Q_EMIT progressed(++result_.buttonsDone, session_.link().keypadButtonCount);
         conclude(TransferOutcome::Interrupted, ClosePolicy::DrainThenClose);
     } else if (closingDelay_.isActive()) {
         closingDelay_.stop();
@@ -109,12 +106,12 @@ void TransferDriver::conclude(TransferOutcome outcome, ClosePolicy policy)
     ticker_.stop();
     wakeUpDelay_.stop();
     if (clock_.isValid())
-        transferMs_ = clock_.elapsed();
+        result_.transferMs = clock_.elapsed();
     clock_.invalidate();
     LinkState &link = session_.link();
     link.errorFlag = link.doneFlag = link.connectTimeoutFlag = link.readoutDoneFlag = false;
     session_.finish();
-    outcome_ = outcome;
+    settle(outcome);
 
     const bool open = session_.port().isOpen();
     const bool delayed = open && policy == ClosePolicy::AfterDelay;
@@ -126,14 +123,30 @@ void TransferDriver::conclude(TransferOutcome outcome, ClosePolicy policy)
         session_.drainOutput();
         session_.closePort();
     }
-    Q_EMIT concluded(outcome);
+    Q_EMIT concluded(result_);
     if (!delayed)
         closeNow();
+}
+
+void TransferDriver::settle(TransferOutcome outcome)
+{
+    const LinkState &link = session_.link();
+    result_.outcome = outcome;
+    result_.message = transferMessage(outcome, session_.openFailure());
+    if (outcome == TransferOutcome::PortInUse)
+        result_.portReason = session_.openFailure().reason;
+    if (result_.keypadAsked()) {
+        result_.keypadButtonCount = link.keypadButtonCount;
+        result_.keypadMaxEntries = link.keypadMaxEntries;
+    }
+    if (result_.succeeded() && result_.direction == TransferDirection::Transmit)
+        result_.shortfall = transmitShortfall(session_.frameLayer().table(),
+                                              link.keypadButtonCount, link.keypadMaxEntries);
 }
 
 void TransferDriver::closeNow()
 {
     session_.closePort();
     running_ = false;
-    Q_EMIT closed(outcome_);
+    Q_EMIT closed(result_);
 }

@@ -2,7 +2,7 @@
 
 #include "device/framelayer.h"
 #include "device/portrecord.h"
-#include "device/transfermessages.h"
+#include "device/transferresult.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -23,9 +23,10 @@ enum class ClosePolicy {
 // front end alike: opens and sets up the port, writes the wake-up byte
 // WakeUpDelayMs later, ticks every TickMs (each tick takes what the port has
 // and runs the frame layer's tick), reads the link's flags in a fixed order,
-// counts progress once per button, settles the outcome, sends EndTransfer and
-// closes the port by its close policy. The front ends (the main window, the
-// command-line tool, the benchmark) only react to its signals.
+// counts progress once per button, settles the outcome into one
+// TransferResult, sends EndTransfer and closes the port by its close policy.
+// The front ends (the main window, the command-line tool, the benchmark) only
+// react to its signals and show the result.
 class TransferDriver : public QObject
 {
     Q_OBJECT
@@ -51,21 +52,13 @@ public:
     void interrupt();
 
     TransferSession &session() const { return session_; }
-    TransferDirection direction() const { return direction_; }
+    TransferDirection direction() const { return result_.direction; }
     // From start() until the port is closed again.
     bool isRunning() const { return running_; }
     // From start() until the outcome is known: the keypad is being talked to.
     bool isTransferring() const { return running_ && !concluded_; }
-    // How the last transfer ended; valid from concluded() on.
-    TransferOutcome outcome() const { return outcome_; }
-    // The frame layer ran its request sequence to an end (the last button,
-    // or a retry limit that gave up) rather than timing out or failing to
-    // start. Whether a readout stored buttons tells buttonsDone().
-    bool sequenceEnded() const { return sequenceEnded_; }
-    // Buttons stored (readout) or acknowledged (transmit) so far.
-    int buttonsDone() const { return buttonsDone_; }
-    // From the wake-up byte to the last acknowledgement or answer.
-    qint64 transferMs() const { return transferMs_; }
+    // How the last transfer ended; complete from concluded() on.
+    const TransferResult &result() const { return result_; }
 
 Q_SIGNALS:
     // The wake-up byte is out; the keypad is being asked.
@@ -74,14 +67,16 @@ Q_SIGNALS:
     void progressed(int done, int total);
     // The outcome is known and the end-of-transfer frame is out (if the port
     // was open). With AfterDelay the port is still open.
-    void concluded(TransferOutcome outcome);
+    void concluded(const TransferResult &result);
     // The port is closed again.
-    void closed(TransferOutcome outcome);
+    void closed(const TransferResult &result);
 
 private:
     void wakeUp();
     void tick();
     void conclude(TransferOutcome outcome, ClosePolicy policy);
+    // Fills the result for `outcome` from what the session holds now.
+    void settle(TransferOutcome outcome);
     void closeNow();
 
     TransferSession &session_;
@@ -90,11 +85,7 @@ private:
     QTimer wakeUpDelay_;
     QTimer closingDelay_;
     QElapsedTimer clock_;
-    TransferDirection direction_ = TransferDirection::Readout;
-    TransferOutcome outcome_ = TransferOutcome::Completed;
-    qint64 transferMs_ = 0;
-    int buttonsDone_ = 0;
+    TransferResult result_;
     bool running_ = false;
-    bool sequenceEnded_ = false;
     bool concluded_ = false;
 };

@@ -66,11 +66,3 @@ QString partialResultNote(TransferOutcome outcome, TransferDirection direction, 
         .arg(buttonsDone);
 }
 
-QString transferEndMessage(TransferOutcome outcome, TransferDirection direction, int buttonsDone)
-{
-    QString text = transferMessage(outcome);
-    const QString note = partialResultNote(outcome, direction, buttonsDone);
-    if (!note.isEmpty())
-        text += QLatin1Char('\n') + note;
-    return text;
-}

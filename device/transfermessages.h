@@ -29,6 +29,3 @@ QString transferMessage(TransferOutcome outcome, const PortFailure &failure = {}
 // when the transfer completed or nothing was written or stored.
 QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttonsDone);
 
-// The outcome's message followed by the note on what was left behind.
-QString transferEndMessage(TransferOutcome outcome, TransferDirection direction,
-                           int buttonsDone);

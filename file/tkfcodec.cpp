@@ -1,7 +1,7 @@
 #include "file/tkfcodec.h"
 
 #include "config/buttontable.h"
-#include "device/crc32.h"
+#include "config/crc32.h"
 
 #include <algorithm>
 

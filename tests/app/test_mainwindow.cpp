@@ -1,16 +1,16 @@
 #include "app/aboutdialog.h"
 #include "app/formparts.h"
+#include "app/formscale.h"
 #include "app/mainwindow.h"
+#include "app/portdialog.h"
 #include "app/progresswindow.h"
 #include "app/uilanguage.h"
 #include "config/buttontable.h"
-#include "keyboard/recordingstate.h"
-#include "device/portdialog.h"
+#include "config/scripttext.h"
 #include "device/portlist.h"
+#include "keyboard/recordingstate.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
-#include "config/scripttext.h"
-#include "app/formscale.h"
 
 #include <QAccessible>
 #include <QAction>

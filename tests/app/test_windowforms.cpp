@@ -4,8 +4,8 @@
 #include "app/formparts.h"
 #include "app/formscale.h"
 #include "app/mainwindow.h"
+#include "app/portdialog.h"
 #include "app/progresswindow.h"
-#include "device/portdialog.h"
 
 #include <QAction>
 #include <QFile>

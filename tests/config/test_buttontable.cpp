@@ -135,7 +135,7 @@ private Q_SLOTS:
         table.content(7).length = 4;
         table.content(7).faulty = 1;
         table.content(200).length = 9;
-        table.modified = 1;
+        table.maxReached = 1;
         table.selectedButton = 7;
         table.buildTable();
         for (int i = 0; i < 256; ++i) {
@@ -143,7 +143,7 @@ private Q_SLOTS:
             QCOMPARE(int(table.content(uint8_t(i)).faulty), 0);
         }
         QCOMPARE(table.selectedButton, uint8_t(7));
-        QCOMPARE(table.modified, uint8_t(1));
+        QCOMPARE(table.maxReached, uint8_t(1));
     }
 };
 

@@ -1,6 +1,6 @@
 // Frame layer, tick by tick, through a recording byte sink.
 #include "config/buttontable.h"
-#include "device/crc32.h"
+#include "config/crc32.h"
 #include "device/framelayer.h"
 #include "support/buttonframe.h"
 #include "support/countingobserver.h"

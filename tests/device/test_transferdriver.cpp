@@ -55,14 +55,86 @@ private Q_SLOTS:
         port.portName = port.systemLocation = line.slavePath();
         driver.start(port, readout ? TransferDirection::Readout : TransferDirection::Transmit);
         QTRY_VERIFY_WITH_TIMEOUT(!driver.isRunning(), 15000);
-        QCOMPARE(driver.outcome(), TransferOutcome::Completed);
-        QCOMPARE(driver.buttonsDone(), 3);
+        QCOMPARE(driver.result().outcome, TransferOutcome::Completed);
+        QCOMPARE(driver.result().buttonsDone, 3);
         QVERIFY(!session.port().isOpen());
         QCOMPARE(openAtConclusion, !drain);
         if (!drain)
             QVERIFY2(closedAfter >= TransferDriver::ClosingDelayMs, qPrintable(QString::number(closedAfter)));
         // However soon the port closed, the end-of-transfer frame reached the keypad.
         QTRY_VERIFY_WITH_TIMEOUT(engine.receivedCommands().contains(0x04), 10000);
+    }
+
+    // The one result the front ends show, settled by the driver.
+    void results_data()
+    {
+        QTest::addColumn<bool>("readout");
+        QTest::addColumn<int>("keypadButtons");
+        QTest::addColumn<int>("silentAfterAnswers"); // -1: answers everything
+        QTest::addColumn<bool>("portMissing");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("buttonsDone");
+        QTest::addColumn<QList<int>>("notSent");
+
+        const int completed = int(TransferOutcome::Completed);
+        QTest::newRow("readout completed") << true << 3 << -1 << false << completed << 3
+                                           << QList<int>{};
+        QTest::newRow("transmit to a smaller keypad: what it did not take")
+            << false << 3 << -1 << false << completed << 3 << QList<int>{3};
+        QTest::newRow("readout broken off after one button")
+            << true << 3 << 3 << false << int(TransferOutcome::CommunicationError) << 1
+            << QList<int>{};
+        QTest::newRow("port missing: the keypad never asked")
+            << true << 3 << -1 << true << int(TransferOutcome::PortInUse) << 0 << QList<int>{};
+    }
+    void results()
+    {
+        QFETCH(bool, readout);
+        QFETCH(int, keypadButtons);
+        QFETCH(int, silentAfterAnswers);
+        QFETCH(bool, portMissing);
+        QFETCH(int, outcome);
+        QFETCH(int, buttonsDone);
+        QFETCH(QList<int>, notSent);
+        ButtonTable memory;
+        memory.buildTable();
+        memory.buttonCount = uint8_t(keypadButtons);
+        KeypadEngine engine(memory);
+        KeypadFaults faults;
+        faults.silentAfterAnswers = silentAfterAnswers;
+        engine.setFaults(faults);
+        KeypadLine line(engine);
+        QString error;
+        QVERIFY2(line.open(&error), qPrintable(error));
+
+        ButtonTable table;
+        table.buildTable();
+        table.content(3).length = 2; // button 4, beyond a three-button keypad
+        table.content(3).entries[0] = {ActionPress, 0x1C};
+        table.content(3).entries[1] = {ActionRelease, 0x1C};
+        TransferSession session(table);
+        TransferDriver driver(session, ClosePolicy::DrainThenClose);
+        QList<TransferResult> concluded;
+        connect(&driver, &TransferDriver::concluded, this,
+                [&](const TransferResult &r) { concluded << r; });
+        PortRecord port;
+        port.portName = port.systemLocation =
+            portMissing ? QStringLiteral("/dev/qm47-no-such-port") : line.slavePath();
+        driver.start(port, readout ? TransferDirection::Readout : TransferDirection::Transmit);
+        QTRY_VERIFY_WITH_TIMEOUT(!driver.isRunning(), 20000);
+
+        QCOMPARE(concluded.size(), 1);
+        const TransferResult &r = concluded.first();
+        QCOMPARE(int(r.outcome), outcome);
+        QCOMPARE(r.direction, readout ? TransferDirection::Readout : TransferDirection::Transmit);
+        QCOMPARE(r.buttonsDone, buttonsDone);
+        QCOMPARE(r.message.isEmpty(), r.succeeded());
+        QCOMPARE(r.message, transferMessage(r.outcome, session.openFailure()));
+        QCOMPARE(r.keypadAsked(), !portMissing);
+        QCOMPARE(r.keypadButtonCount, portMissing ? 0 : keypadButtons);
+        QCOMPARE(r.partial(), !r.succeeded() && buttonsDone > 0);
+        QCOMPARE(r.shortfall.notSent, notSent);
+        QCOMPARE(driver.result().outcome, r.outcome);
     }
 };
 

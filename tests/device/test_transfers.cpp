@@ -1,9 +1,9 @@
 // Readout and transmit end to end: the real main window (offscreen) talks
 // through a real serial port to the simulated keypad on a pseudo-terminal.
 #include "app/mainwindow.h"
+#include "app/portdialog.h"
 #include "config/buttontable.h"
 #include "device/portlist.h"
-#include "device/portdialog.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
 #include "file/filestate.h"
@@ -103,8 +103,7 @@ class TestTransfers : public MainWindowFixture
     // Saves the window's configuration as the open file `path`; its bytes.
     QByteArray saveAsOpenFile(const QString &path)
     {
-        FileState::instance().filePath = path;
-        if (!window->writeConfigFile())
+        if (!window->document().saveAs(path).done)
             QTest::qFail("the configuration was not saved", __FILE__, __LINE__);
         return readAll(path);
     }
@@ -157,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(int(table.buttonCount), buttons);
         QCOMPARE(int(table.maxEntries), 200);
         QCOMPARE(table.selectedButton, NoButton);
-        QCOMPARE(int(table.modified), 1);
+        QCOMPARE(window->document().isModified(), bool(1));
         QCOMPARE(fileLabel(), QString("QM47_File"));
         QVERIFY(FileState::instance().filePath.isEmpty());
         QCOMPARE(status(), QString("Please select a button"));
@@ -182,7 +181,6 @@ private Q_SLOTS:
         ButtonTable &table = ButtonTable::instance();
         fillConfiguration(table, 23, 250);
         FileState::instance().filePath = "/tmp/some.tkf";
-        table.modified = 0;
         button(4)->click();
         const QByteArray before = encodeConfig(table);
         PortDialogAnswerer dialog(line->slavePath());
@@ -192,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.title, QString("Set device configuration"));
         QCOMPARE(encodeConfig(engine->memory()), before);
         QCOMPARE(encodeConfig(table), before);
-        QCOMPARE(int(table.modified), 0);
+        QCOMPARE(window->document().isModified(), bool(0));
         QCOMPARE(FileState::instance().filePath, QString("/tmp/some.tkf"));
         QCOMPARE(status(), QString("Button 4 active"));
         QCOMPARE(progress()->value(), 23);
@@ -221,7 +219,7 @@ private Q_SLOTS:
                          "itself is unchanged."));
         QCOMPARE(int(table.buttonCount), 23);
         QCOMPARE(int(table.maxEntries), 250);
-        QCOMPARE(int(table.modified), 0);
+        QCOMPARE(window->document().isModified(), bool(0));
         QCOMPARE(engine->memory().content(2).length, uint8_t(10));
 
         action("actionSave")->trigger();
@@ -265,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(boxes.last().title, QString("Error"));
         QCOMPARE(int(table.content(1).length), replaced ? 6 : 0);
         QCOMPARE(fileLabel(), QString(replaced ? "QM47_File" : "desk"));
-        QCOMPARE(int(table.modified), replaced ? 1 : 0);
+        QCOMPARE(window->document().isModified(), bool(replaced ? 1 : 0));
         QCOMPARE(int(table.buttonCount), replaced ? 5 : 23);
         QCOMPARE(int(table.maxEntries), replaced ? 10 : 250);
 
@@ -327,7 +325,7 @@ private Q_SLOTS:
         QCOMPARE(boxes.last().title, QString("Error"));
         QCOMPARE(boxes.last().text, QString("Error connecting to Serial Port! Port in use."));
         // Nothing was read: the configuration keeps its name and state.
-        QCOMPARE(int(ButtonTable::instance().modified), 0);
+        QCOMPARE(window->document().isModified(), bool(0));
         QCOMPARE(engine->wakeUpsSeen(), 0);
     }
 
@@ -380,7 +378,7 @@ private Q_SLOTS:
         // The command stands whole on the last line.
         QCOMPARE(boxes.last().text.section('\n', -1).startsWith("sudo usermod -aG "), denied);
         QCOMPARE(dialog.description.endsWith(" [no permission]"), denied);
-        QCOMPARE(int(ButtonTable::instance().modified), 0);
+        QCOMPARE(window->document().isModified(), bool(0));
     }
 
     // The keypad vanishes while the port is set up, before the wake-up byte:

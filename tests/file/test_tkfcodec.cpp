@@ -1,5 +1,5 @@
 #include "config/buttontable.h"
-#include "device/crc32.h"
+#include "config/crc32.h"
 #include "file/tkfcodec.h"
 #include "support/hexbytes.h"
 #include "support/tablecontent.h"

@@ -2,8 +2,8 @@
 // to the frame layer. Every write must be the wake-up byte or one whole frame
 // with a good CRC; the receiver's state must stay within its fields' ranges.
 #include "config/buttontable.h"
+#include "config/crc32.h"
 #include "device/bytesink.h"
-#include "device/crc32.h"
 #include "device/framelayer.h"
 
 #include <cstdint>

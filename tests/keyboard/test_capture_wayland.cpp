@@ -215,7 +215,6 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         window.reset();
-        ButtonTable::instance().modified = 0;
         keyboard.closeWriteChannel();
         keyboard.waitForFinished();
     }

@@ -163,7 +163,6 @@ private Q_SLOTS:
     {
         if (window)
             window->on_pushButtonStop_clicked();
-        ButtonTable::instance().modified = 0;
         window.reset();
         if (secondClient.state() != QProcess::NotRunning) {
             secondClient.kill();

@@ -83,7 +83,6 @@ private Q_SLOTS:
     void cleanup()
     {
         window->on_pushButtonStop_clicked();
-        table().modified = 0;
         window.reset();
         QVERIFY(!keyboardHook::instance()->isCapturing());
     }
@@ -92,7 +91,7 @@ private Q_SLOTS:
     {
         button("pushButtonStart")->click();
         QCOMPARE(recording().recordingFlag, uint8_t(1));
-        QCOMPARE(table().modified, uint8_t(1));
+        QVERIFY(!window->document().isModified()); // nothing recorded yet
         QVERIFY(keyboardHook::instance()->isCapturing());
         QCOMPARE(status(), QString("Recording to button 1"));
         QCOMPARE(editState(), QString("0110001"));
@@ -255,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.last().text, QString("Max. number of keys for this button recorded!"));
         QCOMPARE(recording().recordingFlag, uint8_t(0));
-        QCOMPARE(table().modified, uint8_t(0));
+        QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(!keyboardHook::instance()->isCapturing());
     }
 
@@ -280,11 +279,12 @@ private Q_SLOTS:
         prefill(2);
         button("pushButtonKey")->click();
         QCOMPARE(recording().keyInsertFlag, uint8_t(1));
-        QCOMPARE(table().modified, uint8_t(1));
+        QVERIFY(!window->document().isModified());
         QCOMPARE(status(), QString("Insert key to button 1"));
         QCOMPARE(editState(), QString("0100000"));
         press(XSpace);
         QCOMPARE(recording().keyInsertFlag, uint8_t(0));
+        QVERIFY(window->document().isModified());
         QVERIFY(!keyboardHook::instance()->isCapturing());
         QCOMPARE(QWidget::keyboardGrabber(), nullptr);
         release(XSpace);

@@ -53,13 +53,20 @@ protected:
         QCoreApplication::sendEvent(window->windowHandle(), &event);
     }
 
+    // Changes the table through the open document, as an editing command
+    // does: one undoable step, after which the configuration is modified.
+    void edit(const std::function<void()> &change)
+    {
+        window->document().applyEdit(QStringLiteral("Edit"), ConfigDocument::Scope::WholeTable,
+                                     change);
+    }
+
     // A new window over an empty, unmodified configuration that is no file's,
     // with no capture running.
     bool openFreshWindow()
     {
         clearRecordingState();
         ButtonTable::instance().buildTable();
-        ButtonTable::instance().modified = 0;
         FileState::instance() = FileState();
         return openWindow();
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/portdialog.h"
+#include "app/portdialog.h"
 
 #include <QApplication>
 #include <QPushButton>

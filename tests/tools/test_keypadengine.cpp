@@ -1,6 +1,6 @@
 // The simulated keypad on its own: bytes in, bytes out.
 #include "config/buttontable.h"
-#include "device/crc32.h"
+#include "config/crc32.h"
 #include "file/tkffile.h"
 #include "keypadengine.h"
 #include "keypadmemoryfile.h"

@@ -90,12 +90,12 @@ int runDiff(const Invocation &invocation)
     }
     runJobs(jobs, [&file](PortJob &job) {
         job.transfer(TransferDirection::Readout, job.keypad, [&job, &file](const PortJob::Transfer &t) {
-            if (t.ok()) {
+            if (t.succeeded()) {
                 job.result.buttons = t.buttonsDone;
                 job.result.entries = entryCount(job.keypad, t.buttonsDone);
                 compare(job, file);
             } else {
-                job.result.fail(t.message, t.reason);
+                job.result.fail(t.message, t.portReason);
             }
             job.finish();
         });

@@ -55,11 +55,11 @@ int runRead(const Invocation &invocation)
 
     runJobs({&job}, [](PortJob &j) {
         j.transfer(TransferDirection::Readout, j.keypad, [&j](const PortJob::Transfer &t) {
-            if (t.ok()) {
+            if (t.succeeded()) {
                 j.result.buttons = t.buttonsDone;
                 j.result.entries = entryCount(j.keypad, t.buttonsDone);
             } else {
-                j.result.fail(t.message, t.reason);
+                j.result.fail(t.message, t.portReason);
             }
             j.finish();
         });

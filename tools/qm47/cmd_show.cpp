@@ -6,8 +6,8 @@
 #include "texts.h"
 
 #include "config/buttontable.h"
-#include "config/contentrowtext.h"
 #include "file/tkftext.h"
+#include "keyboard/contentrowtext.h"
 
 #include <QJsonArray>
 

@@ -57,8 +57,8 @@ void verify(PortJob &job, const WriteRequest &request)
     job.keypad.buildTable();
     job.transfer(TransferDirection::Readout, job.keypad, [&job, &request](const PortJob::Transfer &t) {
         job.result.details.insert(QStringLiteral("verified"), false);
-        if (!t.ok()) {
-            job.result.fail(Texts::tr("verification readout failed: %1").arg(t.message), t.reason);
+        if (!t.succeeded()) {
+            job.result.fail(Texts::tr("verification readout failed: %1").arg(t.message), t.portReason);
         } else if (const QString difference = firstDifference(job.sent, job.keypad);
                    !difference.isEmpty()) {
             job.result.fail(Texts::tr("verification failed: %1").arg(difference));
@@ -78,15 +78,15 @@ void transmit(PortJob &job, const WriteRequest &request)
     job.sent = request.file;
     job.transfer(TransferDirection::Transmit, job.sent, [&job, &request](const PortJob::Transfer &t) {
         // Once the keypad has answered, buttons may have been stored.
-        const bool reached = t.ok() || t.outcome == TransferOutcome::CommunicationError;
+        const bool reached = t.succeeded() || t.outcome == TransferOutcome::CommunicationError;
         job.result.details.insert(QStringLiteral("changed"), reached);
-        if (!t.ok()) {
-            job.result.fail(t.message, t.reason);
+        if (!t.succeeded()) {
+            job.result.fail(t.message, t.portReason);
             job.finish();
             return;
         }
         // What the keypad was given: the file within the counts it reported.
-        job.sent = keptByKeypad(request.file, t.link.keypadButtonCount, t.link.keypadMaxEntries);
+        job.sent = keptByKeypad(request.file, t.keypadButtonCount, t.keypadMaxEntries);
         job.result.outcome = QStringLiteral("written");
         job.result.buttons = t.buttonsDone;
         job.result.entries = entryCount(job.sent, t.buttonsDone);
@@ -106,9 +106,9 @@ void transmit(PortJob &job, const WriteRequest &request)
 void writeIfChanged(PortJob &job, const WriteRequest &request)
 {
     job.transfer(TransferDirection::Readout, job.keypad, [&job, &request](const PortJob::Transfer &t) {
-        if (!t.ok()) {
+        if (!t.succeeded()) {
             job.result.details.insert(QStringLiteral("changed"), false);
-            job.result.fail(t.message, t.reason);
+            job.result.fail(t.message, t.portReason);
             job.finish();
             return;
         }

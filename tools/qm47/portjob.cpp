@@ -41,23 +41,13 @@ void PortJob::transfer(TransferDirection direction, ButtonTable &table, Step the
         Q_EMIT progressed();
     });
     connect(&line.driver, &TransferDriver::closed, this,
-            [&line, then, direction](TransferOutcome outcome) {
-        Transfer t;
-        t.outcome = outcome;
-        t.message = transferMessage(outcome, line.session.openFailure());
-        // A readout leaves the keypad as it was and no file is written after
-        // a failure; a transmit may have changed part of the keypad.
-        const QString note =
-            direction == TransferDirection::Transmit
-                ? partialResultNote(outcome, direction, line.driver.buttonsDone())
-                : QString();
-        if (!note.isEmpty())
-            t.message += QLatin1Char('\n') + note;
-        if (outcome == TransferOutcome::PortInUse)
-            t.reason = line.session.openFailure().reason;
-        t.link = line.session.link();
-        t.buttonsDone = line.driver.buttonsDone();
-        then(t);
+            [then](const TransferResult &result) {
+        // A readout leaves the keypad as it was and no file is written after a
+        // failure; a transmit may have changed part of the keypad.
+        TransferResult shown = result;
+        if (result.direction == TransferDirection::Transmit)
+            shown.message = result.fullMessage();
+        then(shown);
     });
     line.driver.start(port_, direction);
 }

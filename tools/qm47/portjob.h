@@ -5,7 +5,7 @@
 #include "config/buttontable.h"
 #include "device/framelayer.h"
 #include "device/portrecord.h"
-#include "device/transfermessages.h"
+#include "device/transferresult.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -38,15 +38,8 @@ public:
 
     const PortRecord &port() const { return port_; }
 
-    // What a finished transfer tells the next step.
-    struct Transfer {
-        TransferOutcome outcome = TransferOutcome::Completed;
-        QString message;     // what the user is told (empty on success)
-        QString reason;      // the system's reason, when the port could not be opened
-        LinkState link;      // the counts the keypad reported
-        int buttonsDone = 0; // buttons stored or acknowledged
-        bool ok() const { return outcome == TransferOutcome::Completed; }
-    };
+    // What a finished transfer tells the next step: the driver's result.
+    using Transfer = TransferResult;
     using Step = std::function<void(const Transfer &)>;
 
     // Runs a readout or transmit on `table`; `then` is called once the port

@@ -93,9 +93,9 @@ Result runTransfer(int entriesPerButton, TransferDirection direction, int latenc
 
     Result result;
     QEventLoop loop;
-    QObject::connect(&driver, &TransferDriver::concluded, &loop, [&](TransferOutcome outcome) {
-        result.ok = outcome == TransferOutcome::Completed;
-        result.ms = driver.transferMs();
+    QObject::connect(&driver, &TransferDriver::concluded, &loop, [&](const TransferResult &end) {
+        result.ok = end.succeeded();
+        result.ms = end.transferMs;
         result.bytes = session.bytesSent() + session.bytesReceived();
     });
     QObject::connect(&driver, &TransferDriver::closed, &loop, &QEventLoop::quit);

@@ -1,8 +1,8 @@
-#include "device/portdialog.h"
+#include "app/portdialog.h"
+#include "app/porttablemodel.h"
 #include "app/usersettings.h"
 #include "device/portlist.h"
 #include "device/portmatch.h"
-#include "device/porttablemodel.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "config/contentlistmodel.h"
+#include "app/contentlistmodel.h"
 
-#include "config/contentrowtext.h"
 #include "config/scriptbalance.h"
+#include "keyboard/contentrowtext.h"
 #include "keyboard/keynames.h"
 #include "keyboard/recordingstate.h"
 

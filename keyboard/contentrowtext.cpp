@@ -1,4 +1,4 @@
-#include "config/contentrowtext.h"
+#include "keyboard/contentrowtext.h"
 
 QString contentRowText(const ContentEntry &entry, NameTable table)
 {

@@ -1,4 +1,4 @@
-#include "device/crc32.h"
+#include "config/crc32.h"
 
 void Crc32::add(uint8_t byte)
 {

@@ -1,4 +1,4 @@
-#include "device/porttablemodel.h"
+#include "app/porttablemodel.h"
 
 #include "device/portaccess.h"
 

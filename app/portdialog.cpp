@@ -1,10 +1,10 @@
-#include "device/portdialog.h"
+#include "app/portdialog.h"
 
+#include "app/formparts.h"
+#include "app/porttablemodel.h"
 #include "device/portlist.h"
 #include "device/portmatch.h"
-#include "device/porttablemodel.h"
 
-#include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -35,15 +35,6 @@ QLabel *makeHeading(QWidget *parent, const char *objectName, QRect geometry, boo
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: rgb(9, 20, 82);"));
     return label;
-}
-
-void makeHorizontalLine(QWidget *parent, const char *objectName, QRect geometry)
-{
-    auto *line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(objectName));
-    line->setGeometry(geometry);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
 }
 
 } // namespace

@@ -13,10 +13,9 @@
 struct FileFacts {
     QString filePath;
     QString fileName;
-    uint8_t modified = 0;
 
     bool operator==(const FileFacts &o) const
-    { return filePath == o.filePath && fileName == o.fileName && modified == o.modified; }
+    { return filePath == o.filePath && fileName == o.fileName; }
     bool operator!=(const FileFacts &o) const { return !(*this == o); }
 };
 

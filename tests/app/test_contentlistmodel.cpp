@@ -1,9 +1,9 @@
+#include "app/contentlistmodel.h"
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "config/contentlistmodel.h"
+#include "config/scripttext.h"
 #include "keyboard/keynames.h"
 #include "keyboard/recordingstate.h"
-#include "scripttext.h"
 #include "support/mainwindowfixture.h"
 
 #include <QBrush>
