@@ -82,6 +82,11 @@ configure_and_build() {
     local stamp="$dir/.qm47-configure-args"
     local wanted
     wanted=$(printf '%s\n' "$@")
+    # A compiler cache, where one is installed, makes rebuilds of other
+    # checkouts of the same sources quick; CMake takes it from the environment.
+    if command -v ccache >/dev/null 2>&1; then
+        export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    fi
     if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$wanted" ]; then
         cmake -S . -B "$dir" -G Ninja "$@"
         printf '%s\n' "$wanted" > "$stamp"
