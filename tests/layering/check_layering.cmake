@@ -5,8 +5,8 @@ cmake_minimum_required(VERSION 3.21)
 # - a file outside app/ and tools/ includes a QtWidgets header (the subsystem
 #   libraries link no widgets).
 # SOURCE_DIR is the tree to check, WIDGETS_DIR the QtWidgets header folder.
-set(folders app config keyboard device file tools)
-set(subsystems config keyboard device file)
+set(folders app config keyboard device file summary overview tools)
+set(subsystems config keyboard device file summary overview)
 set(problems "")
 
 # The QtWidgets class headers, by name (QWidget, QDialog, ...).
