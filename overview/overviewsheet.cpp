@@ -18,8 +18,8 @@ namespace {
 constexpr int TitleSize = 16;
 constexpr int DetailSize = 9;
 constexpr int NumberSize = 14;
-constexpr int SummarySize = 9;
-constexpr int SmallSummarySize = 7;
+constexpr int SummarySize = 11;
+constexpr int SmallSummarySize = 8;
 constexpr qreal NumberHeight = 20;
 constexpr qreal Padding = 6;
 
@@ -163,4 +163,13 @@ void paintOverviewAtResolution(QPainter &painter, qreal dpi, const QSizeF &page,
     painter.scale(dpi / 72.0, dpi / 72.0);
     paintOverview(painter, page, sheet);
     painter.restore();
+}
+
+OverviewSheet overviewSheetFor(const ButtonTable &table, const LayoutKeymap &keymap,
+                               const QString &title, const QDate &date)
+{
+    OverviewSheet sheet{title, date, keymap.layout(), {}};
+    for (int i = 0; i < table.buttonCount; ++i)
+        sheet.buttons.append(buttonSummary(table.content(uint8_t(i)), keymap, SummaryLanguage::Interface));
+    return sheet;
 }

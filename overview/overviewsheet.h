@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/buttontable.h"
+#include "summary/layoutkeymap.h"
 #include "summary/summarytext.h"
 
 #include <QDate>
@@ -47,3 +49,8 @@ void paintOverview(QPainter &painter, const QSizeF &page, const OverviewSheet &s
 // The same on a device with `dpi` dots per inch: scales the painter to points.
 void paintOverviewAtResolution(QPainter &painter, qreal dpi, const QSizeF &page,
                                const OverviewSheet &sheet);
+
+// The sheet of a configuration: every button's summary under `keymap`, in
+// the interface language.
+OverviewSheet overviewSheetFor(const ButtonTable &table, const LayoutKeymap &keymap,
+                               const QString &title, const QDate &date);
