@@ -227,7 +227,13 @@ private:
         if (modifier != NoModifier)
             return QString::fromLatin1(ModifierNames[modifier]);
         const QString label = base == XKB_KEY_NoSymbol ? QString() : keyLabel(base);
-        return label.isEmpty() ? keyNameIn(NameTable::English, code) : label;
+        if (!label.isEmpty())
+            return label;
+        // A key the layout does not know: its name, or its code where it has none.
+        const QString name = keyNameIn(NameTable::English, code);
+        return name != QLatin1String("ERROR")
+            ? name
+            : QStringLiteral("0x") + QString::number(code, 16).rightJustified(2, u'0').toUpper();
     }
 
     void heldModifiers(bool (&mods)[ModifierCount]) const
