@@ -22,7 +22,13 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
             continue;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
+        // Setting up the platform remarks on the session (no runtime folder
+        // outside a desktop session), which is no concern of a file writer.
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &) {});
+        auto app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        return app;
     }
     return std::make_unique<QCoreApplication>(argc, argv);
 }
