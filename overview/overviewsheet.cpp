@@ -126,7 +126,7 @@ void paintOverview(QPainter &painter, const QSizeF &page, const OverviewSheet &s
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(TitleSize, true));
     const QFontMetricsF titleMetrics(painter.font());
-    const QString date = QLocale().toString(sheet.date, QLocale::LongFormat);
+    const QString date = interfaceLocale().toString(sheet.date, QLocale::LongFormat);
     painter.drawText(header.topLeft() + QPointF(0, titleMetrics.ascent()),
                      titleMetrics.elidedText(sheet.title, Qt::ElideRight, header.width() * 0.65));
     painter.setFont(sheetFont(DetailSize));

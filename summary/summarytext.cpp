@@ -19,7 +19,7 @@ QString seconds(int halfSeconds, SummaryLanguage language)
     const double value = halfSeconds / 2.0;
     // Machine-readable output keeps the decimal point whatever the locale.
     const QString number = language == SummaryLanguage::English ? QString::number(value)
-                                                                : QLocale().toString(value);
+                                                                : interfaceLocale().toString(value);
     return word(QT_TRANSLATE_NOOP("ScriptSummary", "%1 s"), language).arg(number);
 }
 
@@ -65,6 +65,12 @@ ButtonSummary buttonSummary(const ButtonContent &content, const LayoutKeymap &ke
 {
     const QString full = summaryText(summarizeScript(content, keymap), language);
     return {full, shortSummary(full)};
+}
+
+QLocale interfaceLocale()
+{
+    return QLocale(QCoreApplication::translate(
+        "ScriptSummary", "en", "The code of this catalogue's language, for numbers and dates"));
 }
 
 QString shownSummary(const QString &summary)

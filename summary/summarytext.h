@@ -2,6 +2,7 @@
 
 #include "summary/scriptsummary.h"
 
+#include <QLocale>
 #include <QString>
 
 class LayoutKeymap;
@@ -27,6 +28,10 @@ QString shortSummary(const QString &full);
 
 ButtonSummary buttonSummary(const ButtonContent &content, const LayoutKeymap &keymap,
                             SummaryLanguage language);
+
+// The locale of the interface language, for numbers and dates beside the
+// translated words: the catalogue in use names it.
+QLocale interfaceLocale();
 
 // What to show for a button in the interface: its summary, or "empty".
 QString shownSummary(const QString &summary);

@@ -616,6 +616,11 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <source>empty</source>
         <translation>leer</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>TkfFile</name>

@@ -616,6 +616,11 @@ Remove it from the recent files?</source>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>es</translation>
+    </message>
 </context>
 <context>
     <name>TkfFile</name>

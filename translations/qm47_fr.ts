@@ -616,6 +616,11 @@ Le retirer des fichiers récents ?</translation>
         <source>empty</source>
         <translation>vide</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>fr</translation>
+    </message>
 </context>
 <context>
     <name>TkfFile</name>

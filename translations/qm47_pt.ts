@@ -616,6 +616,11 @@ Removê-lo dos ficheiros recentes?</translation>
         <source>empty</source>
         <translation>vazio</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>pt</translation>
+    </message>
 </context>
 <context>
     <name>TkfFile</name>
