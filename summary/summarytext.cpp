@@ -26,7 +26,16 @@ QString seconds(int halfSeconds, SummaryLanguage language)
 QString stepText(const SummaryStep &step, SummaryLanguage language)
 {
     switch (step.kind) {
-    case SummaryStep::Text:
+    case SummaryStep::Text: {
+        // Spaces at the edges of typed text would vanish beside the commas:
+        // they are shown as the open box.
+        QString text = step.text;
+        for (qsizetype i = 0; i < text.size() && text.at(i) == u' '; ++i)
+            text[i] = QChar(0x2423);
+        for (qsizetype i = text.size() - 1; i >= 0 && text.at(i) == u' '; --i)
+            text[i] = QChar(0x2423);
+        return text;
+    }
     case SummaryStep::Keys:
         return step.text;
     case SummaryStep::Delay:

@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTest::newRow("chord fr") << "fr" << "LCTRL+ Q LCTRL-" << "Ctrl+A";
         QTest::newRow("no character") << "us" << "F5 LSHIFT+ TAB LSHIFT- DELETE WIN_LEFT"
                                       << "F5, Shift+Tab, Delete, Super";
-        QTest::newRow("delays summed") << "us" << "A ~ ~ ~ B ~" << "a, 1.5 s, b, 0.5 s";
+        QTest::newRow("delays summed") << "us" << "A BLANK ~ ~ ~ B ~" << "a\u2423, 1.5 s, b, 0.5 s";
         QTest::newRow("hold shift") << "us" << "LSHIFT+ ~ ~ LSHIFT- A" << "hold Shift, 1 s, a";
         QTest::newRow("hold key") << "de" << "A Z+ ~ Z-" << "a, hold Y, 0.5 s";
         QTest::newRow("unbalanced") << "us" << "LCTRL+ C" << "Ctrl+C, Ctrl stays down";
