@@ -184,11 +184,16 @@ public:
 
     void halfSecond()
     {
+        // A key held across the delay is told as held rather than as the
+        // character its press typed: first take that character back (only
+        // the key typed last can own the end of the text), then tell them.
+        for (const HeldKey &key : held_)
+            if (!key.announced)
+                steps_.dropTyped(key);
         for (HeldKey &key : held_) {
             if (key.announced)
                 continue;
             key.announced = true;
-            steps_.dropTyped(key);
             steps_.add(SummaryStep::Hold, key.label);
         }
         steps_.addHalfSecond();

@@ -82,7 +82,7 @@ private Q_SLOTS:
                                       << "F5, Shift+Tab, Delete, Super";
         QTest::newRow("delays summed") << "us" << "A BLANK ~ ~ ~ B ~" << "a\u2423, 1.5 s, b, 0.5 s";
         QTest::newRow("hold shift") << "us" << "LSHIFT+ ~ ~ LSHIFT- A" << "hold Shift, 1 s, a";
-        QTest::newRow("hold key") << "de" << "A Z+ ~ Z-" << "a, hold Y, 0.5 s";
+        QTest::newRow("hold key") << "de" << "A LSHIFT+ Z+ ~ Z- LSHIFT-" << "a, hold Shift, hold Y, 0.5 s";
         QTest::newRow("unbalanced") << "us" << "LCTRL+ C" << "Ctrl+C, Ctrl stays down";
         QTest::newRow("stray release") << "us" << "A- B" << "b";
         QTest::newRow("empty") << "us" << "" << "";
