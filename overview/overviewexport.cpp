@@ -1,5 +1,8 @@
 #include "overview/overviewexport.h"
 
+#include "file/atomicwrite.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -11,27 +14,24 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("OverviewExport", text); }
+// Each format is painted into memory first, so that the file is then written
+// whole or not at all, as every file of the programs.
 
-bool writePdf(const OverviewSheet &sheet, const QString &path, const QPageSize &paper,
-              QString &error)
+bool paintPdf(const OverviewSheet &sheet, QBuffer &buffer, const QPageSize &paper)
 {
-    QPdfWriter writer(path);
+    QPdfWriter writer(&buffer);
     writer.setPageSize(paper);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(sheet.title);
     writer.setCreator(QCoreApplication::applicationName());
     QPainter painter;
-    if (!painter.begin(&writer)) {
-        error = tr("The file could not be written.");
+    if (!painter.begin(&writer))
         return false;
-    }
     paintOverviewAtResolution(painter, writer.resolution(), paper.sizePoints(), sheet);
     return painter.end();
 }
 
-bool writePng(const OverviewSheet &sheet, const QString &path, const QPageSize &paper,
-              QString &error)
+bool paintPng(const OverviewSheet &sheet, QBuffer &buffer, const QPageSize &paper)
 {
     QImage image(paper.sizePixels(OverviewPngDpi), QImage::Format_RGB32);
     const int dotsPerMeter = int(std::lround(OverviewPngDpi / 0.0254));
@@ -42,29 +42,22 @@ bool writePng(const OverviewSheet &sheet, const QString &path, const QPageSize &
         QPainter painter(&image);
         paintOverviewAtResolution(painter, OverviewPngDpi, paper.sizePoints(), sheet);
     }
-    if (!image.save(path, "PNG")) {
-        error = tr("The file could not be written.");
-        return false;
-    }
-    return true;
+    return image.save(&buffer, "PNG");
 }
 
-bool writeSvg(const OverviewSheet &sheet, const QString &path, const QPageSize &paper,
-              QString &error)
+bool paintSvg(const OverviewSheet &sheet, QBuffer &buffer, const QPageSize &paper)
 {
     // One unit of the picture is one point, so that it has the page's size.
     const QSize points = paper.sizePoints();
     QSvgGenerator generator;
-    generator.setFileName(path);
+    generator.setOutputDevice(&buffer);
     generator.setSize(points);
     generator.setViewBox(QRect(QPoint(0, 0), points));
     generator.setResolution(72);
     generator.setTitle(sheet.title);
     QPainter painter;
-    if (!painter.begin(&generator)) {
-        error = tr("The file could not be written.");
+    if (!painter.begin(&generator))
         return false;
-    }
     paintOverview(painter, points, sheet);
     return painter.end();
 }
@@ -87,12 +80,24 @@ bool exportOverview(const OverviewSheet &sheet, const QString &path, QPageSize::
                     QString &error)
 {
     const QPageSize page(paper);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
     switch (overviewFormatOf(path)) {
-    case OverviewFormat::Pdf: return writePdf(sheet, path, page, error);
-    case OverviewFormat::Png: return writePng(sheet, path, page, error);
-    case OverviewFormat::Svg: return writeSvg(sheet, path, page, error);
-    case OverviewFormat::Unknown: break;
+    case OverviewFormat::Pdf: painted = paintPdf(sheet, buffer, page); break;
+    case OverviewFormat::Png: painted = paintPng(sheet, buffer, page); break;
+    case OverviewFormat::Svg: painted = paintSvg(sheet, buffer, page); break;
+    case OverviewFormat::Unknown:
+        error = QCoreApplication::translate("OverviewExport", "The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.");
+        return false;
     }
-    error = tr("The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.");
-    return false;
+    buffer.close();
+    QString reason;
+    if (!painted || !writeWholeFile(path, buffer.data(), &reason)) {
+        error = reason.isEmpty()
+            ? QCoreApplication::translate("OverviewExport", "The file could not be written.")
+            : QCoreApplication::translate("OverviewExport", "The file could not be written: %1").arg(reason);
+        return false;
+    }
+    return true;
 }

@@ -581,6 +581,21 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>Die Übersicht wird als PDF, PNG oder SVG geschrieben: Der Dateiname muss auf .pdf, .png oder .svg enden.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Die Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>OverviewSheet</name>
     <message>
         <source>What each button does, with the keyboard layout &quot;%1&quot;</source>

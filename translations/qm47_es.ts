@@ -581,6 +581,21 @@ Remove it from the recent files?</source>
     </message>
 </context>
 <context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>El resumen se escribe como PDF, PNG o SVG: el nombre del archivo debe terminar en .pdf, .png o .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo: %1</translation>
+    </message>
+</context>
+<context>
     <name>OverviewSheet</name>
     <message>
         <source>What each button does, with the keyboard layout &quot;%1&quot;</source>

@@ -581,6 +581,21 @@ Le retirer des fichiers récents ?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>La vue d’ensemble s’écrit en PDF, PNG ou SVG : le nom du fichier doit se terminer par .pdf, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Le fichier n’a pas pu être écrit : %1</translation>
+    </message>
+</context>
+<context>
     <name>OverviewSheet</name>
     <message>
         <source>What each button does, with the keyboard layout &quot;%1&quot;</source>

@@ -581,6 +581,21 @@ Removê-lo dos ficheiros recentes?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>A visão geral é escrita em PDF, PNG ou SVG: o nome do ficheiro tem de terminar em .pdf, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Não foi possível escrever o ficheiro.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Não foi possível escrever o ficheiro: %1</translation>
+    </message>
+</context>
+<context>
     <name>OverviewSheet</name>
     <message>
         <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
