@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSerialPort>
@@ -697,85 +698,193 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("kept.tkf")), old);
     }
 
-    // A failed write says under the message which buttons the keypad may now
-    // hold; a failed read adds nothing, since it changed neither the keypad
-    // nor the file.
-    void failedTransferNamesTheButtonsWritten()
+    // Every way a transfer ends early, for every command that talks to a
+    // keypad, on one port and on three (each keypad with the same fault): the
+    // status; the end of the transfer told to the keypad unless its line is
+    // gone; after a write, the N of "buttons 1 to N" is the number of buttons
+    // that reached the keypad and, where it saves, what its memory holds; the
+    // JSON counts, also after the failure.
+    void endings_data()
     {
-        ButtonTable t = makeTable();
-        for (int i = 0; i < 23; ++i)
-            setButton(t, i, strokes(2, i));
-        const QString file = saved("failing.tkf", t);
-        for (const QString &command : {"write", "read"}) {
-            SimulatorProcess sim; // the unplugged keypad is gone
-            QVERIFY(sim.start({"--unplug-after", "9", path("failing-keypad.tkf")}));
-            const Result r = qm47({command, sim.port, file});
-            QVERIFY2(r.status == 1 && r.err.endsWith(
-                         CommError + (command == "read" ? "" : "\nThe keypad may now hold part of the "
-                         "new configuration (buttons 1 to 4 were written); write it again.") + "\n"),
-                     qPrintable(describe(r)));
-        }
-        QCOMPARE(readAll(file), encodeConfig(t));
+        QTest::addColumn<QString>("command"); // "write --verify": --verify added
+        QTest::addColumn<int>("ports");
+        QTest::addColumn<QString>("cause"); // a signal's name, "silent" or "pulled"
+        const struct {
+            const char *command;
+            int ports;
+            QStringList causes;
+        } rows[] = {
+            {"write", 1, {"SIGINT", "SIGTERM", "SIGHUP", "silent", "pulled"}},
+            {"write", 3, {"SIGHUP"}},
+            {"write --verify", 1, {"SIGTERM", "pulled"}},
+            {"write --verify", 3, {"SIGINT"}},
+            {"read", 1, {"SIGTERM", "SIGHUP", "silent", "pulled"}}, // one port only
+            {"diff", 1, {"SIGINT", "silent"}},
+            {"diff", 3, {"SIGHUP", "pulled"}},
+        };
+        for (const auto &row : rows)
+            for (const QString &cause : row.causes)
+                QTest::addRow("%s, %d port(s), %s", row.command, row.ports, qPrintable(cause))
+                    << QString(row.command) << row.ports << cause;
     }
-
-    // SIGINT or SIGTERM in the middle of a transfer with the paced keypad:
-    // the transfer ends as a failure does. The keypad hears the end (and
-    // only then saves what it stored), the output file stays as it was, the
-    // status tells the signal, and after a write the message names the
-    // buttons the keypad was given.
-    void signalEndsATransferCleanly_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("signal");
-        QTest::newRow("write, SIGINT") << "write" << SIGINT;
-        QTest::newRow("write, SIGTERM") << "write" << SIGTERM;
-        QTest::newRow("read, SIGINT") << "read" << SIGINT;
-    }
-    void signalEndsATransferCleanly()
+    void endings()
     {
         QFETCH(QString, command);
-        QFETCH(int, signal);
+        QFETCH(int, ports);
+        QFETCH(QString, cause);
+        const QMap<QString, int> signalNumbers{{"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}};
+        const bool writes = command.startsWith("write");
         ButtonTable before = makeTable(), after = makeTable();
         for (int i = 0; i < 23; ++i)
             setButton(before, i, strokes(125, i)), setButton(after, i, strokes(125, i + 1));
-        const QString memory = saved("interrupted-keypad.tkf", before);
-        const QString file = saved("interrupted-" + command + ".tkf", after);
-        SimulatorProcess sim;
-        QVERIFY(sim.start({"--paced", "--verbose", memory}));
-        QString log;
-        const auto logged = [&](const QString &text) {
-            return (log += QString::fromLocal8Bit(sim.process.readAllStandardError())).count(text);
+        // Frame 9 is the fifth button of a write, the third of a readout.
+        const QStringList fault = cause == "silent"   ? QStringList{"--mute-after", "9"}
+                                  : cause == "pulled" ? QStringList{"--unplug-after", "9"}
+                                                      : QStringList{"--paced"};
+        std::unique_ptr<SimulatorProcess> sims[3];
+        QStringList memories, logs, words = command.split(' ');
+        words.insert(1, "--json");
+        for (int i = 0; i < ports; ++i) {
+            memories << saved(QString("ending-keypad-%1.tkf").arg(i), before);
+            logs << path(QString("ending-%1.log").arg(i));
+            QFile::remove(logs[i]);
+            sims[i] = std::make_unique<SimulatorProcess>();
+            QVERIFY(sims[i]->start(fault + QStringList{"--log", logs[i], memories[i]}));
+            words << sims[i]->port;
+        }
+        words << saved("ending.tkf", after);
+        const auto frames = [&logs](int i, const QString &command) {
+            static const QRegularExpression line("^PC -> keypad: .*  (\\w+)$",
+                                                 QRegularExpression::MultilineOption);
+            int count = 0;
+            for (auto it = line.globalMatch(QString::fromUtf8(readAll(logs[i]))); it.hasNext();)
+                count += it.next().captured(1) == command;
+            return count;
         };
+        const QString request = writes ? "SetButton" : "GetButton";
 
         QProcess process;
-        process.start(QStringLiteral(QM47_CLI), {command, sim.port, file});
-        QTRY_VERIFY_WITH_TIMEOUT(logged(command == "write" ? "SetButton" : "GetButton") >= 8, 10000);
-        ::kill(pid_t(process.processId()), signal);
-        QVERIFY(process.waitForFinished(10000));
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        process.start(QStringLiteral(QM47_CLI), words);
+        if (signalNumbers.contains(cause)) {
+            for (int i = 0; i < ports; ++i)
+                QTRY_VERIFY_WITH_TIMEOUT(frames(i, request) >= 3, 15000);
+            ::kill(pid_t(process.processId()), signalNumbers[cause]);
+        }
+        QVERIFY(process.waitForFinished(20000));
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 128 + signal);
-        QTRY_VERIFY(logged("EndTransfer") == 1);
-        QVERIFY2(err.contains("The transfer was stopped."), qPrintable(err));
-        QCOMPARE(readAll(file), encodeConfig(after));
-        if (command == "read")
-            return;
+        const int failed = command == "diff" ? 2 : 1;
+        QCOMPARE(process.exitCode(), signalNumbers.contains(cause) ? 128 + signalNumbers[cause] : failed);
 
-        const QRegularExpression note("The keypad may now hold part of the new configuration "
-                                      "\\(buttons 1 to (\\d+) were written\\); write it again.");
-        const QRegularExpressionMatch match = note.match(err);
-        QVERIFY2(match.hasMatch(), qPrintable(err));
-        const int written = match.captured(1).toInt();
-        QVERIFY(written >= 2 && written < 22);
-        // What the message says is what the keypad holds.
-        ButtonTable keypad;
-        const auto same = [&keypad](const ButtonTable &t, int i) {
-            return entriesOf(keypad, i) == entriesOf(t, i);
-        };
-        QTRY_VERIFY(decodeConfig(readAll(memory), keypad).accepted() && same(after, 0));
-        for (int i = 0; i < written; ++i)
-            QVERIFY(same(after, i));
-        QVERIFY(same(before, 22));
+        const QStringList documents = out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(documents.size(), ports);
+        for (int i = 0; i < ports; ++i) {
+            const QString &json = documents[i];
+            QVERIFY2(jsonValue(json, "outcome") == "failed", qPrintable(json));
+            QTRY_COMPARE(frames(i, "EndTransfer"), cause == "pulled" ? 0 : 1);
+            const int sent = frames(i, request);
+            const int buttons = jsonValue(json, "buttons").toInt();
+            const QString message = jsonValue(json, "message");
+            if (!writes) {
+                // The buttons that arrived; a readout adds nothing to its message.
+                QVERIFY2(buttons <= sent && buttons >= sent - 1, qPrintable(json));
+                QVERIFY2(!message.contains('\n'), qPrintable(json));
+                continue;
+            }
+            const QRegularExpressionMatch note =
+                QRegularExpression("\nThe keypad may now hold part of the new configuration \\(buttons 1 "
+                                   "to (\\d+) were written\\); write it again.$").match(message);
+            QVERIFY2(note.hasMatch(), qPrintable(json));
+            const int n = note.captured(1).toInt();
+            QCOMPARE(n, sent);
+            QCOMPARE(jsonValue(json, "maybe_stored").toInt(), n);
+            QCOMPARE(jsonValue(json, "changed"), QString("true"));
+            QVERIFY2(buttons == n || buttons == n - 1, qPrintable(json));
+            if (cause == "pulled") // the keypad left without saving
+                continue;
+            const auto held = [&] {
+                ButtonTable keypad;
+                int same = 0;
+                if (decodeConfig(readAll(memories[i]), keypad).accepted())
+                    while (same < 23 && entriesOf(keypad, same) == entriesOf(after, same))
+                        ++same;
+                return same;
+            };
+            QTRY_COMPARE(held(), n);
+        }
+    }
+
+    // Command lines as a shell script runs them (Q the program, PORT a paced
+    // keypad logging to LOG and holding office(), DIR the test's folder):
+    // a signal ignored at the start stays ignored, "-" is standard output,
+    // --json always gives a document, and a name that is not valid in the
+    // locale's encoding is refused, never written under another name.
+    void shellLines_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("interrupt"); // SIGINT once the keypad has three buttons
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // patterns
+        QTest::addColumn<QString>("err");
+        const QString notUtf8 = "\"$(printf 'x\\377.tkf')\"";
+        QTest::newRow("SIGINT ignored at the start: the write completes")
+            << "trap '' INT; exec \"$Q\" write \"$PORT\" \"$DIR/shell-big.tkf\"" << true << 0
+            << "^Wrote 23 buttons" << "^$";
+        QTest::newRow("read PORT -: the configuration alone on standard output")
+            << "\"$Q\" read \"$PORT\" - > \"$DIR/shell-out.tkf\" && cmp \"$DIR/shell-out.tkf\" "
+               "\"$DIR/shell-keypad.tkf\" && echo same" << false << 0 << "^same\n$" << "^$";
+        QTest::newRow("read --json PORT -: no room for both")
+            << "\"$Q\" read --json \"$PORT\" -" << false << 2 << "^$" << "cannot share standard output";
+        QTest::newRow("check --json, a missing file")
+            << "\"$Q\" check --json \"$DIR/shell-none.tkf\"" << false << 1
+            << "^\\{.*\"message\":\"Could not open file! No such file or directory.\",\"outcome\":\"refused\".*\\}\n$"
+            << "shell-none.tkf: Could not open file!";
+        QTest::newRow("check --json, a corrupt file")
+            << "printf QM > \"$DIR/shell-bad.tkf\"; \"$Q\" check --json \"$DIR/shell-bad.tkf\"" << false << 1
+            << "^\\{.*\"message\":\"File corrupt! Could not read the file!\",\"outcome\":\"refused\".*\\}\n$"
+            << "File corrupt!";
+        QTest::newRow("a name that is not UTF-8 is refused by its bytes")
+            // Removed again here: the test's folder could not name it.
+            << "cd \"$DIR\" && printf x > " + notUtf8 + " && \"$Q\" check " + notUtf8
+               + "; s=$?; rm " + notUtf8 + "; exit $s" << false << 2
+            << "^$" << "^qm47: x\\\\xFF\\.tkf: the name is not valid in the system's character encoding";
+        QTest::newRow("nor is anything written under another name")
+            << "mkdir \"$DIR/shell-empty\" && cd \"$DIR/shell-empty\" && \"$Q\" read \"$PORT\" " + notUtf8
+               + "; echo \"status $?\"; ls" << false << 0 << "^status 2\n$" << "x\\\\xFF\\.tkf: the name";
+    }
+    void shellLines()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, interrupt);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        ButtonTable big = makeTable();
+        for (int i = 0; i < 23; ++i)
+            setButton(big, i, strokes(125, i));
+        saved("shell-big.tkf", big);
+        QDir(path("shell-empty")).removeRecursively();
+        SimulatorProcess sim;
+        const QString log = path("shell.log");
+        QFile::remove(log);
+        QVERIFY(sim.start({"--paced", "--log", log, saved("shell-keypad.tkf", office())}));
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("Q", QM47_CLI);
+        env.insert("PORT", sim.port);
+        env.insert("DIR", dir.path());
+        shell.setProcessEnvironment(env);
+        shell.start("/bin/sh", {"-c", script});
+        if (interrupt) {
+            QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(readAll(log)).count("  SetButton\n") >= 3, 15000);
+            ::kill(pid_t(shell.processId()), SIGINT);
+        }
+        QVERIFY(shell.waitForFinished(30000));
+        const Result r{shell.exitCode(), QString::fromUtf8(shell.readAllStandardOutput()),
+                       QString::fromUtf8(shell.readAllStandardError()), {}};
+        QVERIFY2(shell.exitStatus() == QProcess::NormalExit && r.status == status, qPrintable(describe(r)));
+        QVERIFY2(r.out.contains(QRegularExpression(out)), qPrintable(describe(r)));
+        QVERIFY2(r.err.contains(QRegularExpression(err)), qPrintable(describe(r)));
     }
 
     // A missing device, a port another program holds, and (for root, in a
@@ -839,8 +948,9 @@ private Q_SLOTS:
         setButton(t, 7, strokes(1, 7)); // beyond its 5 buttons
         const Result r = qm47({"write", sim.port, saved("large.tkf", t)});
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
-        QVERIFY(r.err.contains("button 2 holds 8 entries, the keypad keeps at most 6"));
-        QVERIFY(r.err.contains("button 8 was not sent: the keypad has 5 buttons"));
+        QVERIFY2(r.err.contains("Buttons the keypad does not have: 8.\nButtons cut to the keypad's 6 "
+                                "entries: 2.\n"),
+                 qPrintable(describe(r)));
     }
 
     void readRefusesAConfigurationNoFileCanHold()
@@ -931,7 +1041,7 @@ private Q_SLOTS:
         QTest::newRow("one key differs") << QStringList{"--corrupt-store", "1:2"} << 1
                                          << "The keypad differs from the file\nbutton 1\n  - W down\n  + A down\n";
         QTest::newRow("keypad too small") << QStringList{"--buttons", "2"} << 1
-                                          << "button 3 of the file: the keypad has 2 buttons";
+                                          << "Buttons the keypad does not have: 3.";
         QTest::newRow("deaf keypad") << QStringList{"--ignore-wakeup"} << 2 << "Cannot connect to the target!";
     }
     void diff()
