@@ -579,6 +579,10 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <source>not supported on this system</source>
         <translation>auf diesem System nicht möglich</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>Der Name ist in der Zeichenkodierung des Systems nicht gültig</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>

@@ -579,6 +579,10 @@ Remove it from the recent files?</source>
         <source>not supported on this system</source>
         <translation>no admitido en este sistema</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>el nombre no es válido en la codificación de caracteres del sistema</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>

@@ -579,6 +579,10 @@ Le retirer des fichiers récents ?</translation>
         <source>not supported on this system</source>
         <translation>non pris en charge sur ce système</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>le nom n’est pas valide dans le codage de caractères du système</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>

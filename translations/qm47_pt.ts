@@ -579,6 +579,10 @@ Removê-lo dos ficheiros recentes?</translation>
         <source>not supported on this system</source>
         <translation>não suportado neste sistema</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>o nome não é válido na codificação de caracteres do sistema</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>
