@@ -6,7 +6,7 @@
 #include "configfiles.h"
 #include "texts.h"
 
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 
 #include <QCoreApplication>
 
