@@ -700,174 +700,134 @@ private Q_SLOTS:
 
     // Every way a transfer ends early, for every command that talks to a
     // keypad, on one port and on three (each keypad with the same fault): the
-    // status; the end of the transfer told to the keypad unless its line is
-    // gone; after a write, the N of "buttons 1 to N" is the number of buttons
-    // that reached the keypad and, where it saves, what its memory holds; the
-    // JSON counts, also after the failure.
+    // status; the end told to the keypad unless its line is gone; the JSON
+    // counts, also after the failure; after a write, the N of "buttons 1 to
+    // N" is the buttons that reached the keypad and, where it saves, what
+    // its memory holds.
     void endings_data()
     {
-        QTest::addColumn<QString>("command"); // "write --verify": --verify added
+        QTest::addColumn<QString>("command");
         QTest::addColumn<int>("ports");
-        QTest::addColumn<QString>("cause"); // a signal's name, "silent" or "pulled"
-        const struct {
-            const char *command;
-            int ports;
-            QStringList causes;
-        } rows[] = {
-            {"write", 1, {"SIGINT", "SIGTERM", "SIGHUP", "silent", "pulled"}},
-            {"write", 3, {"SIGHUP"}},
-            {"write --verify", 1, {"SIGTERM"}},
-            {"write --verify", 3, {"SIGINT"}},
-            {"read", 1, {"SIGTERM", "silent", "pulled"}}, // one port only
-            {"diff", 1, {"SIGINT", "silent"}},
-            {"diff", 3, {"SIGHUP", "pulled"}},
-        };
-        for (const auto &row : rows)
-            for (const QString &cause : row.causes)
-                QTest::addRow("%s, %d port(s), %s", row.command, row.ports, qPrintable(cause))
-                    << QString(row.command) << row.ports << cause;
+        QTest::addColumn<QString>("cause"); // a signal, "silent" or "pulled"
+        for (const QString row : {"write 1 SIGINT", "write 1 SIGTERM", "write 1 SIGHUP", "write 1 silent",
+                                  "write 1 pulled", "write 3 SIGHUP", "write--verify 1 SIGTERM",
+                                  "write--verify 3 SIGINT", "read 1 SIGTERM", "read 1 silent",
+                                  "read 1 pulled", "diff 1 SIGINT", "diff 1 silent", "diff 3 SIGHUP",
+                                  "diff 3 pulled"})
+            QTest::newRow(qPrintable(row)) << row.section(' ', 0, 0).replace("--", " --")
+                                           << row.section(' ', 1, 1).toInt() << row.section(' ', 2);
     }
     void endings()
     {
         QFETCH(QString, command);
         QFETCH(int, ports);
         QFETCH(QString, cause);
-        const QMap<QString, int> signalNumbers{{"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}};
+        const int signal = QMap<QString, int>{{"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}}
+                               .value(cause);
         const bool writes = command.startsWith("write");
         ButtonTable before = makeTable(), after = makeTable();
         for (int i = 0; i < 23; ++i)
             setButton(before, i, strokes(125, i)), setButton(after, i, strokes(125, i + 1));
         // Frame 9 is the fifth button of a write, the third of a readout.
-        const QStringList fault = cause == "silent"   ? QStringList{"--mute-after", "9"}
-                                  : cause == "pulled" ? QStringList{"--unplug-after", "9"}
-                                                      : QStringList{"--paced"};
+        const QStringList fault{signal ? "--paced" : cause == "silent" ? "--mute-after=9" : "--unplug-after=9"};
         std::unique_ptr<SimulatorProcess> sims[3];
-        QStringList memories, logs, words = command.split(' ');
-        words.insert(1, "--json");
+        QStringList words = command.split(' ') << "--json";
         for (int i = 0; i < ports; ++i) {
-            memories << saved(QString("ending-keypad-%1.tkf").arg(i), before);
-            logs << path(QString("ending-%1.log").arg(i));
-            QFile::remove(logs[i]);
+            QFile::remove(path(QString("ending-%1.log").arg(i)));
             sims[i] = std::make_unique<SimulatorProcess>();
-            QVERIFY(sims[i]->start(fault + QStringList{"--log", logs[i], memories[i]}));
+            QVERIFY(sims[i]->start(fault + QStringList{"--log", path(QString("ending-%1.log").arg(i)),
+                                                       saved(QString("ending-%1.tkf").arg(i), before)}));
             words << sims[i]->port;
         }
-        words << saved("ending.tkf", after);
-        const auto frames = [&logs](int i, const QString &command) {
-            static const QRegularExpression line("^PC -> keypad: .*  (\\w+)$",
-                                                 QRegularExpression::MultilineOption);
-            int count = 0;
-            for (auto it = line.globalMatch(QString::fromUtf8(readAll(logs[i]))); it.hasNext();)
-                count += it.next().captured(1) == command;
-            return count;
+        const auto frames = [this](int i, const QString &command) {
+            return QString::fromUtf8(readAll(path(QString("ending-%1.log").arg(i))))
+                .count(QRegularExpression("^PC -> keypad: .*  " + command + "$",
+                                          QRegularExpression::MultilineOption));
         };
         const QString request = writes ? "SetButton" : "GetButton";
-
         QProcess process;
-        process.start(QStringLiteral(QM47_CLI), words);
-        if (signalNumbers.contains(cause)) {
-            for (int i = 0; i < ports; ++i)
-                QTRY_VERIFY_WITH_TIMEOUT(frames(i, request) >= 3, 15000);
-            ::kill(pid_t(process.processId()), signalNumbers[cause]);
-        }
+        process.start(QStringLiteral(QM47_CLI), words << saved("ending.tkf", after));
+        for (int i = 0; signal && i < ports; ++i)
+            QTRY_VERIFY_WITH_TIMEOUT(frames(i, request) >= 3, 15000);
+        if (signal)
+            ::kill(pid_t(process.processId()), signal);
         QVERIFY(process.waitForFinished(20000));
-        const QString out = QString::fromUtf8(process.readAllStandardOutput());
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        const int failed = command == "diff" ? 2 : 1;
-        QCOMPARE(process.exitCode(), signalNumbers.contains(cause) ? 128 + signalNumbers[cause] : failed);
-
-        const QStringList documents = out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(process.exitCode(), signal ? 128 + signal : command == "diff" ? 2 : 1);
+        const QStringList documents = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(documents.size(), ports);
         for (int i = 0; i < ports; ++i) {
             const QString &json = documents[i];
-            QVERIFY2(jsonValue(json, "outcome") == "failed", qPrintable(json));
             QTRY_COMPARE(frames(i, "EndTransfer"), cause == "pulled" ? 0 : 1);
-            const int sent = frames(i, request);
-            const int buttons = jsonValue(json, "buttons").toInt();
-            const QString message = jsonValue(json, "message");
-            if (!writes) {
-                // The buttons that arrived; a readout adds nothing to its message.
-                QVERIFY2(buttons <= sent && buttons >= sent - 1, qPrintable(json));
-                QVERIFY2(!message.contains('\n'), qPrintable(json));
-                continue;
-            }
+            const int sent = frames(i, request), buttons = jsonValue(json, "buttons").toInt();
             const QRegularExpressionMatch note =
                 QRegularExpression("\nThe keypad may now hold part of the new configuration \\(buttons 1 "
-                                   "to (\\d+) were written\\); write it again.$").match(message);
-            QVERIFY2(note.hasMatch(), qPrintable(json));
-            const int n = note.captured(1).toInt();
+                                   "to (\\d+) were written\\); write it again.$").match(jsonValue(json, "message"));
+            // A readout adds nothing to its message; it counts the buttons that arrived.
+            QVERIFY2(jsonValue(json, "outcome") == "failed" && note.hasMatch() == writes, qPrintable(json));
+            const int n = writes ? note.captured(1).toInt() : sent;
+            QVERIFY2(buttons <= n && buttons >= n - 1, qPrintable(json));
+            if (!writes)
+                continue;
             QCOMPARE(n, sent);
             QCOMPARE(jsonValue(json, "maybe_stored").toInt(), n);
             QCOMPARE(jsonValue(json, "changed"), QString("true"));
-            QVERIFY2(buttons == n || buttons == n - 1, qPrintable(json));
-            if (cause == "pulled") // the keypad left without saving
-                continue;
-            const auto held = [&] {
+            const auto held = [&] { // a pulled keypad leaves without saving
                 ButtonTable keypad;
                 int same = 0;
-                if (decodeConfig(readAll(memories[i]), keypad).accepted())
+                if (decodeConfig(readAll(path(QString("ending-%1.tkf").arg(i))), keypad).accepted())
                     while (same < 23 && entriesOf(keypad, same) == entriesOf(after, same))
                         ++same;
                 return same;
             };
-            QTRY_COMPARE(held(), n);
+            QTRY_COMPARE(held(), cause == "pulled" ? 0 : n);
         }
     }
 
-    // Command lines as a shell script runs them (Q the program, PORT a paced
-    // keypad logging to LOG and holding office(), DIR the test's folder):
-    // a signal ignored at the start stays ignored, "-" is standard output,
-    // --json always gives a document, and a name that is not valid in the
-    // locale's encoding is refused, never written under another name.
+    // Command lines as a shell runs them (Q the program, PORT a paced keypad
+    // logging to LOG, DIR the test's folder): a signal ignored at the start
+    // stays ignored, "-" is standard output, --json always gives a document,
+    // and a name that is not valid in the locale's encoding is refused, never
+    // written under another name.
     void shellLines_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("interrupt"); // SIGINT once the keypad has three buttons
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // patterns
+        QTest::addColumn<QString>("out"); // patterns; for "err" one on standard error
         QTest::addColumn<QString>("err");
-        const QString notUtf8 = "\"$(printf 'x\\377.tkf')\"";
+        const QString bad = "\"$(printf 'x\\377.tkf')\"", refused = "^qm47: x\\\\xFF\\.tkf: the name is not valid";
         QTest::newRow("SIGINT ignored at the start: the write completes")
-            << "trap '' INT; exec \"$Q\" write \"$PORT\" \"$DIR/shell-big.tkf\"" << true << 0
-            << "^Wrote 23 buttons" << "^$";
+            << "trap '' INT; exec \"$Q\" write \"$PORT\" \"$DIR/shell-big.tkf\"" << 0 << "^Wrote 23 buttons" << "^$";
         QTest::newRow("read PORT -: the configuration alone on standard output")
-            << "\"$Q\" read \"$PORT\" - > \"$DIR/shell-out.tkf\" && cmp \"$DIR/shell-out.tkf\" "
-               "\"$DIR/shell-keypad.tkf\" && echo same" << false << 0 << "^same\n$" << "^$";
-        QTest::newRow("read --json PORT -: no room for both")
-            << "\"$Q\" read --json \"$PORT\" -" << false << 2 << "^$" << "cannot share standard output";
+            << "\"$Q\" read \"$PORT\" - > \"$DIR/o.tkf\" && cmp \"$DIR/o.tkf\" \"$DIR/shell-big.tkf\" && echo same"
+            << 0 << "^same\n$" << "^$";
+        QTest::newRow("read --json PORT -") << "\"$Q\" read --json \"$PORT\" -" << 2 << "^$" << "share standard output";
         QTest::newRow("check --json, a missing file")
-            << "\"$Q\" check --json \"$DIR/shell-none.tkf\"" << false << 1
+            << "\"$Q\" check --json \"$DIR/none.tkf\"" << 1
             << "^\\{.*\"message\":\"Could not open file! No such file or directory.\",\"outcome\":\"refused\".*\\}\n$"
-            << "shell-none.tkf: Could not open file!";
+            << "none.tkf: Could not open file!";
         QTest::newRow("check --json, a corrupt file")
-            << "printf QM > \"$DIR/shell-bad.tkf\"; \"$Q\" check --json \"$DIR/shell-bad.tkf\"" << false << 1
-            << "^\\{.*\"message\":\"File corrupt! Could not read the file!\",\"outcome\":\"refused\".*\\}\n$"
-            << "File corrupt!";
-        QTest::newRow("a name that is not UTF-8 is refused by its bytes")
-            // Removed again here: the test's folder could not name it.
-            << "cd \"$DIR\" && printf x > " + notUtf8 + " && \"$Q\" check " + notUtf8
-               + "; s=$?; rm " + notUtf8 + "; exit $s" << false << 2
-            << "^$" << "^qm47: x\\\\xFF\\.tkf: the name is not valid in the system's character encoding";
+            << "printf QM > \"$DIR/bad.tkf\"; \"$Q\" check --json \"$DIR/bad.tkf\"" << 1
+            << "^\\{.*\"message\":\"File corrupt! Could not read the file!\",\"outcome\":\"refused\".*\\}\n$" << "corrupt";
+        // The file is removed here: the test's folder could not name it.
+        QTest::newRow("a name that is not UTF-8 is refused")
+            << "cd \"$DIR\" && printf x > " + bad + " && \"$Q\" check " + bad + "; s=$?; rm " + bad + "; exit $s"
+            << 2 << "^$" << refused;
         QTest::newRow("nor is anything written under another name")
-            << "mkdir \"$DIR/shell-empty\" && cd \"$DIR/shell-empty\" && \"$Q\" read \"$PORT\" " + notUtf8
-               + "; echo \"status $?\"; ls" << false << 0 << "^status 2\n$" << "x\\\\xFF\\.tkf: the name";
+            << "cd \"$(mktemp -d -p \"$DIR\")\" && \"$Q\" read \"$PORT\" " + bad + "; echo \"status $?\"; ls"
+            << 0 << "^status 2\n$" << refused;
     }
     void shellLines()
     {
         QFETCH(QString, script);
-        QFETCH(bool, interrupt);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
         ButtonTable big = makeTable();
         for (int i = 0; i < 23; ++i)
             setButton(big, i, strokes(125, i));
-        saved("shell-big.tkf", big);
-        QDir(path("shell-empty")).removeRecursively();
         SimulatorProcess sim;
-        const QString log = path("shell.log");
-        QFile::remove(log);
-        QVERIFY(sim.start({"--paced", "--log", log, saved("shell-keypad.tkf", office())}));
+        QFile::remove(path("shell.log"));
+        QVERIFY(sim.start({"--paced", "--log", path("shell.log"), saved("shell-big.tkf", big)}));
         QProcess shell;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("Q", QM47_CLI);
@@ -875,16 +835,14 @@ private Q_SLOTS:
         env.insert("DIR", dir.path());
         shell.setProcessEnvironment(env);
         shell.start("/bin/sh", {"-c", script});
-        if (interrupt) {
-            QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(readAll(log)).count("  SetButton\n") >= 3, 15000);
+        if (script.startsWith("trap")) { // SIGINT once the keypad has three buttons
+            QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(readAll(path("shell.log"))).count("  SetButton\n") >= 3, 15000);
             ::kill(pid_t(shell.processId()), SIGINT);
         }
         QVERIFY(shell.waitForFinished(30000));
-        const Result r{shell.exitCode(), QString::fromUtf8(shell.readAllStandardOutput()),
-                       QString::fromUtf8(shell.readAllStandardError()), {}};
-        QVERIFY2(shell.exitStatus() == QProcess::NormalExit && r.status == status, qPrintable(describe(r)));
-        QVERIFY2(r.out.contains(QRegularExpression(out)), qPrintable(describe(r)));
-        QVERIFY2(r.err.contains(QRegularExpression(err)), qPrintable(describe(r)));
+        const Result r{shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError(), {}};
+        QVERIFY2(r.status == status && r.out.contains(QRegularExpression(out))
+                     && r.err.contains(QRegularExpression(err)), qPrintable(describe(r)));
     }
 
     // A missing device, a port another program holds, and (for root, in a
