@@ -9,10 +9,10 @@
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "file/filestate.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardhook.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "app/overviewactions.h"
 
 #include "app/buttonsummaries.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "file/filestate.h"
 #include "overview/overviewexport.h"
 

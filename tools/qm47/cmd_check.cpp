@@ -21,11 +21,26 @@ int runCheck(const Invocation &invocation)
     if (!layoutFromOption(invocation, QStringLiteral("check"), names))
         return ExitUsage;
     const QString path = invocation.arguments.at(0);
+    const bool json = invocation.isSet(QStringLiteral("json"));
     ButtonTable table;
-    if (!loadConfigOrComplain(path, table))
+    if (json) {
+        // A script finds a document whatever became of the file.
+        if (const QString refusal = loadConfig(path, table); !refusal.isEmpty()) {
+            complain(path, refusal);
+            printJson({{QStringLiteral("command"), QStringLiteral("check")},
+                       {QStringLiteral("file"), path},
+                       {QStringLiteral("outcome"), QStringLiteral("refused")},
+                       {QStringLiteral("message"), refusal},
+                       {QStringLiteral("buttons"), 0},
+                       {QStringLiteral("problems"), QJsonArray()},
+                       {QStringLiteral("summaries"), QJsonArray()}});
+            return ExitFailure;
+        }
+    } else if (!loadConfigOrComplain(path, table)) {
         return ExitFailure;
+    }
     const QStringList problems = buttonProblems(table);
-    if (invocation.isSet(QStringLiteral("json"))) {
+    if (json) {
         // What each button does, in English, so that a script can tell the
         // buttons apart without reading their entries.
         const LayoutKeymap keymap(xkbLayoutForNameTable(names));

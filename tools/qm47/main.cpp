@@ -2,8 +2,11 @@
 // from the command line, with the configurator's own table, file codec and
 // transfer code.
 #include "commandline.h"
+#include "commandwords.h"
+#include "configfiles.h"
+#include "texts.h"
 
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -39,8 +42,15 @@ int main(int argc, char *argv[])
 {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qm47"));
+    const CommandWords command = commandWords(argc, argv);
     // --lang may stand anywhere on the line; the commands never see it.
-    const QStringList words = QCoreApplication::arguments().mid(1);
-    installTranslations(languageArgument(words));
-    return runProgram(withoutLanguageArgument(words));
+    installTranslations(languageArgument(command.words));
+    if (!command.unreadable.isEmpty()) {
+        for (const QString &word : command.unreadable)
+            complain(Texts::tr("%1: the name is not valid in the system's character encoding, "
+                               "so qm47 cannot use it; rename it")
+                         .arg(word));
+        return ExitUsage;
+    }
+    return runProgram(withoutLanguageArgument(command.words));
 }
