@@ -1,9 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/buttonsummaries.h"
 #include "app/contentlistmodel.h"
 #include "app/formparts.h"
 #include "app/mainwindow_form.h"
+#include "app/overviewactions.h"
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
@@ -85,6 +87,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->listView->setModel(&mylistviewmodel::instance());
     table.setObserver(&mylistviewmodel::instance());
     listSelection = ui->listView->selectionModel();
+    summaries_ = new ButtonSummaries(*ui, table, &mylistviewmodel::instance(), this);
+    overviewActions_ = new OverviewActions(this, ui->menuFile, ui->actionClose, *document_, *summaries_);
 
     setUpTransfers();
 

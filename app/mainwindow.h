@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <memory>
 
+class ButtonSummaries;
+class OverviewActions;
 class QItemSelectionModel;
 class TransferDriver;
 
@@ -233,6 +235,9 @@ private:
     QLabel fileLabel;
     DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
+    // What each button does, in words, and the overview sheet of them all.
+    ButtonSummaries *summaries_ = nullptr;
+    OverviewActions *overviewActions_ = nullptr;
 
     // Selection model of the content list, taken once when the list model is
     // attached; the editing commands and the recording read and set rows in it.

@@ -53,9 +53,9 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("MainWindow"));
-    window->resize(520, 390);
-    window->setMinimumSize(520, 390);
-    window->setMaximumSize(520, 390);
+    window->resize(520, 414);
+    window->setMinimumSize(520, 414);
+    window->setMaximumSize(520, 414);
     window->setWindowIcon(squareLogoIcon());
     window->setStyleSheet(applicationStyleSheet());
 
@@ -153,6 +153,14 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     keyFont.setStretch(90);
     pushButtonKey->setFont(keyFont);
     pushButtonDelete = makeEditButton(groupBoxEdit_2, "pushButtonDelete", QRect(10, 153, 90, 26));
+
+    // One line under the boxes, as wide as the status line: room for the
+    // one-line summary with its heading in every language.
+    labelSummary = new QLabel(centralWidget);
+    labelSummary->setObjectName(QStringLiteral("labelSummary"));
+    labelSummary->setGeometry(QRect(10, 334, 501, 20));
+    labelSummary->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+    labelSummary->setTextFormat(Qt::PlainText);
 
     window->setCentralWidget(centralWidget);
 

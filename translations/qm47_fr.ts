@@ -35,6 +35,13 @@ Outils de programmation de claviers – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ButtonSummaries</name>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Bouton %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>DBG</name>
     <message>
         <source>Form</source>
@@ -539,6 +546,63 @@ Le retirer des fichiers récents ?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewActions</name>
+    <message>
+        <source>E&amp;xport overview…</source>
+        <translation>E&amp;xporter la vue d’ensemble…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export overview</source>
+        <translation>Exporter la vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L’imprimante n’a pas pu être démarrée.</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>La vue d’ensemble s’écrit en PDF, PNG ou SVG : le nom du fichier doit se terminer par .pdf, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Le fichier n’a pas pu être écrit : %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSheet</name>
+    <message>
+        <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
+        <translation>Ce que fait chaque bouton, avec la disposition de clavier « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>Save</source>
@@ -547,6 +611,30 @@ Le retirer des fichiers récents ?</translation>
     <message>
         <source>Discard</source>
         <translation>Ne pas enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptSummary</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <translation>maintenir %1</translation>
+    </message>
+    <message>
+        <source>%1 stays down</source>
+        <translation>%1 reste enfoncée</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
     </message>
 </context>
 <context>
@@ -790,21 +878,6 @@ place pour %2 entrées) :</translation>
         <translation>Vérifier l’équilibre et les pauses successives de chaque bouton.</translation>
     </message>
     <message>
-        <source>Runs the checks the configurator runs before a transmit or save on every
-button of FILE.tkf: the balance check (every key pressed is released, every
-key released was pressed, an even number of entries) and the test for two
-delays in a row. Names each button that fails and why, one line each, and
-exits with status 1 if any does.
-</source>
-        <translation>Exécute sur chaque bouton de FILE.tkf les vérifications que le configurateur
-fait avant un envoi ou un enregistrement : le contrôle d’équilibre (toute
-touche appuyée est relâchée, toute touche relâchée a été appuyée, un nombre
-pair d’entrées) et la recherche de deux pauses de suite. Nomme chaque bouton
-en défaut et la raison, une ligne chacun, et se termine avec le code 1 si un
-bouton est en défaut.
-</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
@@ -982,21 +1055,6 @@ Exemple:
     <message>
         <source>Show a configuration file as text, one button a block.</source>
         <translation>Afficher un fichier de configuration en texte, un bloc par bouton.</translation>
-    </message>
-    <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
-list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
-the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
-chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see &quot;qm47 convert&quot;.
-</source>
-        <translation>Liste chaque bouton de FILE.tkf avec ses entrées comme la liste de contenu du
-configurateur les affiche : le nom de la touche suivi de «&#xa0;down&#xa0;» ou «&#xa0;up&#xa0;»,
-et une pause sous la forme des deux lignes «&#xa0;Delay&#xa0;» et «&#xa0;0.5s&#xa0;». Les noms
-de touches suivent la disposition de clavier choisie avec --layout (anglaise
-si elle n’est pas donnée). Pour une forme modifiable et reconvertible en
-fichier, voir «&#xa0;qm47 convert&#xa0;».
-</translation>
     </message>
     <message>
         <source>Name keys as on this keyboard layout (default en).</source>
@@ -1301,6 +1359,77 @@ quand SIGHUP, SIGINT ou SIGTERM a arrêté un transfert de read, write ou diff.
     <message>
         <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
         <translation>%1 : le nom n’est pas valide dans le codage de caractères du système, qm47 ne peut donc pas l’utiliser ; renommez-le</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does. With --json the document also carries each
+button&apos;s summary in words, for the layout chosen with --layout.
+</source>
+        <translation>Exécute sur chaque bouton de FILE.tkf les vérifications que le configurateur
+fait avant un envoi ou un enregistrement : le contrôle d’équilibre (toute
+touche appuyée est relâchée, toute touche relâchée a été appuyée, un nombre
+pair d’entrées) et la recherche de deux pauses de suite. Nomme chaque bouton
+en défaut et la raison, une ligne chacun, et se termine avec le code 1 si un
+bouton est en défaut.
+Avec --json, le document donne aussi le résumé en mots de chaque bouton,
+pour la disposition choisie avec --layout.
+</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper accepte a4 ou letter</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf, .png or .svg</source>
+        <translation>OUT doit se terminer par .pdf, .png ou .svg</translation>
+    </message>
+    <message>
+        <source>Write a sheet of what every button does, to print.</source>
+        <translation>Écrire une feuille à imprimer de ce que fait chaque bouton.</translation>
+    </message>
+    <message>
+        <source>Writes the overview sheet of FILE.tkf to OUT: the configuration&apos;s name, the
+date and every button in the window&apos;s arrangement with its number and what
+it does in words, on one page. The format follows the name of OUT: .pdf,
+.png or .svg. The summaries follow the keyboard layout chosen with --layout.
+</source>
+        <translation>Écrit la feuille de vue d’ensemble de FILE.tkf dans OUT : le nom de la
+configuration, la date et chaque bouton dans la disposition de la fenêtre,
+avec son numéro et ce qu’il fait en mots, sur une page. Le format suit le nom
+de OUT : .pdf, .png ou .svg. Les résumés suivent la disposition de clavier
+choisie avec --layout.
+</translation>
+    </message>
+    <message>
+        <source>The paper size of the page (default a4).</source>
+        <translation>Le format de papier de la page (a4 par défaut).</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Résumé : %1</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
+chosen with --layout (English when not given). Under each button&apos;s heading a
+line says what it does in words: the text it types on that layout, its
+chords (&quot;Ctrl+Alt+T&quot;), delays and keys held. For a form that can be edited
+and turned back into a file, see &quot;qm47 convert&quot;.
+</source>
+        <translation>Liste chaque bouton de FILE.tkf avec ses entrées comme la liste de contenu du
+configurateur les affiche : le nom de la touche suivi de «&#xa0;down&#xa0;» ou «&#xa0;up&#xa0;»,
+et une pause sous la forme des deux lignes «&#xa0;Delay&#xa0;» et «&#xa0;0.5s&#xa0;». Les noms
+de touches suivent la disposition de clavier choisie avec --layout (anglaise
+si elle n’est pas donnée). Pour une forme modifiable et reconvertible en
+fichier, voir «&#xa0;qm47 convert&#xa0;».
+Sous l’en-tête de chaque bouton, une ligne dit en mots ce qu’il fait : le
+texte qu’il tape avec cette disposition, ses combinaisons (« Ctrl+Alt+T »),
+ses délais et les touches maintenues.
+</translation>
     </message>
 </context>
 </TS>

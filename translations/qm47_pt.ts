@@ -35,6 +35,13 @@ Ferramentas de programação de teclados – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ButtonSummaries</name>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Botão %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DBG</name>
     <message>
         <source>Form</source>
@@ -539,6 +546,63 @@ Removê-lo dos ficheiros recentes?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewActions</name>
+    <message>
+        <source>E&amp;xport overview…</source>
+        <translation>E&amp;xportar visão geral…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primir…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagem SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export overview</source>
+        <translation>Exportar visão geral</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Não foi possível iniciar a impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>A visão geral é escrita em PDF, PNG ou SVG: o nome do ficheiro tem de terminar em .pdf, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Não foi possível escrever o ficheiro.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Não foi possível escrever o ficheiro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSheet</name>
+    <message>
+        <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
+        <translation>O que cada botão faz, com a disposição de teclado «%1»</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>Save</source>
@@ -547,6 +611,30 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>Discard</source>
         <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptSummary</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <translation>manter %1</translation>
+    </message>
+    <message>
+        <source>%1 stays down</source>
+        <translation>%1 fica premida</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
     </message>
 </context>
 <context>
@@ -790,20 +878,6 @@ espaço para %2 entradas):</translation>
         <translation>Verificar o equilíbrio e as pausas seguidas de cada botão.</translation>
     </message>
     <message>
-        <source>Runs the checks the configurator runs before a transmit or save on every
-button of FILE.tkf: the balance check (every key pressed is released, every
-key released was pressed, an even number of entries) and the test for two
-delays in a row. Names each button that fails and why, one line each, and
-exits with status 1 if any does.
-</source>
-        <translation>Executa em cada botão de FILE.tkf as verificações que o configurador faz antes
-de enviar ou guardar: a de equilíbrio (cada tecla premida é libertada, cada
-tecla libertada foi premida, um número par de entradas) e a de duas pausas
-seguidas. Indica cada botão que falha e porquê, uma linha cada, e termina com
-o estado 1 se algum falhar.
-</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>entrada padrão</translation>
     </message>
@@ -980,21 +1054,6 @@ Exemplo:
     <message>
         <source>Show a configuration file as text, one button a block.</source>
         <translation>Mostrar um ficheiro de configuração como texto, um bloco por botão.</translation>
-    </message>
-    <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
-list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
-the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
-chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see &quot;qm47 convert&quot;.
-</source>
-        <translation>Lista cada botão de FILE.tkf com as suas entradas tal como a lista de
-conteúdo do configurador as mostra: o nome da tecla seguido de «down» ou
-«up», e uma pausa como as duas linhas «Delay» e «0.5s». Os nomes das teclas
-seguem a disposição de teclado escolhida com --layout (inglesa se não for
-indicada). Para uma forma que se pode editar e voltar a converter em
-ficheiro, ver «qm47 convert».
-</translation>
     </message>
     <message>
         <source>Name keys as on this keyboard layout (default en).</source>
@@ -1294,6 +1353,75 @@ diff.
     <message>
         <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
         <translation>%1: o nome não é válido na codificação de caracteres do sistema, por isso o qm47 não o pode usar; mude-lhe o nome</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does. With --json the document also carries each
+button&apos;s summary in words, for the layout chosen with --layout.
+</source>
+        <translation>Executa em cada botão de FILE.tkf as verificações que o configurador faz antes
+de enviar ou guardar: a de equilíbrio (cada tecla premida é libertada, cada
+tecla libertada foi premida, um número par de entradas) e a de duas pausas
+seguidas. Indica cada botão que falha e porquê, uma linha cada, e termina com
+o estado 1 se algum falhar.
+Com --json o documento também traz o resumo em palavras de cada botão,
+para a disposição escolhida com --layout.
+</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper aceita a4 ou letter</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf, .png or .svg</source>
+        <translation>OUT tem de terminar em .pdf, .png ou .svg</translation>
+    </message>
+    <message>
+        <source>Write a sheet of what every button does, to print.</source>
+        <translation>Escrever uma folha para imprimir com o que cada botão faz.</translation>
+    </message>
+    <message>
+        <source>Writes the overview sheet of FILE.tkf to OUT: the configuration&apos;s name, the
+date and every button in the window&apos;s arrangement with its number and what
+it does in words, on one page. The format follows the name of OUT: .pdf,
+.png or .svg. The summaries follow the keyboard layout chosen with --layout.
+</source>
+        <translation>Escreve a folha de visão geral de FILE.tkf em OUT: o nome da configuração,
+a data e cada botão na disposição da janela, com o seu número e o que faz
+em palavras, numa página. O formato segue o nome de OUT: .pdf, .png ou
+.svg. Os resumos seguem a disposição de teclado escolhida com --layout.
+</translation>
+    </message>
+    <message>
+        <source>The paper size of the page (default a4).</source>
+        <translation>O tamanho de papel da página (a4 por omissão).</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Resumo: %1</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
+chosen with --layout (English when not given). Under each button&apos;s heading a
+line says what it does in words: the text it types on that layout, its
+chords (&quot;Ctrl+Alt+T&quot;), delays and keys held. For a form that can be edited
+and turned back into a file, see &quot;qm47 convert&quot;.
+</source>
+        <translation>Lista cada botão de FILE.tkf com as suas entradas tal como a lista de
+conteúdo do configurador as mostra: o nome da tecla seguido de «down» ou
+«up», e uma pausa como as duas linhas «Delay» e «0.5s». Os nomes das teclas
+seguem a disposição de teclado escolhida com --layout (inglesa se não for
+indicada). Para uma forma que se pode editar e voltar a converter em
+ficheiro, ver «qm47 convert».
+Sob o título de cada botão, uma linha diz em palavras o que faz: o texto
+que escreve com essa disposição, as suas combinações («Ctrl+Alt+T»), as
+pausas e as teclas mantidas.
+</translation>
     </message>
 </context>
 </TS>
