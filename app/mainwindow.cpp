@@ -3,6 +3,7 @@
 #include "app/aboutdialog.h"
 #include "app/contentlistmodel.h"
 #include "app/formparts.h"
+#include "app/gridkeynavigation.h"
 #include "app/mainwindow_form.h"
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
@@ -63,6 +64,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
     applyDialogLook(&portDialog, QStringLiteral("blue"));
+    // The grid is one Tab stop, walked with the arrows. It may still ask for
+    // the active button while the window's parts go, after the document.
+    new GridKeyNavigation(
+        ui->gridLayout, [this] { return document_ ? int(document_->table().selectedButton) : -1; }, this);
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -70,8 +75,14 @@ MainWindow::MainWindow(QWidget *parent)
     connect(keyboardHook::instance(), &keyboardHook::desktopShortcutsChanged, this,
             &MainWindow::showCaptureStatus);
 
-    ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
-    ui->pushButtonDown->setText(QStringLiteral("\u25BC"));
+    // The arrows replace the words, and keep the words' access keys.
+    const std::pair<QPushButton *, QString> arrows[] = {{ui->pushButtonUp, QStringLiteral("\u25B2")},
+                                                        {ui->pushButtonDown, QStringLiteral("\u25BC")}};
+    for (const auto &[button, arrow] : arrows) {
+        const QKeySequence accessKey = button->shortcut();
+        button->setText(arrow);
+        button->setShortcut(accessKey);
+    }
 
     table.buttonCount = ButtonTable::DefaultButtonCount;
     table.maxEntries = ButtonTable::DefaultMaxEntries;
