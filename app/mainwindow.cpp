@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/afterfirstpaint.h"
 #include "app/contentlistmodel.h"
 #include "app/formparts.h"
 #include "app/gridkeynavigation.h"
@@ -8,7 +9,6 @@
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
-#include "device/portlist.h"
 #include "file/filestate.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/keyboardlayout.h"
@@ -63,7 +63,6 @@ MainWindow::MainWindow(QWidget *parent)
     table.maxReached = 0;
 
     ui->setupUi(this);
-    applyDialogLook(&portDialog, QStringLiteral("blue"));
     // The grid is one Tab stop, walked with the arrows. It may still ask for
     // the active button while the window's parts go, after the document.
     new GridKeyNavigation(
@@ -99,15 +98,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     setUpTransfers();
 
-    portList = availablePorts();
-    if (!portList.isEmpty())
-        lastPort = portList.first();
-    // The port chosen in an earlier run, when there was one; the port dialog
-    // offers it again if it is present.
-    const PortRecord remembered = readLastPort();
-    if (!remembered.isEmpty())
-        lastPort = remembered;
-
     setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
     FileState &files = document_->files();
@@ -116,6 +106,10 @@ MainWindow::MainWindow(QWidget *parent)
     showFileName(document_->shownName());
     files.defaultDirectory = startFolder();
     rebuildRecentMenu();
+
+    // Decoding the logo (and loading the image plug-in it needs) can wait
+    // until the window is on the screen.
+    runAfterFirstPaint(this, [this] { setWindowIcon(squareLogoIcon()); });
 }
 
 MainWindow::~MainWindow()
@@ -126,6 +120,13 @@ MainWindow::~MainWindow()
     // The status bar must not delete the label it was given: it is a member.
     statusBar()->removeWidget(&fileLabel);
     fileLabel.setParent(nullptr);
+}
+
+DBG &MainWindow::diagnostics()
+{
+    if (!debugWindow)
+        debugWindow = std::make_unique<DBG>();
+    return *debugWindow;
 }
 
 void MainWindow::setControlMode(uint8_t mode, bool entering)
@@ -186,21 +187,23 @@ void MainWindow::centreOver(QWidget *window, const QWidget *reference)
 
 void MainWindow::showProgress()
 {
-    progressWindow.reset();
-    progressWindow.setMinimum(0);
-    progressWindow.setMaximum(document_->table().buttonCount);
-    centreOver(&progressWindow, this);
-    progressWindow.show();
-    progressWindow.advance();
+    progressBar &bar = progress();
+    bar.reset();
+    bar.setMinimum(0);
+    bar.setMaximum(document_->table().buttonCount);
+    centreOver(&bar, this);
+    bar.show();
+    bar.advance();
 }
 
 void MainWindow::advanceProgress(int buttons)
 {
     // The keypad reports its number of buttons only after the bar was shown:
     // the bar's range follows it, so that it fills exactly at the last button.
-    if (progressWindow.maximum() != buttons)
-        progressWindow.setMaximum(buttons);
-    progressWindow.advance();
+    progressBar &bar = progress();
+    if (bar.maximum() != buttons)
+        bar.setMaximum(buttons);
+    bar.advance();
 }
 
 void MainWindow::showMessage(const QString &title, const QString &text)

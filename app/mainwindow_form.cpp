@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
+#include <QPixmap>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListView>
@@ -31,8 +32,10 @@ QAction *makeAction(QMainWindow *window, const char *objectName, const char *ico
     auto *action = new QAction(window);
     action->setObjectName(QString::fromLatin1(objectName));
     if (iconPath) {
+        // Read as what it is: guessing the format of a file would load every
+        // image format plug-in, which slows the start.
         QIcon icon;
-        icon.addFile(QString::fromLatin1(iconPath), QSize(), QIcon::Normal, QIcon::Off);
+        icon.addPixmap(QPixmap(QString::fromLatin1(iconPath), "PNG"), QIcon::Normal, QIcon::Off);
         action->setIcon(icon);
     }
     return action;
@@ -56,7 +59,6 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     window->resize(520, 390);
     window->setMinimumSize(520, 390);
     window->setMaximumSize(520, 390);
-    window->setWindowIcon(squareLogoIcon());
     window->setStyleSheet(applicationStyleSheet());
 
     actionNew = makeAction(window, "actionNew", ":/images/document-new.png");

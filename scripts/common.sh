@@ -23,6 +23,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xdotool x11-xkb-utils x11-xserver-utils xkb-data
+    libxcb-damage0-dev  # the start-up benchmark watches the X display's drawing
     sway libxkbcommon-dev
     appstream desktop-file-utils dpkg-dev man-db
     g++-mingw-w64-x86-64-posix
