@@ -10,8 +10,8 @@
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
 #include "file/filestate.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardhook.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 #include "app/progresswindow.h"
 #include "config/buttontable.h"
 #include "device/portrecord.h"
-#include "device/transferresult.h"
-#include "file/configdocument.h"
+#include "serial/transferresult.h"
+#include "document/configdocument.h"
 #include "file/filefingerprint.h"
 
 #include <QLabel>

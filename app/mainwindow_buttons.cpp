@@ -5,7 +5,7 @@
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QListView>

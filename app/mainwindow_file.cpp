@@ -7,7 +7,7 @@
 #include "file/filecapacity.h"
 #include "file/filestate.h"
 #include "file/tkfcodec.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/recordingstate.h"
 
 #include <QDir>

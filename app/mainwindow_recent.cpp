@@ -5,7 +5,7 @@
 #include "app/usersettings.h"
 #include "file/recentfiles.h"
 #include "file/regularfile.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 
 #include <QAction>
 #include <QDir>

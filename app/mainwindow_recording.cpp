@@ -5,8 +5,8 @@
 
 #include "app/mainwindow_form.h"
 #include "config/buttontable.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardhook.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/keytranslate.h"
 #include "keyboard/recordingstate.h"
 

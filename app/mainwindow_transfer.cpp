@@ -5,8 +5,8 @@
 
 #include "app/formparts.h"
 #include "app/usersettings.h"
-#include "device/transferdriver.h"
-#include "device/transfersession.h"
+#include "serial/transferdriver.h"
+#include "serial/transfersession.h"
 
 void MainWindow::setUpTransfers()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/portrecord.h"
-#include "device/portwatcher.h"
+#include "serial/portwatcher.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/portdialog.h"
 #include "app/typetextdialog.h"
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 
 #include <QAccessible>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file/edithistory.h"
+#include "document/edithistory.h"
 
 #include <QList>
 #include <QObject>
