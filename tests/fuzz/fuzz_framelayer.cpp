@@ -113,8 +113,7 @@ void control(FrameLayer &layer, CheckingSink &sink, ButtonTable &table, Input &i
         break;
     }
     case 13: {
-        LinkState &l = layer.link;
-        l.errorFlag = l.doneFlag = l.readoutDoneFlag = l.connectTimeoutFlag = l.progressFlag = false;
+        layer.link.end = LinkEnd::None;
         break;
     }
     }
