@@ -1,15 +1,16 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/afterfirstpaint.h"
 #include "app/buttonsummaries.h"
 #include "app/contentlistmodel.h"
 #include "app/formparts.h"
+#include "app/gridkeynavigation.h"
 #include "app/mainwindow_form.h"
 #include "app/overviewactions.h"
 #include "app/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
-#include "serial/portlist.h"
 #include "file/filestate.h"
 #include "capture/keyboardhook.h"
 #include "capture/keyboardlayout.h"
@@ -64,7 +65,10 @@ MainWindow::MainWindow(QWidget *parent)
     table.maxReached = 0;
 
     ui->setupUi(this);
-    applyDialogLook(&portDialog, QStringLiteral("blue"));
+    // The grid is one Tab stop, walked with the arrows. It may still ask for
+    // the active button while the window's parts go, after the document.
+    new GridKeyNavigation(
+        ui->gridLayout, [this] { return document_ ? int(document_->table().selectedButton) : -1; }, this);
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -72,8 +76,14 @@ MainWindow::MainWindow(QWidget *parent)
     connect(keyboardHook::instance(), &keyboardHook::desktopShortcutsChanged, this,
             &MainWindow::showCaptureStatus);
 
-    ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
-    ui->pushButtonDown->setText(QStringLiteral("\u25BC"));
+    // The arrows replace the words, and keep the words' access keys.
+    const std::pair<QPushButton *, QString> arrows[] = {{ui->pushButtonUp, QStringLiteral("\u25B2")},
+                                                        {ui->pushButtonDown, QStringLiteral("\u25BC")}};
+    for (const auto &[button, arrow] : arrows) {
+        const QKeySequence accessKey = button->shortcut();
+        button->setText(arrow);
+        button->setShortcut(accessKey);
+    }
 
     table.buttonCount = ButtonTable::DefaultButtonCount;
     table.maxEntries = ButtonTable::DefaultMaxEntries;
@@ -92,15 +102,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     setUpTransfers();
 
-    portList = availablePorts();
-    if (!portList.isEmpty())
-        lastPort = portList.first();
-    // The port chosen in an earlier run, when there was one; the port dialog
-    // offers it again if it is present.
-    const PortRecord remembered = readLastPort();
-    if (!remembered.isEmpty())
-        lastPort = remembered;
-
     setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
     FileState &files = document_->files();
@@ -109,6 +110,10 @@ MainWindow::MainWindow(QWidget *parent)
     showFileName(document_->shownName());
     files.defaultDirectory = startFolder();
     rebuildRecentMenu();
+
+    // Decoding the logo (and loading the image plug-in it needs) can wait
+    // until the window is on the screen.
+    runAfterFirstPaint(this, [this] { setWindowIcon(squareLogoIcon()); });
 }
 
 MainWindow::~MainWindow()
@@ -119,6 +124,13 @@ MainWindow::~MainWindow()
     // The status bar must not delete the label it was given: it is a member.
     statusBar()->removeWidget(&fileLabel);
     fileLabel.setParent(nullptr);
+}
+
+DBG &MainWindow::diagnostics()
+{
+    if (!debugWindow)
+        debugWindow = std::make_unique<DBG>();
+    return *debugWindow;
 }
 
 void MainWindow::setControlMode(uint8_t mode, bool entering)
@@ -179,21 +191,23 @@ void MainWindow::centreOver(QWidget *window, const QWidget *reference)
 
 void MainWindow::showProgress()
 {
-    progressWindow.reset();
-    progressWindow.setMinimum(0);
-    progressWindow.setMaximum(document_->table().buttonCount);
-    centreOver(&progressWindow, this);
-    progressWindow.show();
-    progressWindow.advance();
+    progressBar &bar = progress();
+    bar.reset();
+    bar.setMinimum(0);
+    bar.setMaximum(document_->table().buttonCount);
+    centreOver(&bar, this);
+    bar.show();
+    bar.advance();
 }
 
 void MainWindow::advanceProgress(int buttons)
 {
     // The keypad reports its number of buttons only after the bar was shown:
     // the bar's range follows it, so that it fills exactly at the last button.
-    if (progressWindow.maximum() != buttons)
-        progressWindow.setMaximum(buttons);
-    progressWindow.advance();
+    progressBar &bar = progress();
+    if (bar.maximum() != buttons)
+        bar.setMaximum(buttons);
+    bar.advance();
 }
 
 void MainWindow::showMessage(const QString &title, const QString &text)

@@ -74,8 +74,8 @@ public:
     // Writes the table to the file path; false when nothing could be written.
     bool writeConfigFile();
 
-    // The last port chosen for a transfer.
-    const PortRecord &lastPortRecord() const { return lastPort; }
+    // The last port chosen for a transfer, in this run or an earlier one.
+    PortRecord lastPortRecord() const;
 
     // Inserts the entries that type `text` with the keyboard layout in force
     // behind the selected rows of the active button, as one undo step. Tells
@@ -221,10 +221,15 @@ private:
     // user agrees; a port still waiting for its close is closed now.
     bool stopTransferForClose();
 
+    // The port dialog and the progress window are made at the first
+    // transfer: the window opens faster without them, and without listing
+    // the ports that no one asked for yet.
+    comPort &portChooser();
+    progressBar &progress();
+
     PortRecord lastPort;
-    comPort portDialog;
-    progressBar progressWindow;
-    QList<PortRecord> portList;
+    std::unique_ptr<comPort> portDialog;
+    std::unique_ptr<progressBar> progressWindow;
     QMessageBox messageBox;
     // The file on disk whose reload the user declined, so as not to ask again
     // for the same change.
@@ -233,7 +238,10 @@ private:
     TransferDriver *transferDriver = nullptr;
     ConfigDocument *document_ = nullptr;
     QLabel fileLabel;
-    DBG debugWindow;
+    // The diagnostics window, which nothing shows: made only when something
+    // writes to it (its text editor alone would slow the start noticeably).
+    DBG &diagnostics();
+    std::unique_ptr<DBG> debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
     // What each button does, in words, and the overview sheet of them all.
     ButtonSummaries *summaries_ = nullptr;

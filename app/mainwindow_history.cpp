@@ -56,8 +56,8 @@ void MainWindow::updateEditActions()
     const bool canRedo = document_ && document_->canRedo();
     f.actionUndo->setEnabled(idle && canUndo);
     f.actionRedo->setEnabled(idle && canRedo);
-    f.actionUndo->setText(canUndo ? tr("Undo %1").arg(document_->undoText()) : tr("Undo"));
-    f.actionRedo->setText(canRedo ? tr("Redo %1").arg(document_->redoText()) : tr("Redo"));
+    f.actionUndo->setText(canUndo ? tr("&Undo %1").arg(document_->undoText()) : tr("&Undo"));
+    f.actionRedo->setText(canRedo ? tr("&Redo %1").arg(document_->redoText()) : tr("&Redo"));
     for (QAction *a : {f.actionCut, f.actionCopy, f.actionPaste, f.actionSelect_all,
                        f.actionType_text})
         a->setEnabled(idle && active);

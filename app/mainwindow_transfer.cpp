@@ -3,6 +3,7 @@
 // transfer driver's; the window chooses the port and shows the result.
 #include "app/mainwindow.h"
 
+#include "app/formparts.h"
 #include "app/usersettings.h"
 #include "serial/transferdriver.h"
 #include "serial/transfersession.h"
@@ -14,8 +15,31 @@ void MainWindow::setUpTransfers()
     connect(transferDriver, &TransferDriver::progressed, this,
             [this](int, int total) { advanceProgress(total); });
     connect(transferDriver, &TransferDriver::concluded, this, &MainWindow::transferConcluded);
-    connect(&progressWindow, &progressBar::closeRequested, this,
-            &MainWindow::stopTransferOnRequest);
+}
+
+comPort &MainWindow::portChooser()
+{
+    if (!portDialog) {
+        portDialog = std::make_unique<comPort>();
+        applyDialogLook(portDialog.get(), QStringLiteral("blue"));
+    }
+    return *portDialog;
+}
+
+progressBar &MainWindow::progress()
+{
+    if (!progressWindow) {
+        progressWindow = std::make_unique<progressBar>();
+        connect(progressWindow.get(), &progressBar::closeRequested, this,
+                &MainWindow::stopTransferOnRequest);
+    }
+    return *progressWindow;
+}
+
+PortRecord MainWindow::lastPortRecord() const
+{
+    // Until a transfer chose one, the port kept from an earlier run.
+    return lastPort.isEmpty() ? readLastPort() : lastPort;
 }
 
 bool MainWindow::stopTransferOnRequest()
@@ -61,19 +85,21 @@ void MainWindow::on_actionTransmit_triggered()
 void MainWindow::startTransfer(TransferDirection direction)
 {
     const bool readout = direction == TransferDirection::Readout;
-    portDialog.refreshPortList(lastPort);
+    comPort &dialog = portChooser();
+    // The port used last is offered again when it is present, else the first.
+    dialog.refreshPortList(lastPortRecord());
     const QString title = readout ? tr("Get device configuration") : tr("Set device configuration");
-    portDialog.setWindowTitle(title);
-    portDialog.setTransferTitle(title);
+    dialog.setWindowTitle(title);
+    dialog.setTransferTitle(title);
 
     setEnabled(false);
-    centreOver(&portDialog, this);
-    if (portDialog.exec() != QDialog::Accepted) {
+    centreOver(&dialog, this);
+    if (dialog.exec() != QDialog::Accepted) {
         showActiveButtonStatus();
         setEnabled(true);
         return;
     }
-    lastPort = portDialog.chosenPort;
+    lastPort = dialog.chosenPort;
     writeLastPort(lastPort);
     // The whole readout is one undo step, closed whatever its outcome.
     if (readout)
@@ -92,7 +118,8 @@ void MainWindow::transferConcluded(const TransferResult &result)
         refreshAllMarks();
     else
         showActiveButtonStatus();
-    progressWindow.hide();
+    if (progressWindow)
+        progressWindow->hide();
     setEnabled(true);
 
     if (!result.succeeded())

@@ -28,6 +28,7 @@ TEST_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xdotool x11-xkb-utils x11-xserver-utils
     sway
+    libxcb-damage0-dev                           # the start-up benchmark watches the X display's drawing
     poppler-utils                                # reads the exported overview sheet
     appstream desktop-file-utils dpkg-dev man-db
     g++-mingw-w64-x86-64-posix

@@ -235,28 +235,12 @@ Möchten Sie fortfahren?</translation>
         <translation>Talvar QM-47 Tastenkonfigurator</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>Get device configuration</source>
         <translation>Konfiguration vom Gerät lesen</translation>
     </message>
     <message>
         <source>Set device configuration</source>
         <translation>Konfiguration an das Gerät senden</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -283,16 +267,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Aufnahme starten</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Aufnahme beenden</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -307,16 +283,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Auswahl nach oben verschieben</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Auf</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Auswahl nach unten verschieben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Ab</translation>
     </message>
     <message>
         <source>Insert a key</source>
@@ -331,32 +299,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Auswahl oder letzten Eintrag löschen</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Alles auswählen</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Text tippen…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -365,18 +309,6 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>%1 rückgängig machen</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>%1 wiederholen</translation>
     </message>
     <message>
         <source>Please activate a button first!</source>
@@ -509,6 +441,110 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     <message>
         <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
         <translation>Auf die %1 Einträge des Tastenfelds gekürzte Tasten: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>Konfiguration vom Gerät &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>Konfiguration an das Gerät &amp;senden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>&amp;Pause setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Taste ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>&amp;Text tippen…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>%1 &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>%1 &amp;wiederholen</translation>
     </message>
 </context>
 <context>
@@ -756,6 +792,14 @@ room for %2 entries):</source>
         <translation>Text, der mit der %1 Tastaturbelegung getippt wird
 (je Zeichen ein Drücken und Loslassen, Umschalt für Großbuchstaben;
 Platz für %2 Einträge):</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>

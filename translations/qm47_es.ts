@@ -235,28 +235,12 @@ Do you want to continue?</source>
         <translation>Talvar QM-47 Configurador de botones</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
         <source>Get device configuration</source>
         <translation>Leer la configuración del dispositivo</translation>
     </message>
     <message>
         <source>Set device configuration</source>
         <translation>Enviar la configuración al dispositivo</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -283,16 +267,8 @@ Do you want to continue?</source>
         <translation>Iniciar la grabación</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Detener la grabación</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -307,16 +283,8 @@ Do you want to continue?</source>
         <translation>Subir la selección</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Arriba</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Bajar la selección</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Abajo</translation>
     </message>
     <message>
         <source>Insert a key</source>
@@ -331,32 +299,8 @@ Do you want to continue?</source>
         <translation>Eliminar la selección o el último elemento</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rehacer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Seleccionar todo</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Escribir texto…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -365,18 +309,6 @@ Do you want to continue?</source>
     <message>
         <source>&amp;Action</source>
         <translation>A&amp;cción</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Deshacer: %1</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Rehacer: %1</translation>
     </message>
     <message>
         <source>Please activate a button first!</source>
@@ -509,6 +441,110 @@ Remove it from the recent files?</source>
     <message>
         <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
         <translation>Botones recortados a las %1 entradas del teclado: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>&amp;Leer la configuración del dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>&amp;Enviar la configuración al dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>Añadir &amp;pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>A&amp;rriba</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>A&amp;bajo</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Añadir &amp;tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>&amp;Escribir texto…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Archivos &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>
@@ -757,6 +793,14 @@ room for %2 entries):</source>
 (una pulsación y una liberación por carácter, Mayús para las mayúsculas;
 espacio para %2 entradas):</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>comPort</name>
@@ -790,7 +834,7 @@ espacio para %2 entradas):</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>A&amp;ctualizar</translation>
+        <translation>Ac&amp;tualizar</translation>
     </message>
     <message>
         <source>Please choose the interface where the service cable is connected.</source>

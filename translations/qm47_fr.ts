@@ -235,28 +235,12 @@ Voulez-vous continuer ?</translation>
         <translation>Talvar QM-47 Configurateur de boutons</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Enregistrer sous…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
         <source>Get device configuration</source>
         <translation>Lire la configuration de l’appareil</translation>
     </message>
     <message>
         <source>Set device configuration</source>
         <translation>Envoyer la configuration à l’appareil</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -283,16 +267,8 @@ Voulez-vous continuer ?</translation>
         <translation>Démarrer l’enregistrement</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Arrêter l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -307,16 +283,8 @@ Voulez-vous continuer ?</translation>
         <translation>Monter la sélection</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Descendre la sélection</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bas</translation>
     </message>
     <message>
         <source>Insert a key</source>
@@ -331,32 +299,8 @@ Voulez-vous continuer ?</translation>
         <translation>Supprimer la sélection ou le dernier élément</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Saisir du texte…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Fichiers récents</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -364,19 +308,7 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>&amp;Action</source>
-        <translation>&amp;Action</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Annuler : %1</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>A&amp;ction</translation>
     </message>
     <message>
         <source>Please activate a button first!</source>
@@ -509,6 +441,110 @@ Le retirer des fichiers récents ?</translation>
     <message>
         <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
         <translation>Boutons réduits aux %1 entrées du clavier : %2.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>&amp;Lire la configuration de l’appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>&amp;Envoyer la configuration à l’appareil</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Dé&amp;marrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>&amp;Insérer pause</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Haut</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>&amp;Bas</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Insérer &amp;touche</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>Sa&amp;isir du texte…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>
@@ -756,6 +792,14 @@ room for %2 entries):</source>
         <translation>Texte à saisir avec la disposition de clavier %1
 (un appui et un relâchement par caractère, Maj pour les majuscules ;
 place pour %2 entrées) :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>

@@ -235,28 +235,12 @@ Pretende continuar?</translation>
         <translation>Talvar QM-47 Configurador de botões</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
         <source>Get device configuration</source>
         <translation>Ler a configuração do dispositivo</translation>
     </message>
     <message>
         <source>Set device configuration</source>
         <translation>Enviar a configuração para o dispositivo</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -283,16 +267,8 @@ Pretende continuar?</translation>
         <translation>Iniciar a gravação</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Parar a gravação</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -307,16 +283,8 @@ Pretende continuar?</translation>
         <translation>Mover a seleção para cima</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Cima</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Mover a seleção para baixo</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Baixo</translation>
     </message>
     <message>
         <source>Insert a key</source>
@@ -331,32 +299,8 @@ Pretende continuar?</translation>
         <translation>Eliminar a seleção ou o último elemento</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Anular</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Refazer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Selecionar tudo</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Escrever texto…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Ficheiro</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Ficheiros recentes</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -365,18 +309,6 @@ Pretende continuar?</translation>
     <message>
         <source>&amp;Action</source>
         <translation>&amp;Ação</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Anular: %1</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Refazer: %1</translation>
     </message>
     <message>
         <source>Please activate a button first!</source>
@@ -509,6 +441,110 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
         <translation>Botões cortados às %1 entradas do teclado: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>&amp;Ler a configuração do dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>&amp;Enviar a configuração para o dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>Inserir pa&amp;usa</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Cima</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>&amp;Baixo</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Inserir &amp;tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Anular</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>&amp;Escrever texto…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Ficheiros &amp;recentes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Anular: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
     </message>
 </context>
 <context>
@@ -756,6 +792,14 @@ room for %2 entries):</source>
         <translation>Texto a escrever com a disposição de teclado %1
 (uma pressão e uma libertação por carácter, Shift para as maiúsculas;
 espaço para %2 entradas):</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>

@@ -177,18 +177,6 @@ private Q_SLOTS:
         window.reset();
     }
 
-    // The first port present becomes the port the first transfer offers.
-    void firstPortIsPreselected()
-    {
-        qputenv(ExtraPortsVariable, "/dev/pts/61:/dev/pts/62");
-        MainWindow fresh;
-        const QList<PortRecord> ports = availablePorts();
-        qunsetenv(ExtraPortsVariable);
-        QVERIFY(!ports.isEmpty());
-        QCOMPARE(fresh.lastPortRecord().portName, ports.first().portName);
-        QVERIFY(!fresh.lastPortRecord().isEmpty());
-    }
-
     // What the forms (test_windowforms) leave out: the file name, the table
     // left as it was, the marks of the grid and the focus order.
     void startUpState()
