@@ -109,7 +109,7 @@ void TransferDriver::conclude(TransferOutcome outcome, ClosePolicy policy)
         result_.transferMs = clock_.elapsed();
     clock_.invalidate();
     LinkState &link = session_.link();
-    link.errorFlag = link.doneFlag = link.connectTimeoutFlag = link.readoutDoneFlag = false;
+    link.errorFlag = link.doneFlag = link.connectTimeoutFlag = false;
     session_.finish();
     settle(outcome);
 
