@@ -11,11 +11,10 @@
 
 namespace {
 
-// The names of the steps appear in the window's Edit menu ("Undo Open"):
-// translated in its context.
+// The names of the steps appear in the window's Edit menu ("Undo Open").
 QString stepName(const char *text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("ConfigDocument", text);
 }
 
 QString folderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
@@ -108,7 +107,7 @@ FileResult ConfigDocument::open(const QString &path)
     if (!result.done)
         return result;
 
-    beginEdit(stepName(QT_TRANSLATE_NOOP("MainWindow", "Open")), Scope::WholeTable);
+    beginEdit(stepName(QT_TRANSLATE_NOOP("ConfigDocument", "Open")), Scope::WholeTable);
     table_.beginChange();
     adoptConfiguration(table_, loaded);
     table_.selectedButton = NoButton;
@@ -155,7 +154,7 @@ FileResult ConfigDocument::write(const QString &path)
 
 void ConfigDocument::newConfiguration()
 {
-    beginEdit(stepName(QT_TRANSLATE_NOOP("MainWindow", "New")), Scope::WholeTable);
+    beginEdit(stepName(QT_TRANSLATE_NOOP("ConfigDocument", "New")), Scope::WholeTable);
     table_.beginChange();
     table_.buttonCount = ButtonTable::DefaultButtonCount;
     table_.maxEntries = ButtonTable::DefaultMaxEntries;
@@ -168,39 +167,23 @@ void ConfigDocument::newConfiguration()
     history_.setClean();
 }
 
-void ConfigDocument::beginReadout()
+void ConfigDocument::takeOverReadout(const ButtonTable &readout, int buttonsStored)
 {
-    if (readoutStep_)
+    // The keypad may have reported its counts before failing; nothing of it
+    // was stored, so the configuration stays the open file's.
+    if (buttonsStored == 0)
         return;
-    readoutStep_ = startStep(stepName(QT_TRANSLATE_NOOP("MainWindow", "Get device configuration")),
-                             Scope::WholeTable);
-    buttonCountBeforeReadout_ = table_.buttonCount;
-    maxEntriesBeforeReadout_ = table_.maxEntries;
-}
-
-void ConfigDocument::finishReadout(int buttonsStored)
-{
-    if (!readoutStep_)
-        return;
-    const PendingStep step = *readoutStep_;
-    readoutStep_.reset();
-    if (buttonsStored == 0) {
-        // The keypad may have reported its counts before failing; nothing of
-        // it was stored, so the configuration stays the open file's.
-        table_.beginChange();
-        table_.buttonCount = buttonCountBeforeReadout_;
-        table_.maxEntries = maxEntriesBeforeReadout_;
-        table_.endChange();
-    } else {
-        // Buttons read so far are kept (completed or not), and they are no
-        // longer the open file: Save must ask for a name.
-        table_.beginChange();
-        table_.selectedButton = NoButton;
-        table_.endChange();
-        setFileFacts(QString(), QString());
-        files_.onDisk = FileFingerprint();
-    }
-    closeStep(step);
+    // Buttons read so far are kept (completed or not), and they are no
+    // longer the open file: Save must ask for a name.
+    beginEdit(stepName(QT_TRANSLATE_NOOP("ConfigDocument", "Get device configuration")),
+              Scope::WholeTable);
+    table_.beginChange();
+    adoptConfiguration(table_, readout);
+    table_.selectedButton = NoButton;
+    table_.endChange();
+    setFileFacts(QString(), QString());
+    files_.onDisk = FileFingerprint();
+    endEdit();
 }
 
 void ConfigDocument::beginEdit(const QString &text, Scope scope)

@@ -78,13 +78,11 @@ public:
     // An empty table of the default size, unnamed and unmodified, as one step.
     void newConfiguration();
 
-    // A readout fills the table from the keypad as one undo step, from
-    // beginReadout() to finishReadout() whatever the outcome. With no button
-    // stored the table keeps its counts and its names; otherwise it is no
-    // longer the open file's.
-    void beginReadout();
-    void finishReadout(int buttonsStored);
-    bool readoutRunning() const { return readoutStep_.has_value(); }
+    // Takes over what a readout left in `readout` (a copy of this table that
+    // the keypad's answers were written into) as one undo step. With no
+    // button stored nothing changes; otherwise the table takes the readout's
+    // counts and buttons and is no longer the open file's.
+    void takeOverReadout(const ButtonTable &readout, int buttonsStored);
 
     // An editing step: everything changed from beginEdit() to endEdit() is
     // undone at once. Steps begun inside a running one (a delete during a
@@ -130,7 +128,4 @@ private:
     QUndoStack history_;
     std::optional<PendingStep> editStep_;
     int editDepth_ = 0;
-    std::optional<PendingStep> readoutStep_;
-    uint8_t buttonCountBeforeReadout_ = 0;
-    uint16_t maxEntriesBeforeReadout_ = 0;
 };
