@@ -142,14 +142,15 @@ private Q_SLOTS:
             } else if (verb == "new") {
                 document.newConfiguration();
             } else if (verb == "readout") {
-                // As the frame layer does: the keypad's counts first, then
-                // one button after the other.
-                document.beginReadout();
-                table.buttonCount = 23;
-                table.maxEntries = 100;
+                // As the frame layer does on a copy: the keypad's counts
+                // first, then one button after the other.
+                ButtonTable readout = table;
+                readout.setObserver(nullptr);
+                readout.buttonCount = 23;
+                readout.maxEntries = 100;
                 for (int i = 0; i < argument.toInt(); ++i)
-                    setButton(table, i, KeyStroke);
-                document.finishReadout(argument.toInt());
+                    setButton(readout, i, KeyStroke);
+                document.takeOverReadout(readout, argument.toInt());
             } else if (verb == "undo") {
                 document.undo();
             } else if (verb == "redo") {
@@ -195,13 +196,12 @@ private Q_SLOTS:
         ButtonTable table = makeTable();
         FileState files;
         ConfigDocument document(table, files);
-        document.beginReadout();
-        table.maxEntries = 100;
+        ButtonTable readout = table;
+        readout.maxEntries = 100;
         for (int i = 0; i < stored; ++i)
-            setButton(table, i, KeyStroke);
-        document.finishReadout(stored);
+            setButton(readout, i, KeyStroke);
+        document.takeOverReadout(readout, stored);
         QCOMPARE(int(table.maxEntries), maxEntries);
-        QVERIFY(!document.readoutRunning());
         QCOMPARE(document.canUndo(), stored > 0);
     }
 };
