@@ -185,8 +185,8 @@ private Q_SLOTS:
         const QList<PortRecord> ports = availablePorts();
         qunsetenv(ExtraPortsVariable);
         QVERIFY(!ports.isEmpty());
-        QCOMPARE(fresh.lastPortRecord().portName, ports.first().portName);
-        QVERIFY(!fresh.lastPortRecord().isEmpty());
+        QCOMPARE(fresh.transfers().lastPort().portName, ports.first().portName);
+        QVERIFY(!fresh.transfers().lastPort().isEmpty());
     }
 
     // What the forms (test_windowforms) leave out: the file name, the table
