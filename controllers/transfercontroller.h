@@ -44,6 +44,8 @@ public:
     bool stopForClose();
 
     bool isTransferring() const { return driver_.isTransferring(); }
+    // What runs the transfers, for those who watch its line.
+    const TransferDriver &driver() const { return driver_; }
     // The port chosen last (or the first present, before any choice).
     const PortRecord &lastPort() const { return lastPort_; }
 
