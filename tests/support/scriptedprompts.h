@@ -2,64 +2,66 @@
 
 #include "controllers/userprompts.h"
 
-#include <QList>
 #include <QQueue>
-#include <QString>
-#include <QStringList>
 
-// Answers the controllers' questions from a script and records everything
-// they asked or told, in order. An unexpected question (none scripted) is
-// answered with Cancel and noted in `unexpected`, so a test sees it.
+// Answers the controllers' questions from a script and records what they
+// asked. A question without a scripted answer gets its default button; a
+// file dialog without a scripted choice is cancelled.
 class ScriptedPrompts : public UserPrompts
 {
 public:
-    // One line per prompt: "ask: <title>: <text>", "tell: <title>: <text>",
-    // "open: <caption>", "save: <caption>".
-    QStringList log;
-    QStringList unexpected;
-    QQueue<Answer> answers;
-    QQueue<ChosenFile> files;
-    QList<Question> questions; // every question asked, in full
+    struct Asked {
+        QString title;
+        QString text;
+        Answers buttons;
+        Answer defaultButton = Ok;
+        QList<QPair<Answer, QString>> captions;
+        Modality modality = Modality::Shared;
+    };
+    struct Dialog {
+        bool save = false;
+        FileChoice choice;
+    };
 
-    Answer ask(const Question &question) override
+    void answer(Answer a) { answers_.enqueue(a); }
+    void choose(const QString &path, const QString &filter = QString())
     {
-        questions.append(question);
-        log.append(QStringLiteral("ask: %1: %2").arg(question.title, question.text));
-        if (answers.isEmpty()) {
-            unexpected.append(log.last());
-            return Cancel;
-        }
-        return answers.dequeue();
+        files_.enqueue({path, filter});
+    }
+
+    const QList<Asked> &asked() const { return asked_; }
+    Asked lastAsked() const { return asked_.isEmpty() ? Asked{} : asked_.last(); }
+    const QList<Dialog> &dialogs() const { return dialogs_; }
+    // Every title and text shown or asked, in order.
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Asked &a : asked_)
+            all << a.text;
+        return all;
+    }
+
+    Answer ask(const Question &q) override
+    {
+        asked_.append({q.title, q.text, q.buttons, q.defaultButton, q.captions, q.modality});
+        return answers_.isEmpty() ? q.defaultButton : answers_.dequeue();
     }
     void tell(const QString &title, const QString &text) override
     {
-        log.append(QStringLiteral("tell: %1: %2").arg(title, text));
+        asked_.append({title, text, Ok, Ok, {}, Modality::Shared});
     }
-    ChosenFile chooseFileToOpen(const FileChoice &choice) override
-    {
-        return choose(QStringLiteral("open: ") + choice.caption);
-    }
-    ChosenFile chooseFileToSave(const FileChoice &choice) override
-    {
-        return choose(QStringLiteral("save: ") + choice.caption);
-    }
-
-    // The log since the last call, which it clears.
-    QStringList take()
-    {
-        const QStringList taken = log;
-        log.clear();
-        return taken;
-    }
+    ChosenFile chooseFileToOpen(const FileChoice &choice) override { return chosen(false, choice); }
+    ChosenFile chooseFileToSave(const FileChoice &choice) override { return chosen(true, choice); }
 
 private:
-    ChosenFile choose(const QString &line)
+    ChosenFile chosen(bool save, const FileChoice &choice)
     {
-        log.append(line);
-        if (files.isEmpty()) {
-            unexpected.append(line);
-            return {};
-        }
-        return files.dequeue();
+        dialogs_.append({save, choice});
+        return files_.isEmpty() ? ChosenFile{} : files_.dequeue();
     }
+
+    QQueue<Answer> answers_;
+    QQueue<ChosenFile> files_;
+    QList<Asked> asked_;
+    QList<Dialog> dialogs_;
 };
