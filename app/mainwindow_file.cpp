@@ -5,10 +5,8 @@
 #include "app/mainwindow.h"
 
 #include "file/filecapacity.h"
-#include "file/filestate.h"
 #include "file/tkfcodec.h"
 #include "keyboard/keyboardlayout.h"
-#include "keyboard/recordingstate.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -72,7 +70,7 @@ QString MainWindow::chooseSavePath()
 {
     QString filter;
     QString path = QFileDialog::getSaveFileName(this, tr("Save button configuration"),
-                                                document_->files().defaultDirectory,
+                                                document_->defaultDirectory(),
                                                 fileFilter(), &filter);
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
@@ -108,8 +106,8 @@ bool MainWindow::confirmFileCapacity()
 
 bool MainWindow::confirmOverwriteOfChangedFile(QString &target)
 {
-    const FileState &files = document_->files();
-    if (files.onDisk.path != target || !fileChangedSince(files.onDisk))
+    const FileFingerprint &onDisk = document_->fingerprint();
+    if (onDisk.path != target || !fileChangedSince(onDisk))
         return true;
     const QMessageBox::StandardButton answer = askQuestion(
         tr("Attention"),
@@ -128,12 +126,12 @@ bool MainWindow::confirmOverwriteOfChangedFile(QString &target)
 
 void MainWindow::offerReloadOfChangedFile()
 {
-    const FileState &files = document_->files();
+    const FileFingerprint &onDisk = document_->fingerprint();
     if (reloadOffered || !isActiveWindow() || !isEnabled() || document_->isModified()
-        || RecordingState::instance().capturing() || files.filePath.isEmpty()
-        || files.onDisk.path != files.filePath || !fileChangedSince(files.onDisk))
+        || edits_->state().capturing() || document_->filePath().isEmpty()
+        || onDisk.path != document_->filePath() || !fileChangedSince(onDisk))
         return;
-    const QString path = files.filePath;
+    const QString path = document_->filePath();
     const FileFingerprint now = fingerprintFile(path);
     if (now == reloadDeclined)
         return;
@@ -199,7 +197,7 @@ void MainWindow::on_actionOpen_triggered()
 
     setEnabled(false);
     const QString chosen = QFileDialog::getOpenFileName(this, tr("Open button configuration"),
-                                                        document_->files().defaultDirectory,
+                                                        document_->defaultDirectory(),
                                                         fileFilter());
     if (!chosen.isEmpty())
         openConfigFile(chosen);

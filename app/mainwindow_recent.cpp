@@ -64,5 +64,5 @@ void MainWindow::rebuildRecentMenu()
                 offerRecentFileRemoval(path);
         });
     }
-    updateEditActions();
+    showControlStates();
 }

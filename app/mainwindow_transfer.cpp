@@ -75,9 +75,9 @@ void MainWindow::startTransfer(TransferDirection direction)
     }
     lastPort = portDialog.chosenPort;
     writeLastPort(lastPort);
-    // The whole readout is one undo step, closed whatever its outcome.
-    if (readout)
-        document_->beginReadout();
+    // The line works on a copy of the configuration: a transmit sends it, a
+    // readout writes over it and the document takes it over at the end.
+    TransferSession::instance().frameLayer().table() = document_->table();
     transferDriver->start(lastPort, direction);
 }
 
@@ -85,7 +85,8 @@ void MainWindow::transferConcluded(const TransferResult &result)
 {
     const bool readout = result.direction == TransferDirection::Readout;
     if (readout)
-        document_->finishReadout(result.buttonsDone);
+        document_->takeOverReadout(TransferSession::instance().frameLayer().table(),
+                                   result.buttonsDone);
     // Once the keypad was asked, a readout leaves no button active, whatever
     // it stored.
     if (readout && result.keypadAsked())

@@ -10,7 +10,8 @@
 
 TransferSession &TransferSession::instance()
 {
-    static TransferSession session(ButtonTable::instance());
+    static ButtonTable lineTable;
+    static TransferSession session(lineTable);
     return session;
 }
 

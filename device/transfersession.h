@@ -26,7 +26,8 @@ public:
     static constexpr qint32 BaudRate = 115200;
     static constexpr int DrainLimitMs = 2000;
 
-    // The process-wide line, working on ButtonTable::instance().
+    // The process-wide line, with a table of its own that a transmit sends
+    // from and a readout fills.
     static TransferSession &instance();
 
     explicit TransferSession(ButtonTable &table, QObject *parent = nullptr);
