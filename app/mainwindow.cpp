@@ -7,13 +7,13 @@
 #include "controllers/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
+#include "controllers/controlstates.h"
 #include "controllers/filecontroller.h"
+#include "controllers/recordingcontroller.h"
 #include "controllers/transfercheck.h"
 #include "controllers/transfercontroller.h"
-#include "file/filestate.h"
 #include "keyboard/keyboardhook.h"
 #include "keyboard/keyboardlayout.h"
-#include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -57,11 +57,6 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     setUpDocument();
-    ButtonTable &table = document_->table();
-    RecordingState &recording = RecordingState::instance();
-    recording.recordingFlag = 0;
-    recording.keyInsertFlag = 0;
-    table.maxReached = 0;
 
     ui->setupUi(this);
 
@@ -73,18 +68,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
     ui->pushButtonDown->setText(QStringLiteral("\u25BC"));
-
-    table.buttonCount = ButtonTable::DefaultButtonCount;
-    table.maxEntries = ButtonTable::DefaultMaxEntries;
-    table.selectedButton = NoButton;
-    table.buildTable();
-    recording.heldKeys.clear();
     readKeyboardLayout();
 
-    // The one list model shows the active button's script and is told of
-    // every change of it through the table.
-    ui->listView->setModel(&mylistviewmodel::instance());
-    table.setObserver(&mylistviewmodel::instance());
+    // The list shows the active button's script and re-reads it on every
+    // change the document announces.
+    ui->listView->setModel(listModel_);
     listSelection = ui->listView->selectionModel();
 
     check_ = new TransferCheck(*document_, prompts_, this);
@@ -93,14 +81,11 @@ MainWindow::MainWindow(QWidget *parent)
     setUpFileCommands();
     setUpTransfers();
 
-    setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
-    FileState &files = document_->files();
-    files.filePath.clear();
-    files.fileName = QStringLiteral("QM47_File");
     showFileName(document_->shownName());
-    files.defaultDirectory = startFolder();
+    document_->setDefaultDirectory(startFolder());
     rebuildRecentMenu();
+    showControlStates();
 }
 
 MainWindow::~MainWindow()
@@ -115,51 +100,6 @@ MainWindow::~MainWindow()
     // The status bar must not delete the label it was given: it is a member.
     statusBar()->removeWidget(&fileLabel);
     fileLabel.setParent(nullptr);
-}
-
-void MainWindow::setControlMode(uint8_t mode, bool entering)
-{
-    Ui_MainWindow &f = *ui;
-    QAction *fileAndDeviceActions[] = {f.actionNew, f.actionOpen, f.actionSave,
-                                       f.actionSave_as, f.actionReadout, f.actionTransmit};
-    const auto setActions = [&](bool on) {
-        for (QAction *a : fileAndDeviceActions)
-            a->setEnabled(on);
-    };
-
-    switch (mode) {
-    case RecordingMode:
-        f.pushButtonStart->setEnabled(!entering);
-        f.pushButtonStop->setEnabled(entering);
-        f.pushButtonKey->setEnabled(!entering);
-        f.pushButtonUp->setEnabled(!entering);
-        f.pushButtonDown->setEnabled(!entering);
-        setActions(!entering);
-        break;
-    case KeyInsertMode:
-        f.pushButtonStart->setEnabled(!entering);
-        f.pushButtonStop->setEnabled(entering);
-        f.pushButtonDelay->setEnabled(!entering);
-        f.pushButtonKey->setEnabled(!entering);
-        f.pushButtonUp->setEnabled(!entering);
-        f.pushButtonDown->setEnabled(!entering);
-        f.pushButtonDelete->setEnabled(!entering);
-        setActions(!entering);
-        break;
-    case NoSelectionMode:
-        f.pushButtonStart->setEnabled(!entering);
-        if (entering)
-            f.pushButtonStop->setEnabled(false);
-        f.pushButtonDelay->setEnabled(!entering);
-        f.pushButtonKey->setEnabled(!entering);
-        f.pushButtonUp->setEnabled(!entering);
-        f.pushButtonDown->setEnabled(!entering);
-        f.pushButtonDelete->setEnabled(!entering);
-        break;
-    default:
-        break;
-    }
-    updateEditActions();
 }
 
 void MainWindow::showFileName(const QString &path)
@@ -212,7 +152,7 @@ void MainWindow::setStatusText(const QString &text)
 
 void MainWindow::showActiveButtonStatus()
 {
-    const uint8_t selected = document_->table().selectedButton;
+    const uint8_t selected = edits_->state().activeButton;
     if (selected == NoButton)
         setStatusText(tr("Please select a button"));
     else
@@ -225,7 +165,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (RecordingState::instance().capturing()) {
+    if (edits_->state().capturing()) {
         const auto answer = askQuestion(
             tr("Information"),
             tr("Recording aktiv, press OK to stop recording und close the application!")
@@ -250,7 +190,7 @@ void MainWindow::changeEvent(QEvent *event)
     // and only while the window takes commands.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         QTimer::singleShot(0, this, [this] {
-            if (isActiveWindow() && isEnabled() && !RecordingState::instance().capturing())
+            if (isActiveWindow() && isEnabled() && !edits_->state().capturing())
                 files_->offerReload();
         });
 }

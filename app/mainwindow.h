@@ -3,6 +3,8 @@
 #include "app/progresswindow.h"
 #include "app/windowprompts.h"
 #include "config/buttontable.h"
+#include "controllers/editcontroller.h"
+#include "controllers/editorstate.h"
 #include "file/configdocument.h"
 
 #include <QLabel>
@@ -13,8 +15,10 @@
 #include <cstdint>
 #include <memory>
 
+class ContentListModel;
 class FileController;
 class QItemSelectionModel;
+class RecordingController;
 class TransferCheck;
 class TransferController;
 
@@ -22,19 +26,13 @@ namespace Ui {
 class MainWindow;
 }
 
-// Which group of controls setControlMode switches.
-enum ControlMode : uint8_t {
-    RecordingMode = 0,
-    KeyInsertMode = 1,
-    NoSelectionMode = 3,
-};
-
-// The main window: the view of the open configuration (a ConfigDocument) and
-// the hub of every command. Each slot asks the document or the transfer
-// driver and shows the answer. The slots are implemented in one file per
-// subsystem they serve, app/mainwindow_*.cpp (button selection and marks,
-// editing, recording, transfers, file commands); this file's companion .cpp
-// holds the shell.
+// The main window: the view of the open configuration (a ConfigDocument).
+// Each slot hands its command to a controller and shows what comes back:
+// the marks of the buttons, the status line, the list's selection and which
+// controls can be used. The slots are implemented in one file per subsystem
+// they serve, app/mainwindow_*.cpp (button selection and marks, editing,
+// recording, transfers, file commands); this file's companion .cpp holds the
+// shell.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -43,7 +41,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void setControlMode(uint8_t mode, bool entering);
     void showFileName(const QString &path);
     static void centreOver(QWidget *window, const QWidget *reference);
     void showProgress();
@@ -63,12 +60,8 @@ public:
     FileController &fileCommands() const { return *files_; }
     TransferController &transfers() const { return *transfers_; }
     TransferCheck &transferCheck() const { return *check_; }
-
-    // Inserts the entries that type `text` with the keyboard layout in force
-    // behind the selected rows of the active button, as one undo step. Tells
-    // the user and inserts nothing when a character cannot be typed or the
-    // entries do not fit.
-    bool typeIntoActiveButton(const QString &text);
+    // The editing commands and the active button.
+    EditController &edits() const { return *edits_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,11 +70,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 public Q_SLOTS:
-    // Tells the user that a recording filled the button. Recording raises
-    // the flag inside the key hook, where no box may run, and has this run
-    // from the event loop afterwards.
-    void reportRecordingLimit();
-
     void on_pushButton1_clicked();
     void on_pushButton2_clicked();
     void on_pushButton3_clicked();
@@ -147,40 +135,38 @@ private:
         const QList<QPair<QMessageBox::StandardButton, QString>> &captions = {});
 
     void selectButton(int index);
+    // The marks, the list and the status after the active button changed.
+    void showActiveButton(int previous, int current);
     void setStatusText(const QString &text);
     // "Button n active", or "Please select a button" without an active button.
     void showActiveButtonStatus();
+    // Enables the controls as the editor state allows.
+    void showControlStates();
 
-    // Editing helpers.
-    void moveSelection(int direction);
-    void completeDelaySelection();
-    QList<int> selectedRowsAscending() const;
-    void selectRow(int row);
+    // The content list's selection, ascending, and what a command left to show.
+    QList<int> selectedRows() const;
+    void showListFocus(const ListFocus &focus);
 
-    // Recording helpers.
-    void addRecordedEntry(uint8_t key, uint8_t request);
+    // The keyboard taken for a capture or given back.
+    void showCapture(Capture capture);
     // What is being recorded, with a line of its own where the desktop may
     // still take shortcuts before they arrive.
     void showCaptureStatus();
 
     // Undo history: the document's steps as the window shows them.
-    using StepScope = ConfigDocument::Scope;
     void setUpDocument();
     // Marks and selection after an undo or redo wrote `buttons` back.
     void showRestored(const QList<int> &buttons, bool wholeTable, int activeButton);
-    void updateEditActions();
-    // Copy and paste.
-    QList<ContentEntry> copySelection();
-    bool insertBehindSelection(const QList<ContentEntry> &entries, const QString &stepText);
-
-
     void setUpFileCommands();
     void rebuildRecentMenu();
     void setUpTransfers();
 
     progressBar progressWindow;
-    ConfigDocument *document_ = nullptr;
     WindowPrompts prompts_{this};
+    ConfigDocument *document_ = nullptr;
+    EditController *edits_ = nullptr;
+    RecordingController *recording_ = nullptr;
+    ContentListModel *listModel_ = nullptr;
     TransferCheck *check_ = nullptr;
     FileController *files_ = nullptr;
     TransferController *transfers_ = nullptr;

@@ -1,12 +1,12 @@
 // Button selection and the coloured marks of the button grid.
 #include "app/mainwindow.h"
 
+#include "app/contentlistmodel.h"
 #include "app/mainwindow_form.h"
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
 #include "keyboard/keyboardlayout.h"
-#include "keyboard/recordingstate.h"
 
 #include <QListView>
 #include <QPushButton>
@@ -21,18 +21,18 @@ const QString BlackMark = QStringLiteral("black");
 void MainWindow::selectButton(int index)
 {
     readKeyboardLayout();
-    ButtonTable &table = document_->table();
-    if (index == table.selectedButton || RecordingState::instance().capturing())
-        return;
+    edits_->selectButton(index);
+}
 
-    if (table.selectedButton != NoButton)
-        applyRestingMark(table.selectedButton);
-    table.beginChange();
-    table.selectedButton = uint8_t(index);
-    paintButton(index, ActiveMark);
-    setControlMode(NoSelectionMode, false);
+void MainWindow::showActiveButton(int previous, int current)
+{
+    if (previous != NoButton)
+        applyRestingMark(previous);
+    listModel_->reread();
     showActiveButtonStatus();
-    table.endChange();
+    if (current == NoButton)
+        return;
+    paintButton(current, ActiveMark);
     ui->listView->scrollToTop();
 }
 
@@ -53,7 +53,7 @@ bool MainWindow::buttonCheck(int index)
 {
     if (index < 0 || index >= ButtonTable::ButtonCapacity)
         return true;
-    if (checkContent(document_->table().content(uint8_t(index))))
+    if (contentBalanced(document_->table().content(uint8_t(index))))
         return true;
     paintButton(index, RedMark);
     return false;
@@ -69,12 +69,8 @@ void MainWindow::applyRestingMark(int index)
 
 void MainWindow::refreshAllMarks()
 {
-    ButtonTable &table = document_->table();
-    table.beginChange();
-    table.selectedButton = NoButton;
-    for (int i = 0; i < table.buttonCount; ++i)
+    edits_->clearActiveButton();
+    for (int i = 0; i < document_->table().buttonCount; ++i)
         applyRestingMark(i);
-    table.endChange();
-    setControlMode(NoSelectionMode, true);
     setStatusText(tr("Please select a button"));
 }

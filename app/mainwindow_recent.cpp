@@ -36,5 +36,5 @@ void MainWindow::rebuildRecentMenu()
             files_->openRecent(path);
         });
     }
-    updateEditActions();
+    showControlStates();
 }
