@@ -5,7 +5,6 @@
 #include "controllers/usersettings.h"
 #include "file/configdocument.h"
 #include "file/filecapacity.h"
-#include "file/filestate.h"
 #include "file/recentfiles.h"
 #include "file/regularfile.h"
 #include "file/tkfcodec.h"
@@ -110,7 +109,7 @@ QString FileController::chooseSavePath()
 {
     const QStringList filters = fileFilters();
     const UserPrompts::ChosenFile chosen = prompts_.chooseFileToSave(
-        {tr("Save button configuration"), document_.files().defaultDirectory, filters});
+        {tr("Save button configuration"), document_.defaultDirectory(), filters});
     QString path = chosen.path;
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
@@ -146,8 +145,8 @@ bool FileController::confirmFileCapacity()
 
 bool FileController::confirmOverwriteOfChangedFile(QString &target)
 {
-    const FileState &files = document_.files();
-    if (files.onDisk.path != target || !fileChangedSince(files.onDisk))
+    const FileFingerprint &onDisk = document_.fingerprint();
+    if (onDisk.path != target || !fileChangedSince(onDisk))
         return true;
     const UserPrompts::Answer answer = ask(
         tr("Attention"),
@@ -210,7 +209,7 @@ void FileController::open()
         return;
     const BusyScope busy(this);
     const UserPrompts::ChosenFile chosen = prompts_.chooseFileToOpen(
-        {tr("Open button configuration"), document_.files().defaultDirectory, fileFilters()});
+        {tr("Open button configuration"), document_.defaultDirectory(), fileFilters()});
     if (!chosen.path.isEmpty())
         openFile(chosen.path);
 }
@@ -241,14 +240,14 @@ void FileController::saveAs()
 
 void FileController::offerReload()
 {
-    const FileState &files = document_.files();
-    const QString path = files.filePath;
-    if (reloadOffered_ || document_.isModified() || path.isEmpty() || files.onDisk.path != path)
+    const FileFingerprint &onDisk = document_.fingerprint();
+    const QString path = document_.filePath();
+    if (reloadOffered_ || document_.isModified() || path.isEmpty() || onDisk.path != path)
         return;
     // The change already declined: settled by size and time, without reading.
     if (reloadDeclined_.path == path && fileLooksUnchanged(reloadDeclined_))
         return;
-    if (!fileChangedSince(files.onDisk))
+    if (!fileChangedSince(onDisk))
         return;
     const FileFingerprint now = fingerprintFile(path);
     if (now == reloadDeclined_)

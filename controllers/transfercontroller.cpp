@@ -8,21 +8,6 @@
 #include "device/portlist.h"
 #include "file/configdocument.h"
 
-namespace {
-
-// The configuration of `from` in `to`: counts and buttons, no selection and
-// no observer, so that the frame layer's writes reach no view.
-void copyConfiguration(ButtonTable &to, const ButtonTable &from)
-{
-    to.buttonCount = from.buttonCount;
-    to.maxEntries = from.maxEntries;
-    to.selectedButton = NoButton;
-    for (int i = 0; i < ButtonTable::ButtonCapacity; ++i)
-        to.content(uint8_t(i)) = from.content(uint8_t(i));
-}
-
-} // namespace
-
 TransferController::TransferController(ConfigDocument &document, UserPrompts &prompts,
                                        PortPrompt &ports, FileController &files,
                                        TransferCheck &check, QObject *parent)
@@ -83,7 +68,7 @@ void TransferController::start(TransferDirection direction)
     writeLastPort(lastPort_);
     // A transmit sends the configuration as it is now; a readout starts from
     // it, so that buttons the keypad does not send keep what they held.
-    copyConfiguration(table_, document_.table());
+    table_ = document_.table();
     driver_.start(lastPort_, direction);
 }
 

@@ -3,7 +3,6 @@
 #include "controllers/filecontroller.h"
 #include "controllers/transfercheck.h"
 #include "file/configdocument.h"
-#include "file/filestate.h"
 #include "file/tkfcodec.h"
 #include "file/tkffile.h"
 #include "support/filebytes.h"
@@ -47,17 +46,16 @@ qint64 bytesReadSoFar()
 
 // A document on its table, the check and the controller, answered by a script.
 struct Files {
-    ButtonTable table;
-    FileState state;
-    ConfigDocument document{table, state};
+    ConfigDocument document;
     ScriptedPrompts prompts;
     TransferCheck check{document, prompts};
     FileController controller{document, prompts, check};
 
+    const ButtonTable &table() const { return document.table(); }
+    // Appends to an empty button as an editing command does.
     void edit(int button, const QList<ContentEntry> &entries)
     {
-        document.applyEdit(QStringLiteral("Edit"), ConfigDocument::Scope::WholeTable,
-                           [&] { setButton(table, button, entries); });
+        QVERIFY(document.insertEntries(uint8_t(button), 0, entries, QStringLiteral("Edit")));
     }
 };
 
@@ -78,7 +76,7 @@ private Q_SLOTS:
         QDir(dir.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir.path()));
         f = std::make_unique<Files>();
-        f->state.defaultDirectory = dir.path();
+        f->document.setDefaultDirectory(dir.path());
     }
 
     // Save and Save as: what the dialog offers, the extension a bare name
@@ -131,7 +129,7 @@ private Q_SLOTS:
             ButtonTable read;
             TkfTextError error;
             QVERIFY(configFromText(QString::fromUtf8(readAll(path(written))), read, error));
-            QVERIFY(sameContents(read, f->table));
+            QVERIFY(sameContents(read, f->table()));
         }
         if (!written.isEmpty())
             QCOMPARE(f->controller.recentFiles().value(0), path(written));
@@ -189,9 +187,9 @@ private Q_SLOTS:
             QCOMPARE(seen.title, QString("Error"));
         const bool read = messages.isEmpty();
         QCOMPARE(replaced.size(), read ? 1 : 0);
-        QCOMPARE(entriesOf(f->table, 0), read ? DelayPair : QList<ContentEntry>());
+        QCOMPARE(entriesOf(f->table(), 0), read ? DelayPair : QList<ContentEntry>());
         QCOMPARE(f->document.filePath(), read ? chosen : path("good.tkf"));
-        QCOMPARE(f->state.defaultDirectory, path("cfg"));
+        QCOMPARE(f->document.defaultDirectory(), path("cfg"));
         QVERIFY(!f->document.isModified());
     }
 
@@ -222,7 +220,7 @@ private Q_SLOTS:
             QVERIFY(f->controller.openFile(path("office.tkf")));
         }
         f->edit(7, KeyStroke);
-        const QByteArray expected = encodeConfig(f->table);
+        const QByteArray expected = encodeConfig(f->table());
         if (!dialogChoice.isEmpty())
             f->prompts.choose(path(dialogChoice));
         f->prompts.answer(UserPrompts::Answer(answer));
@@ -239,7 +237,7 @@ private Q_SLOTS:
             QCOMPARE(readAll(path("office.tkf")), written ? expected : EmptyImage);
         else
             QVERIFY(!QFile::exists(path("office.tkf")));
-        QCOMPARE(f->table.content(7).length, uint8_t(newRuns ? 0 : 2));
+        QCOMPARE(f->table().content(7).length, uint8_t(newRuns ? 0 : 2));
         QCOMPARE(f->document.isModified(), !newRuns);
     }
 
@@ -311,18 +309,23 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path("office.tkf"), DelayImage));
         QVERIFY(f->controller.openFile(path("office.tkf")));
         const QByteArray outside = encodeConfig(makeTable(5));
-        if (situation == "changed on disk")
+        if (situation == "changed on disk") {
             QVERIFY(writeBytes(path("office.tkf"), outside));
-        f->document.applyEdit("Edit", ConfigDocument::Scope::WholeTable, [&] {
-            f->table.maxEntries = 255;
-            f->table.buttonCount = situation == "30 buttons" ? 30 : 23;
+            f->edit(4, KeyStroke);
+        } else {
+            // Only a keypad fills a table beyond what a file holds; the
+            // readout leaves it unnamed, so Save asks for the path first.
+            ButtonTable keypad = makeTable(situation == "30 buttons" ? 30 : 23, 255);
             QList<ContentEntry> strokes;
             for (int s = 0; s < (situation == "long button" ? 127 : 1); ++s)
                 strokes << KeyStroke;
-            setButton(f->table, 4, strokes);
-        });
+            setButton(keypad, 4, strokes);
+            f->document.takeOverReadout(keypad, 30);
+            f->prompts.choose(path("office.tkf"));
+        }
         f->prompts.answer(UserPrompts::Answer(answer));
         f->prompts.choose(path("other.tkf"));
+        const int dialogsBefore = situation == "changed on disk" ? 0 : 1;
         f->controller.save();
 
         QCOMPARE(f->prompts.asked().size(), 1);
@@ -331,11 +334,12 @@ private Q_SLOTS:
             QCOMPARE(f->prompts.lastAsked().captions,
                      (QList<QPair<UserPrompts::Answer, QString>>{{UserPrompts::Yes, "Overwrite"},
                                                                  {UserPrompts::No, "Save as..."}}));
-        QCOMPARE(f->prompts.dialogs().size(), written == "other.tkf" ? 1 : 0);
+        QCOMPARE(f->prompts.dialogs().size(), dialogsBefore + (written == "other.tkf" ? 1 : 0));
         const QByteArray before = situation == "changed on disk" ? outside : DelayImage;
-        QCOMPARE(readAll(path("office.tkf")), written == "office.tkf" ? encodeConfig(f->table) : before);
+        QCOMPARE(readAll(path("office.tkf")), written == "office.tkf" ? encodeConfig(f->table()) : before);
         QCOMPARE(f->document.isModified(), written.isEmpty());
-        QCOMPARE(f->document.filePath(), path(written.isEmpty() ? "office.tkf" : written));
+        if (!written.isEmpty())
+            QCOMPARE(f->document.filePath(), path(written));
     }
 
     // Someone else changed the open file: reloading is offered when nothing
@@ -372,7 +376,7 @@ private Q_SLOTS:
         if (answer)
             QCOMPARE(f->prompts.lastAsked().text,
                      path("office.tkf") + " was changed on disk.\nDo you want to reload it?");
-        QCOMPARE(f->table.buttonCount, uint8_t(answer == UserPrompts::Yes ? 5 : 23));
+        QCOMPARE(f->table().buttonCount, uint8_t(answer == UserPrompts::Yes ? 5 : 23));
         QCOMPARE(f->document.isModified(), modifiedHere);
     }
 

@@ -2,7 +2,6 @@
 #include "config/buttontable.h"
 #include "controllers/transfercheck.h"
 #include "file/configdocument.h"
-#include "file/filestate.h"
 #include "support/scriptedprompts.h"
 #include "support/tablecontent.h"
 
@@ -85,8 +84,8 @@ private Q_SLOTS:
         ButtonTable table = makeTable(uint8_t(buttonCount));
         for (auto it = scripts.cbegin(); it != scripts.cend(); ++it)
             setButton(table, it.key(), script(it.value()));
-        FileState files;
-        ConfigDocument document(table, files);
+        ConfigDocument document;
+        document.takeOverReadout(table, buttonCount);
         ScriptedPrompts prompts;
         for (int a : answers)
             prompts.answer(UserPrompts::Answer(a));

@@ -7,7 +7,6 @@
 #include "controllers/transfercontroller.h"
 #include "device/portlist.h"
 #include "file/configdocument.h"
-#include "file/filestate.h"
 #include "file/tkfcodec.h"
 #include "keypadengine.h"
 #include "keypadline.h"
@@ -64,9 +63,7 @@ public:
 };
 
 struct Transfers {
-    ButtonTable table = deviceConfiguration(23, 250);
-    FileState files;
-    ConfigDocument document{table, files};
+    ConfigDocument document;
     ScriptedPrompts prompts;
     ScriptedPort ports;
     TransferCheck check{document, prompts};
@@ -103,16 +100,22 @@ class TestTransferController : public QObject
         direction == TransferDirection::Readout ? t->controller.readout() : t->controller.transmit();
         QTRY_VERIFY_WITH_TIMEOUT(!t->ended.isEmpty(), 15000);
     }
-    // The table as the open file `desk.tkf`; its bytes.
-    QByteArray saveAsOpenFile()
+    // `table` as the open, unmodified file `desk.tkf`; its bytes.
+    QByteArray load(const ButtonTable &table)
     {
+        t->document.takeOverReadout(table, 1);
         if (!t->document.saveAs(dir.filePath("desk.tkf")).done)
             QTest::qFail("the configuration was not saved", __FILE__, __LINE__);
         return readAll(dir.filePath("desk.tkf"));
     }
+    const ButtonTable &table() const { return t->document.table(); }
 
 private Q_SLOTS:
-    void init() { t = std::make_unique<Transfers>(); }
+    void init()
+    {
+        t = std::make_unique<Transfers>();
+        load(deviceConfiguration(23, 250));
+    }
     void cleanup()
     {
         t.reset();
@@ -135,20 +138,19 @@ private Q_SLOTS:
         QFETCH(int, buttons);
         QFETCH(QStringList, told);
         startKeypad(deviceConfiguration(uint8_t(buttons), 200));
-        saveAsOpenFile();
-        const QByteArray before = encodeConfig(t->table);
+        const QByteArray before = encodeConfig(table());
         run(TransferDirection::Readout);
 
         QCOMPARE(t->prompts.texts(), told);
         QCOMPARE(t->ports.titles, QStringList{"Get device configuration"});
         QCOMPARE(t->ended.first().first().toBool(), true);
-        QCOMPARE(encodeConfig(t->table), encodeConfig(engine->memory()));
-        QCOMPARE(int(t->table.buttonCount), buttons);
-        QCOMPARE(int(t->table.maxEntries), 200);
+        QCOMPARE(encodeConfig(table()), encodeConfig(engine->memory()));
+        QCOMPARE(int(table().buttonCount), buttons);
+        QCOMPARE(int(table().maxEntries), 200);
         QVERIFY(t->document.isModified());
         QVERIFY(t->document.filePath().isEmpty());
         t->document.undo();
-        QCOMPARE(encodeConfig(t->table), before);
+        QCOMPARE(encodeConfig(table()), before);
         QCOMPARE(t->document.filePath(), dir.filePath("desk.tkf"));
     }
 
@@ -174,13 +176,13 @@ private Q_SLOTS:
         keypad.buttonCount = uint8_t(keypadButtons);
         keypad.maxEntries = uint16_t(keypadEntries);
         startKeypad(keypad);
-        const QByteArray saved = saveAsOpenFile();
+        const QByteArray saved = readAll(dir.filePath("desk.tkf"));
         run(TransferDirection::Transmit);
 
         QCOMPARE(t->prompts.texts(), told);
         QCOMPARE(t->ports.titles, QStringList{"Set device configuration"});
         QCOMPARE(t->ended.first().first().toBool(), false);
-        QCOMPARE(encodeConfig(t->table), saved);
+        QCOMPARE(encodeConfig(table()), saved);
         QVERIFY(!t->document.isModified());
         QCOMPARE(t->document.filePath(), dir.filePath("desk.tkf"));
         if (keypadButtons == 23)
@@ -208,17 +210,18 @@ private Q_SLOTS:
         faults.ignoreWakeUp = ignoreWakeUp;
         faults.silentAfterAnswers = silentAfterAnswers;
         startKeypad(deviceConfiguration(5, 10), faults);
-        t->table.content(1).length = 0; // the keypad's button 2 holds 6 entries
-        saveAsOpenFile();
+        ButtonTable mine = deviceConfiguration(23, 250);
+        mine.content(1).length = 0; // the keypad's button 2 holds 6 entries
+        load(mine);
         run(TransferDirection::Readout);
 
         QCOMPARE(t->prompts.asked().size(), 1);
         QCOMPARE(t->prompts.lastAsked().title, QString("Error"));
-        QCOMPARE(int(t->table.content(1).length), replaced ? 6 : 0);
+        QCOMPARE(int(table().content(1).length), replaced ? 6 : 0);
         QCOMPARE(t->document.filePath(), replaced ? QString() : dir.filePath("desk.tkf"));
         QCOMPARE(t->document.isModified(), replaced);
-        QCOMPARE(int(t->table.buttonCount), replaced ? 5 : 23);
-        QCOMPARE(int(t->table.maxEntries), replaced ? 10 : 250);
+        QCOMPARE(int(table().buttonCount), replaced ? 5 : 23);
+        QCOMPARE(int(table().maxEntries), replaced ? 10 : 250);
     }
 
     // Each way a transfer fails ends in one message, with what it left
@@ -371,11 +374,13 @@ private Q_SLOTS:
         QFETCH(bool, stop);
         startKeypad(deviceConfiguration(23, 250));
         line->setPaced(true);
+        ButtonTable full = deviceConfiguration(23, 250);
         for (int b = 0; b < 23; ++b) { // a full, slow transmit
-            ButtonContent &c = t->table.content(uint8_t(b));
+            ButtonContent &c = full.content(uint8_t(b));
             for (c.length = 0; c.length < 250; ++c.length)
                 c.entries[c.length] = {uint8_t(ActionPress + c.length % 2), uint8_t(0x10 + b)};
         }
+        load(full);
         QSignalSpy progress(&t->controller, &TransferController::progressed);
         t->controller.transmit();
         QTRY_VERIFY_WITH_TIMEOUT(progress.size() >= 4, 10000);

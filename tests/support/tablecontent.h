@@ -65,14 +65,3 @@ inline bool sameContents(const ButtonTable &a, const ButtonTable &b,
     return a.buttonCount == b.buttonCount && a.maxEntries == b.maxEntries
            && firstDifference(a, b, count).isEmpty();
 }
-
-// "2:12,3:12": action and key of every entry of the active button of the
-// process-wide table; empty when no button is active.
-inline QString activeEntryCodes()
-{
-    QStringList parts;
-    const ButtonContent *c = ButtonTable::instance().activeContent();
-    for (int i = 0; c && i < c->length; ++i)
-        parts << QString::asprintf("%X:%02X", c->entries[i].action, c->entries[i].key);
-    return parts.join(',');
-}
