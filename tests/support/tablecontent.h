@@ -65,3 +65,12 @@ inline bool sameContents(const ButtonTable &a, const ButtonTable &b,
     return a.buttonCount == b.buttonCount && a.maxEntries == b.maxEntries
            && firstDifference(a, b, count).isEmpty();
 }
+
+// "2:12,3:12": action and key of every entry of a button's script.
+inline QString entryCodes(const ButtonContent &c)
+{
+    QStringList parts;
+    for (int i = 0; i < c.length; ++i)
+        parts << QString::asprintf("%X:%02X", c.entries[i].action, c.entries[i].key);
+    return parts.join(',');
+}
