@@ -98,7 +98,7 @@ class TestTransferController : public QObject
     void run(TransferDirection direction)
     {
         direction == TransferDirection::Readout ? t->controller.readout() : t->controller.transmit();
-        QTRY_VERIFY_WITH_TIMEOUT(!t->ended.isEmpty(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!t->ended.isEmpty(), 40000);
     }
     // `table` as the open, unmodified file `desk.tkf`; its bytes.
     QByteArray load(const ButtonTable &table)
@@ -272,7 +272,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(t->prompts.asked().size(), 1, 5000);
         QCOMPARE(t->prompts.lastAsked().title, QString("Error"));
         QCOMPARE(t->prompts.lastAsked().text, message);
-        QTRY_VERIFY_WITH_TIMEOUT(!t->port().isOpen(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!t->port().isOpen(), 10000);
         if (fault == "vanish" || fault == "in use")
             QCOMPARE(engine->wakeUpsSeen(), 0);
         QTest::qWait(200); // nothing further comes
@@ -397,7 +397,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!t->port().isOpen());
-        QTRY_VERIFY(engine->receivedCommands().contains(0x04));
+        QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 15000);
         QCOMPARE(t->prompts.asked().size(), 2);
         const QRegularExpressionMatch match =
             QRegularExpression("^The transfer was stopped.\nThe keypad may now hold part of the "

@@ -7,7 +7,6 @@
 #include "device/portlist.h"
 #include "device/transferdriver.h"
 #include "device/transfersession.h"
-#include "file/filestate.h"
 #include "file/tkfcodec.h"
 #include "keypadengine.h"
 #include "keypadline.h"
@@ -129,14 +128,13 @@ private Q_SLOTS:
         startKeypad(deviceConfiguration(uint8_t(buttons), 200));
         PortDialogAnswerer dialog(line->slavePath());
         button(3)->click();
-        const QByteArray before = encodeConfig(ButtonTable::instance());
+        const ButtonTable &table = window->document().table();
+        const QByteArray before = encodeConfig(table);
         runTransfer("actionReadout");
 
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.last().title, QString("Information"));
         QCOMPARE(dialog.title, QString("Get device configuration"));
-        const ButtonTable &table = ButtonTable::instance();
-        QCOMPARE(table.selectedButton, NoButton);
         QCOMPARE(fileLabel(), QString("QM47_File"));
         QCOMPARE(status(), QString("Please select a button"));
         // Marks refreshed: button 2 (index 1) holds entries, button 1 none.
@@ -178,11 +176,16 @@ private Q_SLOTS:
         ModalAnswerer boxes;
         startKeypad(deviceConfiguration(23, 250));
         line->setPaced(true);
+        ButtonTable full;
         for (int b = 0; b < 23; ++b) { // a full, slow transmit
-            ButtonContent &c = ButtonTable::instance().content(uint8_t(b));
+            ButtonContent &c = full.content(uint8_t(b));
             for (c.length = 0; c.length < 250; ++c.length)
                 c.entries[c.length] = {uint8_t(ActionPress + c.length % 2), uint8_t(0x10 + b)};
         }
+        // Saved, so that closing asks nothing more than the stop question.
+        QTemporaryDir dir;
+        window->document().takeOverReadout(full, 23);
+        QVERIFY(window->document().saveAs(dir.filePath("full.tkf")).done);
         PortDialogAnswerer dialog(line->slavePath());
         action("actionTransmit")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(progress()->isVisible() && progress()->value() >= 4, 10000);
@@ -217,8 +220,7 @@ private Q_SLOTS:
         PortDialogAnswerer dialog(line->slavePath());
         runTransfer("actionReadout");
         QVERIFY(ticks.count > 0);
-        const ButtonTable &table = ButtonTable::instance();
-        QCOMPARE(encodeConfig(table), encodeConfig(keypad));
+        QCOMPARE(encodeConfig(window->document().table()), encodeConfig(keypad));
 
         QTRY_VERIFY_WITH_TIMEOUT(!port().isOpen(), 3000);
         ticks.count = 0;

