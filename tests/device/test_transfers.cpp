@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <QWindow>
 
