@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 #include "app/windowplacement.h"
 #include "controllers/filecontroller.h"
 

@@ -12,8 +12,8 @@
 #include "controllers/recordingcontroller.h"
 #include "controllers/transfercheck.h"
 #include "controllers/transfercontroller.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardhook.h"
+#include "capture/keyboardlayout.h"
 
 #include <QCloseEvent>
 #include <QDir>

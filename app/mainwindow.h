@@ -5,7 +5,7 @@
 #include "config/buttontable.h"
 #include "controllers/editcontroller.h"
 #include "controllers/editorstate.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 
 #include <QLabel>
 #include <QList>

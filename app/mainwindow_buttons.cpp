@@ -6,7 +6,7 @@
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 
 #include <QListView>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "controllers/filecontroller.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 
 void MainWindow::setUpFileCommands()
 {

@@ -4,7 +4,7 @@
 
 #include "app/mainwindow_form.h"
 #include "controllers/filecontroller.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 
 #include <QAction>
 #include <QDir>

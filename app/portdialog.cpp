@@ -2,7 +2,7 @@
 
 #include "app/formparts.h"
 #include "app/porttablemodel.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "device/portmatch.h"
 
 #include <QHeaderView>

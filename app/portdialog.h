@@ -2,7 +2,7 @@
 
 #include "app/porttablemodel.h"
 #include "device/portrecord.h"
-#include "device/portwatcher.h"
+#include "serial/portwatcher.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "app/porttablemodel.h"
 
-#include "device/portaccess.h"
+#include "serial/portaccess.h"
 
 #include <QFileInfo>
 

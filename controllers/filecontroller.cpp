@@ -3,7 +3,7 @@
 #include "config/buttontable.h"
 #include "controllers/transfercheck.h"
 #include "controllers/usersettings.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "file/filecapacity.h"
 #include "file/recentfiles.h"
 #include "file/regularfile.h"

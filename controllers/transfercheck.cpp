@@ -2,7 +2,7 @@
 
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 
 TransferCheck::TransferCheck(const ConfigDocument &document, UserPrompts &prompts, QObject *parent)
     : QObject(parent)

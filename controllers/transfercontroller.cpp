@@ -5,8 +5,8 @@
 #include "controllers/transfercheck.h"
 #include "controllers/usersettings.h"
 #include "controllers/userprompts.h"
-#include "device/portlist.h"
-#include "file/configdocument.h"
+#include "serial/portlist.h"
+#include "document/configdocument.h"
 
 TransferController::TransferController(ConfigDocument &document, UserPrompts &prompts,
                                        PortPrompt &ports, FileController &files,

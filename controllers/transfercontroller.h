@@ -2,9 +2,9 @@
 
 #include "config/buttontable.h"
 #include "device/portrecord.h"
-#include "device/transferdriver.h"
-#include "device/transferresult.h"
-#include "device/transfersession.h"
+#include "serial/transferdriver.h"
+#include "serial/transferresult.h"
+#include "serial/transfersession.h"
 
 #include <QObject>
 

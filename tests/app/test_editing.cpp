@@ -2,7 +2,7 @@
 // file argument, driven through a real main window (offscreen).
 #include "app/mainwindow.h"
 #include "app/typetextdialog.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "file/tkffile.h"
 #include "file/tkftext.h"
 #include "keyboard/keynames.h"

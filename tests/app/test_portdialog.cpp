@@ -1,7 +1,7 @@
 #include "app/portdialog.h"
 #include "app/porttablemodel.h"
 #include "controllers/usersettings.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "device/portmatch.h"
 
 #include <QHeaderView>

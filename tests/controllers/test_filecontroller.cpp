@@ -2,7 +2,7 @@
 #include "config/buttontable.h"
 #include "controllers/filecontroller.h"
 #include "controllers/transfercheck.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "file/tkfcodec.h"
 #include "file/tkffile.h"
 #include "support/filebytes.h"

@@ -1,7 +1,7 @@
 // The questions before a transmit or a save.
 #include "config/buttontable.h"
 #include "controllers/transfercheck.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "support/scriptedprompts.h"
 #include "support/tablecontent.h"
 

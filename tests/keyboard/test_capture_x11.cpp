@@ -7,9 +7,9 @@
 // small window that prints every key it receives.
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "keyboard/keyboardhook.h"
+#include "capture/keyboardhook.h"
 #include "keyboard/recordingstate.h"
-#include "keyboard/x11detectablerepeat.h"
+#include "capture/x11detectablerepeat.h"
 #include "support/tablecontent.h"
 #include "support/testdisplay.h"
 

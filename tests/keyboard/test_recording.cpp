@@ -2,7 +2,7 @@
 // codes sent through the capture path of a real main window.
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "keyboard/keyboardhook.h"
+#include "capture/keyboardhook.h"
 #include "keyboard/recordingstate.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"

@@ -1,7 +1,7 @@
 #include "portarguments.h"
 #include "texts.h"
 
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "device/stableportnames.h"
 
 PortRecord resolvePort(const QString &argument)

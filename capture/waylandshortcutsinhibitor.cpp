@@ -1,4 +1,4 @@
-#include "keyboard/waylandshortcutsinhibitor.h"
+#include "capture/waylandshortcutsinhibitor.h"
 
 #include "keyboard-shortcuts-inhibit-unstable-v1-client-protocol.h"
 

@@ -1,4 +1,4 @@
-#include "keyboard/windowkeycapture.h"
+#include "capture/windowkeycapture.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

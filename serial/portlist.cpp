@@ -1,6 +1,6 @@
-#include "device/portlist.h"
+#include "serial/portlist.h"
 
-#include "device/portaccess.h"
+#include "serial/portaccess.h"
 #include "device/stableportnames.h"
 
 #include <QSerialPortInfo>

@@ -2,8 +2,8 @@
 
 #include "device/bytesink.h"
 #include "device/framelayer.h"
-#include "device/lowlatencymode.h"
-#include "device/portaccess.h"
+#include "serial/lowlatencymode.h"
+#include "serial/portaccess.h"
 #include "device/portrecord.h"
 
 #include <QObject>

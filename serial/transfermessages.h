@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/framelayer.h"
-#include "device/portaccess.h"
+#include "serial/portaccess.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "device/transferdriver.h"
+#include "serial/transferdriver.h"
 
 #include "config/buttontable.h"
-#include "device/transfersession.h"
+#include "serial/transfersession.h"
 #include "device/transmitshortfall.h"
 
 namespace {

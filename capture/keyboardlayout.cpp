@@ -1,4 +1,4 @@
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 
 #include "keyboard/keynames.h"
 
@@ -8,7 +8,7 @@
 #include <QString>
 #include <windows.h>
 #elif defined(QM47_HAVE_XCB_XKB)
-#include "keyboard/x11keyboardlayout.h"
+#include "capture/x11keyboardlayout.h"
 #endif
 
 void readKeyboardLayout()

@@ -1,4 +1,4 @@
-#include "keyboard/winhookcapture.h"
+#include "capture/winhookcapture.h"
 
 #ifdef Q_OS_WIN
 

@@ -1,4 +1,4 @@
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 
 #include "config/buttontable.h"
 #include "file/filefingerprint.h"

@@ -1,4 +1,4 @@
-#include "keyboard/x11detectablerepeat.h"
+#include "capture/x11detectablerepeat.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyboard/keycapturebackend.h"
+#include "capture/keycapturebackend.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

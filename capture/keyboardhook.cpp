@@ -1,13 +1,13 @@
-#include "keyboard/keyboardhook.h"
+#include "capture/keyboardhook.h"
 
-#include "keyboard/keycapturebackend.h"
+#include "capture/keycapturebackend.h"
 
 #include <QWindow>
 
 #ifdef Q_OS_WIN
-#include "keyboard/winhookcapture.h"
+#include "capture/winhookcapture.h"
 #else
-#include "keyboard/windowkeycapture.h"
+#include "capture/windowkeycapture.h"
 #endif
 
 keyboardHook *keyboardHook::instance()

@@ -1,4 +1,4 @@
-#include "device/portlist.h"
+#include "device/extraports.h"
 
 #include <QCoreApplication>
 

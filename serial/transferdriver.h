@@ -2,7 +2,7 @@
 
 #include "device/framelayer.h"
 #include "device/portrecord.h"
-#include "device/transferresult.h"
+#include "serial/transferresult.h"
 
 #include <QElapsedTimer>
 #include <QObject>

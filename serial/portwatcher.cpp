@@ -1,6 +1,6 @@
-#include "device/portwatcher.h"
+#include "serial/portwatcher.h"
 
-#include "device/portlist.h"
+#include "serial/portlist.h"
 
 #include <QDir>
 

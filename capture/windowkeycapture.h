@@ -1,11 +1,11 @@
 #pragma once
 
-#include "keyboard/keycapturebackend.h"
+#include "capture/keycapturebackend.h"
 #include "keyboard/keyrepeatfilter.h"
 #include "keyboard/nativekeyconverter.h"
-#include "keyboard/x11detectablerepeat.h"
+#include "capture/x11detectablerepeat.h"
 #ifdef QM47_HAVE_WAYLAND
-#include "keyboard/waylandshortcutsinhibitor.h"
+#include "capture/waylandshortcutsinhibitor.h"
 #endif
 
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "device/portaccess.h"
+#include "serial/portaccess.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "keyboard/x11keyboardlayout.h"
+#include "capture/x11keyboardlayout.h"
 
 #include "keyboard/xkblayoutid.h"
 

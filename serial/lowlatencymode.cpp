@@ -1,4 +1,4 @@
-#include "device/lowlatencymode.h"
+#include "serial/lowlatencymode.h"
 
 #include <QtGlobal>
 

@@ -2,7 +2,7 @@
 
 #include "config/buttontable.h"
 #include "config/contentediting.h"
-#include "file/edithistory.h"
+#include "document/edithistory.h"
 #include "file/filefingerprint.h"
 
 #include <QList>

@@ -1,4 +1,4 @@
-#include "device/transfersession.h"
+#include "serial/transfersession.h"
 
 #include "config/buttontable.h"
 

@@ -1,4 +1,4 @@
-#include "device/transfermessages.h"
+#include "serial/transfermessages.h"
 
 #include <QCoreApplication>
 

@@ -13,8 +13,3 @@ inline constexpr const char ExtraPortsVariable[] = "QM47_EXTRA_PORTS";
 // Port records for a ':'-separated list of device paths; empty entries are
 // skipped. Each record's name and system location are the path.
 QList<PortRecord> extraPortsFrom(const QString &pathList);
-
-// The serial ports present, followed by those named in QM47_EXTRA_PORTS
-// (a path that the enumeration already lists is not repeated), each marked
-// whether this user may open it.
-QList<PortRecord> availablePorts();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/framelayer.h"
-#include "device/transfermessages.h"
+#include "serial/transfermessages.h"
 #include "device/transmitshortfall.h"
 
 #include <QString>
