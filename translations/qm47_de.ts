@@ -35,10 +35,88 @@ Werkzeuge zum Programmieren von Tastenfeldern – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Konfiguration vom Gerät lesen</translation>
+    </message>
+</context>
+<context>
     <name>DBG</name>
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>EditController</name>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Höchstzahl an Tasten aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Insert delay</source>
+        <translation>Pause setzen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a button script.</source>
+        <translation>Die Zwischenablage enthält kein Tastenskript.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no entries to paste.</source>
+        <translation>Die Zwischenablage enthält keine Einträge zum Einfügen.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
+        <translation>Diese Zeichen lassen sich mit der %1 Tastaturbelegung nicht tippen: %2</translation>
+    </message>
+    <message>
+        <source>Type text</source>
+        <translation>Text tippen</translation>
+    </message>
+    <message>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>%1 Einträge werden gebraucht; die Taste hat Platz für %2.</translation>
     </message>
 </context>
 <context>
@@ -108,14 +186,6 @@ Do you want to continue?</source>
 Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <source>Max. number of Keys recorded!</source>
-        <translation>Höchstzahl an Tasten aufgenommen!</translation>
-    </message>
-    <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>%1 Einträge werden gebraucht; die Taste hat Platz für %2.</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
@@ -128,24 +198,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>The clipboard does not hold a button script.</source>
-        <translation>Die Zwischenablage enthält kein Tastenskript.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no entries to paste.</source>
-        <translation>Die Zwischenablage enthält keine Einträge zum Einfügen.</translation>
-    </message>
-    <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
-        <translation>Diese Zeichen lassen sich mit der %1 Tastaturbelegung nicht tippen: %2</translation>
-    </message>
-    <message>
-        <source>Type text</source>
-        <translation>Text tippen</translation>
     </message>
     <message>
         <source>Move up</source>
@@ -372,14 +426,6 @@ Möchten Sie fortfahren?</translation>
         <translation>%1 wiederholen</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>Bitte zuerst eine Taste auswählen!</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>Höchstzahl an Tasten für diese Taste aufgenommen!</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>Aufnahme auf Taste </translation>
     </message>
@@ -547,6 +593,33 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     <message>
         <source>Discard</source>
         <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Bitte zuerst eine Taste auswählen!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Höchstzahl an Tasten für diese Taste aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Höchstzahl an Tasten aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Taste einfügen</translation>
     </message>
 </context>
 <context>

@@ -35,10 +35,88 @@ Herramientas para programar teclados – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Leer la configuración del dispositivo</translation>
+    </message>
+</context>
+<context>
     <name>DBG</name>
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>EditController</name>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>¡Se ha grabado el número máximo de teclas!</translation>
+    </message>
+    <message>
+        <source>Insert delay</source>
+        <translation>Añadir pausa</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Línea %1: </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a button script.</source>
+        <translation>El portapapeles no contiene un script de botón.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no entries to paste.</source>
+        <translation>El portapapeles no contiene entradas para pegar.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
+        <translation>Estos caracteres no se pueden escribir con la distribución de teclado %1: %2</translation>
+    </message>
+    <message>
+        <source>Type text</source>
+        <translation>Escribir texto</translation>
+    </message>
+    <message>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>Se necesitan %1 entradas; el botón tiene espacio para %2.</translation>
     </message>
 </context>
 <context>
@@ -108,14 +186,6 @@ Do you want to continue?</source>
 ¿Desea continuar?</translation>
     </message>
     <message>
-        <source>Max. number of Keys recorded!</source>
-        <translation>¡Se ha grabado el número máximo de teclas!</translation>
-    </message>
-    <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>Se necesitan %1 entradas; el botón tiene espacio para %2.</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
@@ -128,24 +198,8 @@ Do you want to continue?</source>
         <translation>Error</translation>
     </message>
     <message>
-        <source>The clipboard does not hold a button script.</source>
-        <translation>El portapapeles no contiene un script de botón.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no entries to paste.</source>
-        <translation>El portapapeles no contiene entradas para pegar.</translation>
-    </message>
-    <message>
         <source>Paste</source>
         <translation>Pegar</translation>
-    </message>
-    <message>
-        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
-        <translation>Estos caracteres no se pueden escribir con la distribución de teclado %1: %2</translation>
-    </message>
-    <message>
-        <source>Type text</source>
-        <translation>Escribir texto</translation>
     </message>
     <message>
         <source>Move up</source>
@@ -372,14 +426,6 @@ Do you want to continue?</source>
         <translation>Rehacer: %1</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>¡Seleccione primero un botón!</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>¡Se ha grabado el número máximo de teclas para este botón!</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>Grabando en el botón </translation>
     </message>
@@ -547,6 +593,33 @@ Remove it from the recent files?</source>
     <message>
         <source>Discard</source>
         <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>¡Seleccione primero un botón!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>¡Se ha grabado el número máximo de teclas para este botón!</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>¡Se ha grabado el número máximo de teclas!</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Añadir tecla</translation>
     </message>
 </context>
 <context>

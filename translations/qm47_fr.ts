@@ -35,10 +35,88 @@ Outils de programmation de claviers – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Lire la configuration de l’appareil</translation>
+    </message>
+</context>
+<context>
     <name>DBG</name>
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>EditController</name>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Nombre maximal de touches enregistré !</translation>
+    </message>
+    <message>
+        <source>Insert delay</source>
+        <translation>Insérer pause</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Ligne %1 : </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a button script.</source>
+        <translation>Le presse-papiers ne contient pas de script de bouton.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no entries to paste.</source>
+        <translation>Le presse-papiers ne contient aucune entrée à coller.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
+        <translation>Ces caractères ne peuvent pas être saisis avec la disposition de clavier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Type text</source>
+        <translation>Saisir du texte</translation>
+    </message>
+    <message>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>%1 entrées sont nécessaires ; le bouton a de la place pour %2.</translation>
     </message>
 </context>
 <context>
@@ -108,14 +186,6 @@ Do you want to continue?</source>
 Voulez-vous continuer ?</translation>
     </message>
     <message>
-        <source>Max. number of Keys recorded!</source>
-        <translation>Nombre maximal de touches enregistré !</translation>
-    </message>
-    <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>%1 entrées sont nécessaires ; le bouton a de la place pour %2.</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>
@@ -128,24 +198,8 @@ Voulez-vous continuer ?</translation>
         <translation>Erreur</translation>
     </message>
     <message>
-        <source>The clipboard does not hold a button script.</source>
-        <translation>Le presse-papiers ne contient pas de script de bouton.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no entries to paste.</source>
-        <translation>Le presse-papiers ne contient aucune entrée à coller.</translation>
-    </message>
-    <message>
         <source>Paste</source>
         <translation>Coller</translation>
-    </message>
-    <message>
-        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
-        <translation>Ces caractères ne peuvent pas être saisis avec la disposition de clavier %1 : %2</translation>
-    </message>
-    <message>
-        <source>Type text</source>
-        <translation>Saisir du texte</translation>
     </message>
     <message>
         <source>Move up</source>
@@ -372,14 +426,6 @@ Voulez-vous continuer ?</translation>
         <translation>Rétablir : %1</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>Veuillez d’abord choisir un bouton !</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>Nombre maximal de touches enregistré pour ce bouton !</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>Enregistrement sur le bouton </translation>
     </message>
@@ -547,6 +593,33 @@ Le retirer des fichiers récents ?</translation>
     <message>
         <source>Discard</source>
         <translation>Ne pas enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Veuillez d’abord choisir un bouton !</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Nombre maximal de touches enregistré pour ce bouton !</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Nombre maximal de touches enregistré !</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Insérer touche</translation>
     </message>
 </context>
 <context>

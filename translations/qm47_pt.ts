@@ -35,10 +35,88 @@ Ferramentas de programação de teclados – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Ler a configuração do dispositivo</translation>
+    </message>
+</context>
+<context>
     <name>DBG</name>
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>EditController</name>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Número máximo de teclas gravado!</translation>
+    </message>
+    <message>
+        <source>Insert delay</source>
+        <translation>Inserir pausa</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Linha %1: </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The clipboard does not hold a button script.</source>
+        <translation>A área de transferência não contém um script de botão.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no entries to paste.</source>
+        <translation>A área de transferência não contém entradas para colar.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
+        <translation>Estes caracteres não podem ser escritos com a disposição de teclado %1: %2</translation>
+    </message>
+    <message>
+        <source>Type text</source>
+        <translation>Escrever texto</translation>
+    </message>
+    <message>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>São necessárias %1 entradas; o botão tem espaço para %2.</translation>
     </message>
 </context>
 <context>
@@ -108,14 +186,6 @@ Do you want to continue?</source>
 Pretende continuar?</translation>
     </message>
     <message>
-        <source>Max. number of Keys recorded!</source>
-        <translation>Número máximo de teclas gravado!</translation>
-    </message>
-    <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>São necessárias %1 entradas; o botão tem espaço para %2.</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
@@ -128,24 +198,8 @@ Pretende continuar?</translation>
         <translation>Erro</translation>
     </message>
     <message>
-        <source>The clipboard does not hold a button script.</source>
-        <translation>A área de transferência não contém um script de botão.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no entries to paste.</source>
-        <translation>A área de transferência não contém entradas para colar.</translation>
-    </message>
-    <message>
         <source>Paste</source>
         <translation>Colar</translation>
-    </message>
-    <message>
-        <source>These characters cannot be typed with the %1 keyboard layout: %2</source>
-        <translation>Estes caracteres não podem ser escritos com a disposição de teclado %1: %2</translation>
-    </message>
-    <message>
-        <source>Type text</source>
-        <translation>Escrever texto</translation>
     </message>
     <message>
         <source>Move up</source>
@@ -372,14 +426,6 @@ Pretende continuar?</translation>
         <translation>Refazer: %1</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>Selecione primeiro um botão!</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>Número máximo de teclas gravado para este botão!</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>A gravar no botão </translation>
     </message>
@@ -547,6 +593,33 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>Discard</source>
         <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Selecione primeiro um botão!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Número máximo de teclas gravado para este botão!</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Número máximo de teclas gravado!</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Inserir tecla</translation>
     </message>
 </context>
 <context>
