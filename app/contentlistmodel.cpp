@@ -1,7 +1,7 @@
 #include "app/contentlistmodel.h"
 
 #include "config/scriptbalance.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "keyboard/contentrowtext.h"
 #include "keyboard/keynames.h"
 

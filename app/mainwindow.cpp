@@ -4,14 +4,16 @@
 #include "app/contentlistmodel.h"
 #include "app/formparts.h"
 #include "app/mainwindow_form.h"
-#include "app/usersettings.h"
+#include "controllers/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
 #include "controllers/controlstates.h"
+#include "controllers/filecontroller.h"
 #include "controllers/recordingcontroller.h"
-#include "device/portlist.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/keyboardlayout.h"
+#include "controllers/transfercheck.h"
+#include "controllers/transfercontroller.h"
+#include "capture/keyboardhook.h"
+#include "capture/keyboardlayout.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -52,13 +54,11 @@ QString startFolder()
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , prompts_(messageBox, this)
     , ui(new Ui::MainWindow)
 {
     setUpDocument();
 
     ui->setupUi(this);
-    applyDialogLook(&portDialog, QStringLiteral("blue"));
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -75,16 +75,11 @@ MainWindow::MainWindow(QWidget *parent)
     ui->listView->setModel(listModel_);
     listSelection = ui->listView->selectionModel();
 
+    check_ = new TransferCheck(*document_, prompts_, this);
+    files_ = new FileController(*document_, prompts_, *check_, this);
+    transfers_ = new TransferController(*document_, prompts_, prompts_, *files_, *check_, this);
+    setUpFileCommands();
     setUpTransfers();
-
-    portList = availablePorts();
-    if (!portList.isEmpty())
-        lastPort = portList.first();
-    // The port chosen in an earlier run, when there was one; the port dialog
-    // offers it again if it is present.
-    const PortRecord remembered = readLastPort();
-    if (!remembered.isEmpty())
-        lastPort = remembered;
 
     statusBar()->addWidget(&fileLabel, 0);
     showFileName(document_->shownName());
@@ -95,7 +90,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // Gone before the window's parts, which its signals would reach.
+    // Gone before the window's parts, which their signals would reach; the
+    // controllers before the document they work on.
+    delete transfers_;
+    delete files_;
+    delete check_;
     delete document_;
     document_ = nullptr;
     // The status bar must not delete the label it was given: it is a member.
@@ -135,9 +134,7 @@ void MainWindow::advanceProgress(int buttons)
 
 void MainWindow::showMessage(const QString &title, const QString &text)
 {
-    messageBox.setWindowTitle(title);
-    messageBox.setText(text);
-    messageBox.exec();
+    prompts_.tell(title, text);
 }
 
 QMessageBox::StandardButton MainWindow::askQuestion(
@@ -145,17 +142,7 @@ QMessageBox::StandardButton MainWindow::askQuestion(
     QMessageBox::StandardButton defaultButton,
     const QList<QPair<QMessageBox::StandardButton, QString>> &captions)
 {
-    messageBox.setStandardButtons(buttons);
-    messageBox.setDefaultButton(defaultButton);
-    for (const auto &[button, caption] : captions)
-        if (QAbstractButton *b = messageBox.button(button))
-            b->setText(caption);
-    messageBox.setWindowTitle(title);
-    messageBox.setText(text);
-    const auto answer = static_cast<QMessageBox::StandardButton>(messageBox.exec());
-    messageBox.setStandardButtons(QMessageBox::Ok);
-    messageBox.setDefaultButton(QMessageBox::Ok);
-    return answer;
+    return prompts_.askShared(title, text, buttons, defaultButton, captions);
 }
 
 void MainWindow::setStatusText(const QString &text)
@@ -174,7 +161,7 @@ void MainWindow::showActiveButtonStatus()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!stopTransferForClose()) {
+    if (!transfers_->stopForClose()) {
         event->ignore();
         return;
     }
@@ -190,7 +177,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
     }
     on_pushButtonStop_clicked();
-    if (askSaveChanges())
+    if (files_->askSaveChanges())
         event->accept();
     else
         event->ignore();
@@ -199,9 +186,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    // Asked once the activation has settled, outside the event's delivery.
+    // Asked once the activation has settled, outside the event's delivery,
+    // and only while the window takes commands.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        QTimer::singleShot(0, this, &MainWindow::offerReloadOfChangedFile);
+        QTimer::singleShot(0, this, [this] {
+            if (isActiveWindow() && isEnabled() && !edits_->state().capturing())
+                files_->offerReload();
+        });
 }
 
 void MainWindow::on_actionClose_triggered()

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "app/debugwindow.h"
-#include "app/portdialog.h"
 #include "app/progresswindow.h"
 #include "app/windowprompts.h"
 #include "config/buttontable.h"
 #include "controllers/editcontroller.h"
 #include "controllers/editorstate.h"
-#include "device/portrecord.h"
-#include "device/transferresult.h"
-#include "file/configdocument.h"
-#include "file/filefingerprint.h"
+#include "document/configdocument.h"
 
 #include <QLabel>
 #include <QList>
@@ -21,9 +16,11 @@
 #include <memory>
 
 class ContentListModel;
+class FileController;
 class QItemSelectionModel;
 class RecordingController;
-class TransferDriver;
+class TransferCheck;
+class TransferController;
 
 namespace Ui {
 class MainWindow;
@@ -56,25 +53,15 @@ public:
     bool buttonCheck(int index);
     void applyRestingMark(int index);
     void refreshAllMarks();
-    bool preTransferCheck();
 
     // The open configuration, its file and its undo history.
     ConfigDocument &document() const { return *document_; }
-
-    // File commands.
-    bool askSaveChanges();
-    // Opens the configuration at `path` as Open does once its dialog has
-    // chosen it (no save-changes prompt): a configuration file, or the text
-    // form for a path ending in .txt. False when nothing was taken.
-    bool openConfigFile(const QString &path);
-    // Writes the table to the file path; false when nothing could be written.
-    bool writeConfigFile();
-
+    // The controllers the window's commands go to.
+    FileController &fileCommands() const { return *files_; }
+    TransferController &transfers() const { return *transfers_; }
+    TransferCheck &transferCheck() const { return *check_; }
     // The editing commands and the active button.
     EditController &edits() const { return *edits_; }
-
-    // The last port chosen for a transfer.
-    const PortRecord &lastPortRecord() const { return lastPort; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -170,57 +157,20 @@ private:
     void setUpDocument();
     // Marks and selection after an undo or redo wrote `buttons` back.
     void showRestored(const QList<int> &buttons, bool wholeTable, int activeButton);
-    // Tells what a file operation ran into; true when it was done.
-    bool showFileResult(const FileResult &result);
-    // Writes to `path` (Save as, or Save of an unnamed configuration).
-    bool writeConfigFileAs(const QString &path);
-
-    // Guards of writeConfigFile, false to stop the save: a table larger than
-    // a file holds, a file changed on disk since it was read or written here
-    // (which may lead to another file path).
-    bool confirmFileCapacity();
-    // `target` is the path about to be written; "Save as..." replaces it.
-    bool confirmOverwriteOfChangedFile(QString &target);
-    // The save dialog of Save, Save as and the save-changes prompt; empty when
-    // cancelled. A name without extension gets the chosen filter's.
-    QString chooseSavePath();
-    void offerReloadOfChangedFile();
-    // Recent files.
-    void rememberRecentFile(const QString &path);
+    void setUpFileCommands();
     void rebuildRecentMenu();
-    // After a recent file failed to open: when it cannot be opened at all,
-    // offers to take it off the list.
-    void offerRecentFileRemoval(const QString &path);
-
-    // Transfer helpers.
     void setUpTransfers();
-    void startTransfer(TransferDirection direction);
-    // Tells the user how a transfer ended and makes the window usable again.
-    void transferConcluded(const TransferResult &result);
-    // Asks whether to stop a transfer under way and, if so, stops it cleanly.
-    // True when no transfer runs any more.
-    bool stopTransferOnRequest();
-    // Before the window closes: a transfer under way is stopped only if the
-    // user agrees; a port still waiting for its close is closed now.
-    bool stopTransferForClose();
 
-    PortRecord lastPort;
-    comPort portDialog;
     progressBar progressWindow;
-    QList<PortRecord> portList;
-    QMessageBox messageBox;
-    // The file on disk whose reload the user declined, so as not to ask again
-    // for the same change.
-    FileFingerprint reloadDeclined;
-    bool reloadOffered = false;
-    TransferDriver *transferDriver = nullptr;
-    WindowPrompts prompts_;
+    WindowPrompts prompts_{this};
     ConfigDocument *document_ = nullptr;
     EditController *edits_ = nullptr;
     RecordingController *recording_ = nullptr;
     ContentListModel *listModel_ = nullptr;
+    TransferCheck *check_ = nullptr;
+    FileController *files_ = nullptr;
+    TransferController *transfers_ = nullptr;
     QLabel fileLabel;
-    DBG debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
 
     // Selection model of the content list, taken once when the list model is

@@ -6,7 +6,7 @@
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 
 #include <QListView>
 #include <QPushButton>
@@ -73,42 +73,4 @@ void MainWindow::refreshAllMarks()
     for (int i = 0; i < document_->table().buttonCount; ++i)
         applyRestingMark(i);
     setStatusText(tr("Please select a button"));
-}
-
-bool MainWindow::preTransferCheck()
-{
-    const ButtonTable &table = document_->table();
-
-    bool successiveDelays = false;
-    for (int i = 0; i < table.buttonCount; ++i)
-        successiveDelays = successiveDelays || hasSuccessiveDelays(table.content(uint8_t(i)));
-    if (successiveDelays) {
-        const auto answer = askQuestion(
-            tr("Attention"),
-            tr("The Button content contains successive delays.\r\n"
-               "If the Autorepeat function is active in the computer's keyboard settings,\r\n"
-               "it is possible that the previous key action is repeated several times.\r\n"
-               "Do you want to continue?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
-            return false;
-    }
-
-    // Every button is checked, also after a failure, so that all unbalanced
-    // buttons turn red before the question.
-    bool allBalanced = true;
-    for (int i = 0; i < table.buttonCount; ++i)
-        allBalanced = buttonCheck(i) && allBalanced;
-    if (allBalanced)
-        return true;
-
-    const auto answer = askQuestion(
-        tr("Possible Error"),
-        tr("The current configuration of the red marked buttons could lead to errors.\r\n"
-           "Do you want to continue?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return false;
-    refreshAllMarks();
-    return true;
 }

@@ -7,8 +7,8 @@
 #include "app/contentlistmodel.h"
 #include "app/mainwindow_form.h"
 #include "controllers/recordingcontroller.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardhook.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/keytranslate.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "app/formparts.h"
 #include "app/porttablemodel.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "device/portmatch.h"
 
 #include <QHeaderView>
@@ -42,7 +42,7 @@ QLabel *makeHeading(QWidget *parent, const char *objectName, QRect geometry, boo
 comPort::comPort(QWidget *parent)
     : QDialog(parent)
 {
-    shownPorts() = availablePorts();
+    model.replacePorts(availablePorts());
 
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("comPort"));
@@ -117,7 +117,7 @@ comPort::comPort(QWidget *parent)
     QMetaObject::connectSlotsByName(this);
     connect(&watcher, &PortWatcher::portsChanged, this, &comPort::followPorts);
 
-    tableView->setModel(&MyTableModel::instance());
+    tableView->setModel(&model);
     tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
     tableView->setFocus();
 }
@@ -133,7 +133,7 @@ void comPort::refreshPortList(const PortRecord &preselect)
 
 void comPort::showPorts(const QList<PortRecord> &ports, const PortRecord &keep)
 {
-    MyTableModel::instance().replacePorts(ports);
+    model.replacePorts(ports);
     // A row with a stable name shows it on a second line, and grows to fit.
     for (int row = 0; row < ports.size(); ++row)
         if (!ports.at(row).stableNames.isEmpty())
@@ -145,7 +145,7 @@ void comPort::showPorts(const QList<PortRecord> &ports, const PortRecord &keep)
 void comPort::followPorts(const QList<PortRecord> &ports)
 {
     const int row = selectedRow();
-    const PortRecord selected = row >= 0 && row < shownPorts().size() ? shownPorts().at(row)
+    const PortRecord selected = row >= 0 && row < model.ports().size() ? model.ports().at(row)
                                                                       : chosenPort;
     showPorts(ports, selected);
 }
@@ -153,7 +153,7 @@ void comPort::followPorts(const QList<PortRecord> &ports)
 void comPort::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    watcher.start(shownPorts());
+    watcher.start(model.ports());
 }
 
 void comPort::hideEvent(QHideEvent *event)
@@ -178,9 +178,9 @@ int comPort::selectedRow() const
 void comPort::on_pushButtonOk_clicked()
 {
     const int row = selectedRow();
-    if (row < 0 || row >= shownPorts().size())
+    if (row < 0 || row >= model.ports().size())
         return;
-    chosenPort = shownPorts().at(row);
+    chosenPort = model.ports().at(row);
     accept();
 }
 
@@ -192,8 +192,8 @@ void comPort::on_pushButtonCancel_clicked()
 void comPort::on_pushButtonRefresh_clicked()
 {
     const int row = selectedRow();
-    if (row >= 0 && row < shownPorts().size())
-        chosenPort = shownPorts().at(row);
+    if (row >= 0 && row < model.ports().size())
+        chosenPort = model.ports().at(row);
     const PortRecord preselect = chosenPort;
     refreshPortList(preselect);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/porttablemodel.h"
 #include "device/portrecord.h"
-#include "device/portwatcher.h"
+#include "serial/portwatcher.h"
 
 #include <QDialog>
 
@@ -43,6 +44,7 @@ private:
     void showPorts(const QList<PortRecord> &ports, const PortRecord &keep);
     void followPorts(const QList<PortRecord> &ports);
 
+    MyTableModel model;
     PortWatcher watcher;
     QTableView *tableView;
     QPushButton *pushButtonOk;

@@ -1,70 +1,94 @@
 #include "app/windowprompts.h"
 
+#include "app/formparts.h"
+#include "app/windowplacement.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
-#include <QMessageBox>
-
-WindowPrompts::WindowPrompts(QMessageBox &box, QWidget *window)
-    : box_(box)
-    , window_(window)
-{
-}
 
 namespace {
 
 // The answers map one to one onto the message box's standard buttons.
-const QPair<UserPrompts::Answer, QMessageBox::StandardButton> ButtonOf[] = {
-    {UserPrompts::Ok, QMessageBox::Ok},     {UserPrompts::Cancel, QMessageBox::Cancel},
-    {UserPrompts::Yes, QMessageBox::Yes},   {UserPrompts::No, QMessageBox::No},
-    {UserPrompts::Save, QMessageBox::Save}, {UserPrompts::Discard, QMessageBox::Discard},
+constexpr std::pair<UserPrompts::Answer, QMessageBox::StandardButton> ButtonMap[] = {
+    {UserPrompts::Ok, QMessageBox::Ok},           {UserPrompts::Cancel, QMessageBox::Cancel},
+    {UserPrompts::Yes, QMessageBox::Yes},         {UserPrompts::No, QMessageBox::No},
+    {UserPrompts::Save, QMessageBox::Save},       {UserPrompts::Discard, QMessageBox::Discard},
 };
 
-QMessageBox::StandardButton toButton(UserPrompts::Answer answer)
+QMessageBox::StandardButton standardButton(UserPrompts::Answer answer)
 {
-    for (const auto &[a, b] : ButtonOf)
+    for (const auto &[a, button] : ButtonMap)
         if (a == answer)
-            return b;
+            return button;
     return QMessageBox::NoButton;
 }
 
-QMessageBox::StandardButtons toButtons(UserPrompts::Answers answers)
+QMessageBox::StandardButtons standardButtons(UserPrompts::Answers answers)
 {
     QMessageBox::StandardButtons buttons;
-    for (const auto &[a, b] : ButtonOf)
+    for (const auto &[a, button] : ButtonMap)
         if (answers.testFlag(a))
-            buttons |= b;
+            buttons |= button;
     return buttons;
 }
 
-// A box closed without a button (Escape, the window's close button) is
-// taken as Cancel.
-UserPrompts::Answer toAnswer(int button)
+// A closed box without a button of its own counts as its escape button,
+// which the toolkit picks among Cancel and No.
+UserPrompts::Answer answerOf(int result, UserPrompts::Answers offered)
 {
-    for (const auto &[a, b] : ButtonOf)
-        if (b == button)
+    for (const auto &[a, button] : ButtonMap)
+        if (button == result && offered.testFlag(a))
             return a;
-    return UserPrompts::Cancel;
+    return offered.testFlag(UserPrompts::Cancel) ? UserPrompts::Cancel : UserPrompts::No;
+}
+
+void centreOver(QWidget *window, const QWidget *reference)
+{
+    window->move(centredPosition(QPoint(reference->x(), reference->y()), reference->size(),
+                                 window->size()));
 }
 
 } // namespace
 
+WindowPrompts::WindowPrompts(QWidget *window)
+    : window_(window)
+{
+    applyDialogLook(&portDialog_, QStringLiteral("blue"));
+}
+
+WindowPrompts::~WindowPrompts() = default;
+
 UserPrompts::Answer WindowPrompts::ask(const Question &question)
 {
-    const QMessageBox::StandardButtons buttons = toButtons(question.buttons);
-    const QMessageBox::StandardButton defaultButton = toButton(question.defaultButton);
     if (question.modality == Modality::Separate) {
-        QMessageBox box(QMessageBox::Question, question.title, question.text, buttons, window_);
-        box.setDefaultButton(defaultButton);
-        return toAnswer(box.exec());
+        // A box of its own, so that the shared one stays free for a message
+        // that comes while this question is open.
+        QMessageBox box(QMessageBox::Question, question.title, question.text,
+                        standardButtons(question.buttons), window_);
+        box.setDefaultButton(standardButton(question.defaultButton));
+        return answerOf(box.exec(), question.buttons);
     }
+    QList<QPair<QMessageBox::StandardButton, QString>> captions;
+    for (const auto &[answer, caption] : question.captions)
+        captions.append({standardButton(answer), caption});
+    return answerOf(askShared(question.title, question.text, standardButtons(question.buttons),
+                              standardButton(question.defaultButton), captions),
+                    question.buttons);
+}
+
+QMessageBox::StandardButton WindowPrompts::askShared(
+    const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton,
+    const QList<QPair<QMessageBox::StandardButton, QString>> &captions)
+{
     box_.setStandardButtons(buttons);
     box_.setDefaultButton(defaultButton);
-    for (const auto &[answer, caption] : question.captions)
-        if (QAbstractButton *b = box_.button(toButton(answer)))
+    for (const auto &[button, caption] : captions)
+        if (QAbstractButton *b = box_.button(button))
             b->setText(caption);
-    box_.setWindowTitle(question.title);
-    box_.setText(question.text);
-    const Answer answer = toAnswer(box_.exec());
+    box_.setWindowTitle(title);
+    box_.setText(text);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box_.exec());
     box_.setStandardButtons(QMessageBox::Ok);
     box_.setDefaultButton(QMessageBox::Ok);
     return answer;
@@ -79,18 +103,29 @@ void WindowPrompts::tell(const QString &title, const QString &text)
 
 UserPrompts::ChosenFile WindowPrompts::chooseFileToOpen(const FileChoice &choice)
 {
-    ChosenFile chosen;
-    chosen.path = QFileDialog::getOpenFileName(window_, choice.caption, choice.directory,
-                                               choice.filters.join(QStringLiteral(";;")),
-                                               &chosen.filter);
-    return chosen;
+    QString filter;
+    const QString path = QFileDialog::getOpenFileName(
+        window_, choice.caption, choice.directory, choice.filters.join(QStringLiteral(";;")),
+        &filter);
+    return {path, filter};
 }
 
 UserPrompts::ChosenFile WindowPrompts::chooseFileToSave(const FileChoice &choice)
 {
-    ChosenFile chosen;
-    chosen.path = QFileDialog::getSaveFileName(window_, choice.caption, choice.directory,
-                                               choice.filters.join(QStringLiteral(";;")),
-                                               &chosen.filter);
-    return chosen;
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(
+        window_, choice.caption, choice.directory, choice.filters.join(QStringLiteral(";;")),
+        &filter);
+    return {path, filter};
+}
+
+PortRecord WindowPrompts::choosePort(const QString &title, const PortRecord &proposed)
+{
+    portDialog_.refreshPortList(proposed);
+    portDialog_.setWindowTitle(title);
+    portDialog_.setTransferTitle(title);
+    centreOver(&portDialog_, window_);
+    if (portDialog_.exec() != QDialog::Accepted)
+        return PortRecord();
+    return portDialog_.chosenPort;
 }

@@ -2,7 +2,7 @@
 
 #include "config/contentediting.h"
 #include "controllers/userprompts.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "file/tkftext.h"
 #include "keyboard/typetext.h"
 

@@ -1,7 +1,7 @@
 #include "controllers/recordingcontroller.h"
 
 #include "controllers/userprompts.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 
 #include <algorithm>
 

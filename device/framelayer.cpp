@@ -21,7 +21,6 @@ void FrameLayer::prepareTransfer(TransferDirection direction)
     abandonWaits();
     link.errorFlag = false;
     link.doneFlag = false;
-    link.readoutDoneFlag = false;
     link.connectTimeoutFlag = false;
     link.progressFlag = false;
     link.keypadButtonCount = 0;
@@ -405,7 +404,6 @@ void FrameLayer::handleAnswer(const Frame &frame)
         if (next >= link.keypadButtonCount) {
             link.requestDue = false;
             link.doneFlag = true;
-            link.readoutDoneFlag = true;
             break;
         }
         link.lastSent.command = CmdGetButton;

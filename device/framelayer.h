@@ -68,7 +68,6 @@ struct LinkState {
 
     bool errorFlag = false;
     bool doneFlag = false;
-    bool readoutDoneFlag = false;
     bool connectTimeoutFlag = false;
     bool progressFlag = false;
 };

@@ -3,7 +3,7 @@
 // file argument.
 #include "app/mainwindow.h"
 #include "app/typetextdialog.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "file/tkffile.h"
 #include "file/tkftext.h"
 #include "support/mainwindowfixture.h"
@@ -158,7 +158,7 @@ private Q_SLOTS:
             ButtonTable other = makeTable();
             setButton(other, 4, {down(0x12), up(0x12)});
             QVERIFY(saveConfigFile(dir.filePath("other.tkf"), other));
-            QVERIFY(window->openConfigFile(dir.filePath("other.tkf")));
+            QVERIFY(window->fileCommands().openFile(dir.filePath("other.tkf")));
         } else {
             QFAIL("no such command");
         }
@@ -220,7 +220,7 @@ private Q_SLOTS:
                                                   : saveConfigFile(paths.last(), t));
         }
         for (const QString &p : {paths[0], paths[1], paths[2], paths[0]})
-            QVERIFY(window->openConfigFile(p));
+            QVERIFY(window->fileCommands().openFile(p));
 
         // A port chosen for a readout (which then fails: there is no such port).
         qputenv(ExtraPortsVariable, "/dev/qm47-none-1:/dev/qm47-none-2");
@@ -231,7 +231,7 @@ private Q_SLOTS:
 
         window.reset();
         QVERIFY(openWindow());
-        QCOMPARE(window->lastPortRecord().portName, QString("/dev/qm47-none-2"));
+        QCOMPARE(window->transfers().lastPort().portName, QString("/dev/qm47-none-2"));
         const auto recent = [this] { return window->findChild<QMenu *>("menuRecent")->actions(); };
         QCOMPARE(recent().size(), 3);
         for (int i = 0; i < 3; ++i)

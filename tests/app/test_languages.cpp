@@ -2,7 +2,7 @@
 // session's locale or --lang picks the catalogue, English where none matches,
 // and Qt's own texts follow.
 #include "app/mainwindow.h"
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 
 #include <QMenuBar>
 #include <QMessageBox>

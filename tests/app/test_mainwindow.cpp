@@ -4,10 +4,10 @@
 #include "app/mainwindow.h"
 #include "app/portdialog.h"
 #include "app/progresswindow.h"
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 #include "config/buttontable.h"
 #include "config/scripttext.h"
-#include "device/portlist.h"
+#include "serial/portlist.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
@@ -177,8 +177,8 @@ private Q_SLOTS:
         const QList<PortRecord> ports = availablePorts();
         qunsetenv(ExtraPortsVariable);
         QVERIFY(!ports.isEmpty());
-        QCOMPARE(fresh.lastPortRecord().portName, ports.first().portName);
-        QVERIFY(!fresh.lastPortRecord().isEmpty());
+        QCOMPARE(fresh.transfers().lastPort().portName, ports.first().portName);
+        QVERIFY(!fresh.transfers().lastPort().isEmpty());
     }
 
     // What the forms (test_windowforms) leave out: the file name, the table

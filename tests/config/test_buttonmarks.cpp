@@ -21,15 +21,6 @@ const QString Red = sheet("red");
 const QString Green = sheet("rgb(75, 255, 0)");
 const QString Black = sheet("black");
 
-const QString SuccessiveText =
-    "The Button content contains successive delays.\r\n"
-    "If the Autorepeat function is active in the computer's keyboard settings,\r\n"
-    "it is possible that the previous key action is repeated several times.\r\n"
-    "Do you want to continue?";
-const QString PossibleErrorText =
-    "The current configuration of the red marked buttons could lead to errors.\r\n"
-    "Do you want to continue?";
-
 } // namespace
 
 class TestButtonMarks : public MainWindowFixture
@@ -172,56 +163,6 @@ private Q_SLOTS:
         QCOMPARE(mark(10), Black); // from the previous refresh
     }
 
-    void preTransferCheckClean()
-    {
-        ModalAnswerer answerer;
-        load(1, "a+ a-");
-        load(2, "[ ] a+ a- [ ]");
-        button(2)->click();
-        QVERIFY(window->preTransferCheck());
-        QVERIFY(answerer.seen().isEmpty());
-        // Nothing asked, so the selection stays.
-        QCOMPARE(window->edits().state().activeButton, uint8_t(1));
-    }
-
-    void successiveDelaysAnsweredNo()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::No);
-        load(5, "a+ a- [ ] [ ]");
-        load(6, "a+");
-        QVERIFY(!window->preTransferCheck());
-        QCOMPARE(answerer.seen().size(), 1);
-        const auto seen = answerer.last();
-        QCOMPARE(seen.title, QString("Attention"));
-        QCOMPARE(seen.text, SuccessiveText);
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(seen.defaultButton, QMessageBox::No);
-        // No balance check ran: nothing painted, no verdict.
-        QCOMPARE(mark(6), initialSheet);
-        expectPlainBoxNext(answerer);
-    }
-
-    void successiveDelaysAnsweredYes()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::Yes);
-        load(23, "[ ] [ ]");
-        QVERIFY(window->preTransferCheck());
-        QCOMPARE(answerer.seen().size(), 1);
-        QCOMPARE(answerer.last().title, QString("Attention"));
-        expectPlainBoxNext(answerer);
-    }
-
-    void successiveDelaysBeyondTheCountAreNotSeen()
-    {
-        ModalAnswerer answerer;
-        setButtonCount(22);
-        load(23, "[ ] [ ]");
-        QVERIFY(window->preTransferCheck());
-        QVERIFY(answerer.seen().isEmpty());
-    }
-
     void possibleErrorAnsweredNo()
     {
         ModalAnswerer answerer;
@@ -230,13 +171,9 @@ private Q_SLOTS:
         load(4, "a- a+");
         load(9, "a+ a+ a-");
         button(4)->click();
-        QVERIFY(!window->preTransferCheck());
+        QVERIFY(!window->transferCheck().confirm());
         QCOMPARE(answerer.seen().size(), 1);
-        const auto seen = answerer.last();
-        QCOMPARE(seen.title, QString("Possible Error"));
-        QCOMPARE(seen.text, PossibleErrorText);
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(seen.defaultButton, QMessageBox::No);
+        QCOMPARE(answerer.last().title, QString("Possible Error"));
         // Every unbalanced button is red, the active one included; the
         // balanced ones are not repainted and the selection stays.
         QCOMPARE(mark(4), Red);
@@ -255,7 +192,7 @@ private Q_SLOTS:
         load(2, "a+ a-");
         load(4, "a- a+");
         button(4)->click();
-        QVERIFY(window->preTransferCheck());
+        QVERIFY(window->transferCheck().confirm());
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.last().title, QString("Possible Error"));
         // All marks refreshed, no button active.
@@ -266,31 +203,6 @@ private Q_SLOTS:
         QCOMPARE(listRows(), 0);
         QCOMPARE(status(), QString("Please select a button"));
         expectPlainBoxNext(answerer);
-    }
-
-    void bothQuestions()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::Yes);
-        answerer.enqueue(QMessageBox::No);
-        load(1, "[ ] [ ]");
-        load(2, "a+");
-        QVERIFY(!window->preTransferCheck());
-        QCOMPARE(answerer.seen().size(), 2);
-        QCOMPARE(answerer.seen()[0].title, QString("Attention"));
-        QCOMPARE(answerer.seen()[1].title, QString("Possible Error"));
-        QCOMPARE(mark(2), Red);
-    }
-
-    void noButtonsNoQuestions()
-    {
-        ModalAnswerer answerer;
-        setButtonCount(0);
-        load(1, "[ ] [ ]");
-        load(2, "a+");
-        QVERIFY(window->preTransferCheck());
-        QVERIFY(answerer.seen().isEmpty());
-        QCOMPARE(mark(2), initialSheet);
     }
 };
 

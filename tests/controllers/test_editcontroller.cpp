@@ -3,7 +3,7 @@
 // they tell the user.
 #include "config/scripttext.h"
 #include "controllers/editcontroller.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "file/tkftext.h"
 #include "keyboard/contentrowtext.h"
 #include "support/scriptedprompts.h"

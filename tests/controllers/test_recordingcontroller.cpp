@@ -2,7 +2,7 @@
 // key, key codes with the row selected, the entry limit and the held keys.
 #include "config/scripttext.h"
 #include "controllers/recordingcontroller.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "support/scriptedprompts.h"
 
 #include <QTemporaryDir>

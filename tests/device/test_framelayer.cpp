@@ -497,7 +497,6 @@ private Q_SLOTS:
         feedPerTick(wire(CmdAck, {CmdSetButton}));
         QCOMPARE(sink.writes.size(), 0); // button 4 was the last
         QVERIFY(link().doneFlag);
-        QVERIFY(!link().readoutDoneFlag);
         QVERIFY(!link().awaitingAck);
     }
 
@@ -660,7 +659,7 @@ private Q_SLOTS:
         layer->sendRequest(CmdWakeUp);
         QVERIFY(layer->sendWakeUp());
         feedPerTick(hex("C30300"));
-        link().errorFlag = link().doneFlag = link().readoutDoneFlag = true;
+        link().errorFlag = link().doneFlag = true;
         link().connectTimeoutFlag = link().progressFlag = true;
         link().naksSent = 2;
         link().resendCount = 3;
@@ -674,7 +673,7 @@ private Q_SLOTS:
         QCOMPARE(l.framesReady, uint8_t(0));
         QCOMPARE(l.waitTicks, uint16_t(0));
         QVERIFY(!l.awaitingAck && !l.awaitingWakeUpAck && !l.awaitingAnswer);
-        QVERIFY(!l.errorFlag && !l.doneFlag && !l.readoutDoneFlag);
+        QVERIFY(!l.errorFlag && !l.doneFlag);
         QVERIFY(!l.connectTimeoutFlag && !l.progressFlag);
         QCOMPARE(l.direction, TransferDirection::Transmit);
         QCOMPARE(l.lastSent.start, FrameStartByte);

@@ -1,8 +1,8 @@
 // The transfer driver's two ways of closing the port, over a real serial port
 // to the simulated keypad on a pseudo-terminal.
 #include "config/buttontable.h"
-#include "device/transferdriver.h"
-#include "device/transfersession.h"
+#include "serial/transferdriver.h"
+#include "serial/transfersession.h"
 #include "keypadengine.h"
 #include "keypadline.h"
 

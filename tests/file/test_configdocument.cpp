@@ -2,7 +2,7 @@
 // readouts, undo across them and the modified state, each case a sequence of
 // operations and the state it must leave.
 #include "config/buttontable.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "file/tkfcodec.h"
 #include "support/filebytes.h"
 #include "support/tablecontent.h"

@@ -106,7 +106,7 @@ void control(FrameLayer &layer, CheckingSink &sink, ButtonTable &table, Input &i
     }
     case 13: {
         LinkState &l = layer.link;
-        l.errorFlag = l.doneFlag = l.readoutDoneFlag = l.connectTimeoutFlag = l.progressFlag = false;
+        l.errorFlag = l.doneFlag = l.connectTimeoutFlag = l.progressFlag = false;
         break;
     }
     }

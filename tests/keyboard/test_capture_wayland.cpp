@@ -10,7 +10,7 @@
 // read (the build tree may not be).
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "keyboard/keyboardhook.h"
+#include "capture/keyboardhook.h"
 #include "support/asnobody.h"
 #include "support/tablecontent.h"
 

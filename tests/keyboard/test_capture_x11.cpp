@@ -7,8 +7,8 @@
 // small window that prints every key it receives.
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "keyboard/keyboardhook.h"
-#include "keyboard/x11detectablerepeat.h"
+#include "capture/keyboardhook.h"
+#include "capture/x11detectablerepeat.h"
 #include "support/tablecontent.h"
 #include "support/testdisplay.h"
 

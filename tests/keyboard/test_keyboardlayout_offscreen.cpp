@@ -1,6 +1,6 @@
 // Without an X connection no layout number can be had: English is used.
 #include "app/mainwindow.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/keynames.h"
 
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // the layout is switched with setxkbmap, and a click on a button of the main
 // window must bring the matching key names.
 #include "app/mainwindow.h"
-#include "keyboard/keyboardlayout.h"
+#include "capture/keyboardlayout.h"
 #include "keyboard/keynames.h"
 #include "support/testdisplay.h"
 

@@ -4,7 +4,7 @@
 // are the controller's test.
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
-#include "keyboard/keyboardhook.h"
+#include "capture/keyboardhook.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 #include "support/tablecontent.h"

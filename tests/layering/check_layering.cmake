@@ -1,12 +1,14 @@
 cmake_minimum_required(VERSION 3.21)
 # Dependencies point one way. Fails when
-# - a source file of a subsystem folder includes a header from app/;
+# - a file outside app/ includes a header from app/ (tools/ included);
 # - the folders include each other in a circle (config/ -> keyboard/ -> config/);
-# - a file outside app/ and tools/ includes a QtWidgets header (the subsystem
-#   libraries link no widgets).
+# - a file outside app/ and tools/ includes a QtWidgets header (the libraries
+#   below the window, the controllers among them, link no widgets);
+# - one folder's CMakeLists.txt puts sources into two libraries (each folder
+#   is one layer, and so one library).
 # SOURCE_DIR is the tree to check, WIDGETS_DIR the QtWidgets header folder.
-set(folders app config keyboard device file tools)
-set(subsystems config keyboard device file)
+set(folders app capture config controllers device document file keyboard serial translations tools)
+set(widget_folders app tools)
 set(problems "")
 
 # The QtWidgets class headers, by name (QWidget, QDialog, ...).
@@ -40,12 +42,12 @@ foreach(folder ${folders})
                         list(APPEND edges "${folder}>${target}")
                         set(edge_${folder}_${target} "${shown} includes ${header}")
                     endif()
-                    if(target STREQUAL "app" AND folder IN_LIST subsystems)
+                    if(target STREQUAL "app")
                         list(APPEND problems "${shown} includes ${header} from app/")
                     endif()
                 endif()
             endif()
-            if(folder IN_LIST subsystems)
+            if(NOT folder IN_LIST widget_folders)
                 string(REGEX REPLACE "^QtWidgets/" "" bare "${header}")
                 if(header STREQUAL "QtWidgets" OR bare IN_LIST widget_headers)
                     list(APPEND problems "${shown} includes the widget header <${header}>")
@@ -53,6 +55,30 @@ foreach(folder ${folders})
             endif()
         endforeach()
     endforeach()
+endforeach()
+
+# The libraries each folder's CMakeLists.txt compiles sources into; programs
+# (executables) do not count.
+file(GLOB_RECURSE cmake_lists RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*/CMakeLists.txt")
+foreach(lists ${cmake_lists})
+    if(lists MATCHES "^(tests|build)")
+        continue()
+    endif()
+    file(READ "${SOURCE_DIR}/${lists}" text)
+    string(REGEX MATCHALL "(add_library|target_sources|qt_add_resources|qt_add_translations)\\([ \t\n]*[A-Za-z0-9_]+" calls "${text}")
+    set(libraries "")
+    foreach(call ${calls})
+        string(REGEX REPLACE ".*\\([ \t\n]*" "" library "${call}")
+        if(NOT library IN_LIST libraries)
+            list(APPEND libraries "${library}")
+        endif()
+    endforeach()
+    list(LENGTH libraries count)
+    if(count GREATER 1)
+        get_filename_component(dir "${lists}" DIRECTORY)
+        list(JOIN libraries ", " names)
+        list(APPEND problems "${dir}/ is compiled into two libraries: ${names}")
+    endif()
 endforeach()
 
 # Peel off folders that include no remaining folder or that no remaining

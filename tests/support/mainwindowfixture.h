@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "controllers/filecontroller.h"
+#include "controllers/transfercheck.h"
+#include "controllers/transfercontroller.h"
 #include "config/buttontable.h"
 #include "support/tablecontent.h"
 

@@ -23,9 +23,11 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "the cross compiler does not see Windows through the Qt headers:\n${errors}")
 endif()
 
-file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}"
-     "${SOURCE_DIR}/app/*.cpp" "${SOURCE_DIR}/config/*.cpp" "${SOURCE_DIR}/device/*.cpp"
-     "${SOURCE_DIR}/file/*.cpp" "${SOURCE_DIR}/keyboard/*.cpp" "${SOURCE_DIR}/tools/*.cpp")
+set(globs)
+foreach(folder app capture config controllers device document file keyboard serial translations tools)
+    list(APPEND globs "${SOURCE_DIR}/${folder}/*.cpp")
+endforeach()
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" ${globs})
 set(windows_sources)
 foreach(source IN LISTS sources)
     file(STRINGS "${SOURCE_DIR}/${source}" marks REGEX "^[ \t]*#[ \t]*(if|ifdef|ifndef|elif).*(Q_OS_WIN|_WIN32)")
@@ -34,7 +36,7 @@ foreach(source IN LISTS sources)
     endif()
 endforeach()
 # The hook is the heart of the Windows code; if it is not found, the search is broken.
-if(NOT "keyboard/winhookcapture.cpp" IN_LIST windows_sources)
+if(NOT "capture/winhookcapture.cpp" IN_LIST windows_sources)
     message(FATAL_ERROR "no Windows code found (sources searched: ${sources})")
 endif()
 

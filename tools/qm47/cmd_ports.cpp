@@ -4,8 +4,8 @@
 #include "jsonoutput.h"
 #include "texts.h"
 
-#include "device/portaccess.h"
-#include "device/portlist.h"
+#include "serial/portaccess.h"
+#include "serial/portlist.h"
 
 #include <QJsonArray>
 

@@ -3,7 +3,7 @@
 // transfer code.
 #include "commandline.h"
 
-#include "app/uilanguage.h"
+#include "translations/uilanguage.h"
 
 #include <QCoreApplication>
 

@@ -3,8 +3,8 @@
 #include "console.h"
 #include "interruptsignals.h"
 
-#include "device/transferdriver.h"
-#include "device/transfersession.h"
+#include "serial/transferdriver.h"
+#include "serial/transfersession.h"
 
 #include <QEventLoop>
 

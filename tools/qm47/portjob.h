@@ -5,7 +5,7 @@
 #include "config/buttontable.h"
 #include "device/framelayer.h"
 #include "device/portrecord.h"
-#include "device/transferresult.h"
+#include "serial/transferresult.h"
 
 #include <QElapsedTimer>
 #include <QList>

@@ -7,8 +7,8 @@
 #include "keypadline.h"
 
 #include "config/buttontable.h"
-#include "device/transferdriver.h"
-#include "device/transfersession.h"
+#include "serial/transferdriver.h"
+#include "serial/transfersession.h"
 #include "file/tkffile.h"
 
 #include "qm47version.h"
