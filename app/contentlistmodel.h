@@ -30,6 +30,8 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // A list has no headers.
+    QVariant headerData(int, Qt::Orientation, int) const override { return {}; }
 
     // Every row read afresh: another button became active, or a capture
     // ended and the colours come back.
