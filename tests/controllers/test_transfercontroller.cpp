@@ -14,7 +14,6 @@
 #include "support/filebytes.h"
 #include "support/scriptedprompts.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -339,25 +338,6 @@ private Q_SLOTS:
         QCOMPARE(busy.last().first().toBool(), false);
         QVERIFY(!t->controller.driver().isRunning());
         QVERIFY(t->prompts.asked().isEmpty());
-    }
-
-    // The port closes a fixed delay after the end-of-transfer frame, never
-    // sooner: the clock starts with the last button, before that frame.
-    void portClosesOnlyAfterTheDelay()
-    {
-        startKeypad(deviceConfiguration(2, 250));
-        QElapsedTimer sinceEnd;
-        qint64 closedAfter = -1;
-        connect(&t->controller.driver(), &TransferDriver::progressed, this, [&](int done, int total) {
-            if (done == total)
-                sinceEnd.start();
-        });
-        connect(&t->port(), &QSerialPort::aboutToClose, this,
-                [&] { closedAfter = sinceEnd.isValid() ? sinceEnd.elapsed() : -1; });
-        t->controller.transmit();
-        QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!t->port().isOpen(), 10000);
-        QVERIFY2(closedAfter >= TransferDriver::ClosingDelayMs, qPrintable(QString::number(closedAfter)));
     }
 
     // Asked during a transmit, in a box of its own: No lets it go on; Yes
