@@ -1,7 +1,7 @@
 #include "app/contentlistmodel.h"
 #include "config/buttontable.h"
 #include "config/scripttext.h"
-#include "file/configdocument.h"
+#include "document/configdocument.h"
 #include "keyboard/keynames.h"
 #include "support/tablecontent.h"
 
