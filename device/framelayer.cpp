@@ -19,10 +19,9 @@ void FrameLayer::prepareTransfer(TransferDirection direction)
     link.rxIdleTicks = 0;
     link.rxCrc = 0;
     abandonWaits();
-    link.errorFlag = false;
-    link.doneFlag = false;
-    link.connectTimeoutFlag = false;
-    link.progressFlag = false;
+    link.end = LinkEnd::None;
+    link.buttonsDone = 0;
+    link.buttonsOnLine = 0;
     link.keypadButtonCount = 0;
     link.keypadMaxEntries = 0;
     link.refusedFrames = 0;
@@ -48,6 +47,13 @@ void FrameLayer::stopTransfer()
     abandonWaits();
 }
 
+void FrameLayer::endTransfer(LinkEnd reason)
+{
+    abandonWaits();
+    if (reason > link.end)
+        link.end = reason;
+}
+
 void FrameLayer::resetLink()
 {
     link.rxState = WaitStart;
@@ -66,14 +72,14 @@ void FrameLayer::sendFrame(const Frame &frame)
     if (!directionAllows(frame.command))
         return;
     if (!sink_.isOpen()) {
-        link.errorFlag = true;
-        link.doneFlag = true;
-        abandonWaits();
+        fail();
         return;
     }
     link.lastSent = frame;
     const QByteArray bytes = frame.toWire();
-    sink_.write(bytes.constData(), bytes.size());
+    const bool written = sink_.write(bytes.constData(), bytes.size()) != -1;
+    if (written && frame.command == CmdSetButton)
+        link.buttonsOnLine = std::max<uint16_t>(link.buttonsOnLine, uint16_t(frame.payloadByte(0) + 1));
     switch (frame.command) {
     case CmdGetButtonCount:
     case CmdGetMaxEntries:
@@ -115,12 +121,6 @@ void FrameLayer::countFrame()
         fail();
 }
 
-void FrameLayer::fail()
-{
-    abandonWaits();
-    link.errorFlag = true;
-}
-
 void FrameLayer::resendLast()
 {
     link.lastSent.seal();
@@ -138,10 +138,8 @@ void FrameLayer::sendAck(uint8_t command)
 void FrameLayer::sendNak(uint8_t command, uint8_t reason)
 {
     if (link.naksSent > RetryLimit) {
-        link.errorFlag = true;
-        link.doneFlag = true;
         link.naksSent = 0;
-        abandonWaits();
+        fail();
         return;
     }
     sendFrame(makeFrame(CmdNak, {command, reason}));
@@ -312,24 +310,18 @@ void FrameLayer::protocolTick()
 
     if (link.awaitingAck) {
         ++link.waitTicks;
-        if (link.waitTicks > AckWaitLimit) {
-            abandonWaits();
-            link.errorFlag = true;
-        }
+        if (link.waitTicks > AckWaitLimit)
+            fail();
     }
     if (link.awaitingAnswer) {
         ++link.waitTicks;
-        if (link.waitTicks > AnswerWaitLimit) {
-            abandonWaits();
-            link.errorFlag = true;
-        }
+        if (link.waitTicks > AnswerWaitLimit)
+            fail();
     }
     if (link.awaitingWakeUpAck) {
         ++link.waitTicks;
-        if (link.waitTicks > WakeUpWaitLimit) {
-            abandonWaits();
-            link.connectTimeoutFlag = true;
-        }
+        if (link.waitTicks > WakeUpWaitLimit)
+            endTransfer(LinkEnd::ConnectTimeout);
     }
 }
 
@@ -343,10 +335,8 @@ void FrameLayer::handleFrame(const Frame &frame)
         break;
     case CmdNak:
         if (link.resendCount > RetryLimit) {
-            link.errorFlag = true;
-            link.doneFlag = true;
             link.resendCount = 0;
-            abandonWaits();
+            fail();
         } else {
             ++link.resendCount;
             resendLast();
@@ -397,13 +387,12 @@ void FrameLayer::handleAnswer(const Frame &frame)
         break;
     case CmdGetButton: {
         storeButton(frame);
-        link.progressFlag = true;
+        ++link.buttonsDone;
         // Buttons arrive one by one in index order; the answer for the
         // last one completes the readout.
         const int next = link.requestIndex + 1;
         if (next >= link.keypadButtonCount) {
-            link.requestDue = false;
-            link.doneFlag = true;
+            endTransfer(LinkEnd::Completed);
             break;
         }
         link.lastSent.command = CmdGetButton;
@@ -449,11 +438,10 @@ void FrameLayer::handleAck(uint8_t command)
         link.awaitingAnswer = true;
         return;
     }
-    link.progressFlag = true;
+    ++link.buttonsDone;
     const int next = link.requestIndex + 1;
     if (next >= link.keypadButtonCount) {
-        link.requestDue = false;
-        link.doneFlag = true;
+        endTransfer(LinkEnd::Completed);
         return;
     }
     buildSetButton(link.lastSent, uint8_t(next));
@@ -466,12 +454,17 @@ void FrameLayer::storeButton(const Frame &frame)
     const int carried = frame.heldLength() >= 2 ? (frame.heldLength() - 2) / 2 : 0;
     const int n = std::min<int>(frame.payloadByte(1), carried);
 
+    const bool shown = table_.selectedButton == index;
+    if (shown)
+        table_.beginChange();
     ButtonContent &content = table_.content(index);
     content.length = uint8_t(n);
     for (int j = 0; j < n; ++j) {
         content.entries[size_t(j)].action = frame.payloadByte(2 + 2 * j);
         content.entries[size_t(j)].key = frame.payloadByte(3 + 2 * j);
     }
+    if (shown)
+        table_.endChange();
 }
 
 void FrameLayer::answerArrived()

@@ -20,9 +20,19 @@ enum RxState : uint8_t {
     WaitCrc = 4,
 };
 
-// Everything the frame layer keeps between ticks. The status flags are raised
-// by the frame layer and cleared by the transfer driver once it has acted on
-// them.
+// Why a transfer ended, as the frame layer saw it. Set once per transfer; a
+// failure still replaces a completion or a missing wake-up acknowledgement
+// reported before the driver read it, so that the worse news is told.
+enum class LinkEnd : uint8_t {
+    None = 0,       // the transfer runs
+    Completed,      // the last button was stored (readout) or acknowledged (transmit)
+    ConnectTimeout, // the wake-up byte was not acknowledged in time
+    Failed,         // a time-out, a retry or refusal limit, or a line that broke
+};
+
+// Everything the frame layer keeps between ticks. The end reason and the
+// button counts are written by the frame layer and read by the transfer
+// driver.
 struct LinkState {
     Frame rxFrame;                // frame being received, then the one handed over
     uint8_t rxState = WaitStart;
@@ -66,10 +76,13 @@ struct LinkState {
     // frame budget.
     uint32_t framesExchanged = 0;
 
-    bool errorFlag = false;
-    bool doneFlag = false;
-    bool connectTimeoutFlag = false;
-    bool progressFlag = false;
+    LinkEnd end = LinkEnd::None;
+    // Buttons stored (readout) or acknowledged (transmit) in this transfer.
+    uint16_t buttonsDone = 0;
+    // Transmit: buttons whose SetButton frame was written to the line,
+    // acknowledged or not. The keypad may hold each of them, since it
+    // stores a frame before its acknowledgement comes back.
+    uint16_t buttonsOnLine = 0;
 };
 
 // The configurator's side of the serial protocol: builds, checks, acknowledges
@@ -85,7 +98,7 @@ struct LinkState {
 //      handOverFrame works as well: protocolTick hands the frame over then.
 //   2. protocolTick(): inter-byte time-out, hand-over of a frame still
 //      pending, and the waits.
-//   3. read and clear the status flags in `link`.
+//   3. read link.end and the button counts in `link`.
 // A transfer is bracketed by prepareTransfer(direction) and sendWakeUp() at
 // its start and sendEndTransfer() and stopTransfer() at its end (when the line
 // is closed), so that nothing of one transfer reaches into the next.
@@ -99,7 +112,7 @@ struct LinkState {
 // waits for it), an answer only when it answers that request (a button's
 // answer only for the button asked for), and any other frame is refused.
 // RefusalLimit refusals in a row, or more frames than frameBudget(), end the
-// transfer with errorFlag.
+// transfer as Failed.
 class FrameLayer
 {
 public:
@@ -128,22 +141,25 @@ public:
 
     // --- transfer bracket -------------------------------------------------
 
-    // Starts a transfer afresh: resetLink(), all waits disarmed, all status
-    // flags cleared, the direction set. rxTimeoutSeen stays, since it
+    // Starts a transfer afresh: resetLink(), all waits disarmed, the end
+    // reason and the counts cleared, the direction set. rxTimeoutSeen stays, since it
     // describes the whole run of the program.
     void prepareTransfer(TransferDirection direction);
     // Writes the single wake-up byte and, if the write succeeded, arms the
     // wake-up wait. False when the sink is closed or the write failed.
     bool sendWakeUp();
     // Ends a transfer when the line is closed: receiver reset and all waits
-    // disarmed, so that no time-out fires afterwards. The flags stay.
+    // disarmed, so that no time-out fires afterwards. The end reason stays.
     void stopTransfer();
+    // Ends the transfer for `reason` (when no worse one came first) and
+    // disarms every wait. Also for whoever reads the line and finds it broken.
+    void endTransfer(LinkEnd reason);
 
     // --- sending ------------------------------------------------------------
 
     // Writes frame.length + 8 bytes in one write and keeps the frame in
-    // lastSent. With the sink closed: errorFlag and doneFlag, nothing written,
-    // and every wait disarmed (the transfer is over). A SetButton in a
+    // lastSent. With the sink closed nothing is written and the transfer ends
+    // as Failed. A SetButton in a
     // readout or a GetButton in a transmit is never written.
     void sendFrame(const Frame &frame);
     // Reseals lastSent, arms the acknowledgement wait and sends it again.
@@ -203,7 +219,7 @@ private:
     void countFrame();
     bool transferRunning() const { return link.awaitingWakeUpAck || link.requestDue; }
     // The transfer ends with the communication error.
-    void fail();
+    void fail() { endTransfer(LinkEnd::Failed); }
     void buildSetButton(Frame &frame, uint8_t index);
     void answerArrived();
     // Acknowledgement received: wait disarmed, resends counted from zero.

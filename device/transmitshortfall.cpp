@@ -49,20 +49,25 @@ TransmitShortfall transmitShortfall(const ButtonTable &table, int keypadButtons,
     return s;
 }
 
+QStringList shortfallLines(const TransmitShortfall &shortfall)
+{
+    QStringList lines;
+    if (!shortfall.notSent.isEmpty())
+        lines << Texts::tr("Buttons the keypad does not have: %1.")
+                     .arg(buttonNumbers(shortfall.notSent));
+    if (!shortfall.cut.isEmpty())
+        lines << Texts::tr("Buttons cut to the keypad's %1 entries: %2.")
+                     .arg(shortfall.keypadMaxEntries)
+                     .arg(buttonNumbers(shortfall.cut));
+    return lines;
+}
+
 QString shortfallMessage(const TransmitShortfall &shortfall)
 {
-    QString text = Texts::tr("The keypad holds %1 buttons with at most %2 entries each, so not all "
-                      "of the configuration was written.")
-                       .arg(shortfall.keypadButtons)
-                       .arg(shortfall.keypadMaxEntries);
-    if (!shortfall.notSent.isEmpty())
-        text += QLatin1Char('\n')
-                + Texts::tr("Buttons not written: %1.").arg(buttonNumbers(shortfall.notSent));
-    if (!shortfall.cut.isEmpty())
-        text += QLatin1Char('\n')
-                + Texts::tr("Buttons written only up to entry %1: %2.")
-                      .arg(shortfall.keypadMaxEntries)
-                      .arg(buttonNumbers(shortfall.cut));
-    text += QLatin1Char('\n') + Texts::tr("The configuration itself is unchanged.");
-    return text;
+    QStringList lines{Texts::tr("The keypad holds %1 buttons with at most %2 entries each, so not all "
+                                "of the configuration was written.")
+                          .arg(shortfall.keypadButtons)
+                          .arg(shortfall.keypadMaxEntries)};
+    lines << shortfallLines(shortfall) << Texts::tr("The configuration itself is unchanged.");
+    return lines.join(QLatin1Char('\n'));
 }

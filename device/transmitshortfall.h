@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class ButtonTable;
 
@@ -21,5 +22,11 @@ struct TransmitShortfall {
 TransmitShortfall transmitShortfall(const ButtonTable &table, int keypadButtons,
                                     int keypadMaxEntries);
 
-// One message naming everything the keypad did not take, for the window.
+// What the keypad cannot hold, one sentence per cause, buttons numbered from
+// 1 with runs as ranges ("Buttons the keypad does not have: 6-23."). Every
+// front end names a shortfall with these sentences; empty when there is none.
+QStringList shortfallLines(const TransmitShortfall &shortfall);
+
+// The window's message: the keypad's counts, shortfallLines(), and that the
+// configuration itself is unchanged.
 QString shortfallMessage(const TransmitShortfall &shortfall);

@@ -1,6 +1,7 @@
 #include "file/atomicwrite.h"
 
 #include "file/inplacewrite.h"
+#include "file/regularfile.h"
 #include "file/streamoutput.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,9 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
     };
     if (path.isEmpty())
         return fail(QCoreApplication::translate("TkfFile", "no file name"));
+    // Never a new file under the bytes of a replacement character.
+    if (const QString undecodable = undecodableNameReason(path); !undecodable.isEmpty())
+        return fail(undecodable);
     const OutputTarget target = outputTarget(path);
     if (target.kind == OutputKind::Refused)
         return fail(target.refusal);

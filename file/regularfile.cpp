@@ -42,8 +42,18 @@ bool openRegularFile(QFile &file, const QString &path)
 #endif
 }
 
+QString undecodableNameReason(const QString &path)
+{
+    if (!path.contains(QChar::ReplacementCharacter) || QFileInfo::exists(path))
+        return QString();
+    return QCoreApplication::translate("TkfFile",
+                                       "the name is not valid in the system's character encoding");
+}
+
 QString openFailureReason(const QString &path)
 {
+    if (const QString undecodable = undecodableNameReason(path); !undecodable.isEmpty())
+        return undecodable;
     const QFileInfo info(path);
     if (info.isDir())
         return QString::fromLocal8Bit(std::strerror(EISDIR));

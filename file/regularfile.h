@@ -14,3 +14,9 @@ bool openRegularFile(QFile &file, const QString &path);
 // ("No such file or directory", "Is a directory", "not a regular file"); empty
 // when no reason shows now.
 QString openFailureReason(const QString &path);
+
+// Why `path` names no file it could be meant to: empty, unless it holds the
+// replacement character (U+FFFD) and nothing is there. Such a path was decoded
+// from bytes that the locale's encoding cannot show; encoded again it names
+// another file, so it must be neither read nor written.
+QString undecodableNameReason(const QString &path);

@@ -107,9 +107,24 @@ bool sameWord(QStringView word, const char *keyword)
     return word.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
+// A word in quotes as a message shows it: control characters, which a
+// terminal would swallow or act on, are written as escapes (\0, \x1B),
+// and so is the backslash that starts them.
 QString quoted(QStringView word)
 {
-    return QLatin1Char('"') + word.toString() + QLatin1Char('"');
+    QString text = QStringLiteral("\"");
+    for (QChar c : word) {
+        if (c == QLatin1Char('\\'))
+            text += QStringLiteral("\\\\");
+        else if (c.unicode() == 0)
+            text += QStringLiteral("\\0");
+        else if (c.category() == QChar::Other_Control)
+            text += QStringLiteral("\\x")
+                    + QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper();
+        else
+            text += c;
+    }
+    return text + QLatin1Char('"');
 }
 
 // Why a word is not a key name, with a hint for the words that the English

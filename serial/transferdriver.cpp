@@ -44,6 +44,7 @@ void TransferDriver::start(const PortRecord &port, TransferDirection direction)
     }
     running_ = true;
     concluded_ = false;
+    wokenUp_ = false;
     result_ = TransferResult();
     result_.direction = direction;
     clock_.invalidate();
@@ -62,6 +63,7 @@ void TransferDriver::wakeUp()
         conclude(TransferOutcome::PortNotOpen, policy_);
         return;
     }
+    wokenUp_ = true;
     clock_.start();
     Q_EMIT wokenUp();
 }
@@ -69,30 +71,40 @@ void TransferDriver::wakeUp()
 void TransferDriver::tick()
 {
     session_.tick();
-    for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
-        Q_EMIT progressed(++result_.buttonsDone, session_.link().keypadButtonCount);
-
-    // A retry limit raises the done and the error flag together: the error wins.
-    const LinkState &link = session_.link();
-    // A line lost before the wake-up byte went out (the keypad vanished
-    // while the port was being set up) fails the connection, not a
-    // communication that never began.
-    if (link.errorFlag && wakeUpDelay_.isActive())
-        conclude(TransferOutcome::PortNotOpen, policy_);
-    else if (link.errorFlag)
-        conclude(TransferOutcome::CommunicationError, policy_);
-    else if (link.connectTimeoutFlag)
-        conclude(TransferOutcome::ConnectTimeout, policy_);
-    else if (link.doneFlag)
+    reportProgress();
+    switch (session_.link().end) {
+    case LinkEnd::None:
+        break;
+    case LinkEnd::Completed:
         conclude(TransferOutcome::Completed, policy_);
+        break;
+    case LinkEnd::ConnectTimeout:
+        conclude(TransferOutcome::ConnectTimeout, policy_);
+        break;
+    case LinkEnd::Failed:
+        // A line lost before the wake-up byte went out (the keypad vanished
+        // while the port was being set up) fails the connection, not a
+        // communication that never began.
+        conclude(wokenUp_ ? TransferOutcome::CommunicationError : TransferOutcome::PortNotOpen,
+                 policy_);
+        break;
+    }
+}
+
+void TransferDriver::reportProgress()
+{
+    // Several buttons can complete between two ticks; each moves the
+    // progress on by one.
+    const LinkState &link = session_.link();
+    while (result_.buttonsDone < link.buttonsDone)
+        Q_EMIT progressed(++result_.buttonsDone, link.keypadButtonCount);
 }
 
 void TransferDriver::interrupt()
 {
     if (isTransferring()) {
         // Buttons the port's own reads completed since the last tick count too.
-        for (int steps = session_.takeProgressSteps(); steps > 0; --steps)
-            Q_EMIT progressed(++result_.buttonsDone, session_.link().keypadButtonCount);
+        reportProgress();
         conclude(TransferOutcome::Interrupted, ClosePolicy::DrainThenClose);
     } else if (closingDelay_.isActive()) {
         closingDelay_.stop();
@@ -108,8 +120,6 @@ void TransferDriver::conclude(TransferOutcome outcome, ClosePolicy policy)
     if (clock_.isValid())
         result_.transferMs = clock_.elapsed();
     clock_.invalidate();
-    LinkState &link = session_.link();
-    link.errorFlag = link.doneFlag = link.connectTimeoutFlag = false;
     session_.finish();
     settle(outcome);
 
@@ -132,6 +142,8 @@ void TransferDriver::settle(TransferOutcome outcome)
 {
     const LinkState &link = session_.link();
     result_.outcome = outcome;
+    if (result_.direction == TransferDirection::Transmit)
+        result_.buttonsMaybeStored = link.buttonsOnLine;
     result_.message = transferMessage(outcome, session_.openFailure());
     if (outcome == TransferOutcome::PortInUse)
         result_.portReason = session_.openFailure().reason;

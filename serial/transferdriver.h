@@ -22,7 +22,7 @@ enum class ClosePolicy {
 // The course of one readout or transmit on a TransferSession, for every
 // front end alike: opens and sets up the port, writes the wake-up byte
 // WakeUpDelayMs later, ticks every TickMs (each tick takes what the port has
-// and runs the frame layer's tick), reads the link's flags in a fixed order,
+// and runs the frame layer's tick), reads the link's end reason,
 // counts progress once per button, settles the outcome into one
 // TransferResult, sends EndTransfer and closes the port by its close policy.
 // The front ends (the main window, the command-line tool, the benchmark) only
@@ -74,6 +74,8 @@ Q_SIGNALS:
 private:
     void wakeUp();
     void tick();
+    // Emits progressed() for every button the link completed since the last call.
+    void reportProgress();
     void conclude(TransferOutcome outcome, ClosePolicy policy);
     // Fills the result for `outcome` from what the session holds now.
     void settle(TransferOutcome outcome);
@@ -88,4 +90,7 @@ private:
     TransferResult result_;
     bool running_ = false;
     bool concluded_ = false;
+    // The wake-up byte went out: from then on a failure is the keypad's
+    // communication, before it the connection's.
+    bool wokenUp_ = false;
 };

@@ -53,16 +53,16 @@ QString transferMessage(TransferOutcome outcome, const PortFailure &failure)
     return QString();
 }
 
-QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttonsDone)
+QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttons)
 {
-    if (outcome == TransferOutcome::Completed || buttonsDone <= 0)
+    if (outcome == TransferOutcome::Completed || buttons <= 0)
         return QString();
     if (direction == TransferDirection::Transmit)
         return Texts::tr("The keypad may now hold part of the new configuration (buttons 1 to %1 were "
                          "written); write it again.")
-            .arg(buttonsDone);
+            .arg(buttons);
     return Texts::tr("Buttons 1 to %1 were read; the others still show the configuration from before. "
                      "Undo brings back the configuration as it was.")
-        .arg(buttonsDone);
+        .arg(buttons);
 }
 

@@ -26,6 +26,7 @@ QString transferMessage(TransferOutcome outcome, const PortFailure &failure = {}
 // What a transfer that ended early left behind, said under the outcome's
 // message: a transmit may have left the keypad with part of the new
 // configuration, a readout the table with some buttons from the keypad. Empty
-// when the transfer completed or nothing was written or stored.
-QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttonsDone);
+// when the transfer completed or nothing was written or stored. `buttons`
+// counts from button 1: those that may be stored, or those read.
+QString partialResultNote(TransferOutcome outcome, TransferDirection direction, int buttons);
 

@@ -8,7 +8,7 @@
 
 // How one readout or transmit ended, settled once by the transfer driver. The
 // front ends (the window, qm47, the benchmark) only show it; none of them
-// reads the frame layer's flags.
+// reads the frame layer's state or judges the outcome anew.
 struct TransferResult {
     TransferDirection direction = TransferDirection::Readout;
     TransferOutcome outcome = TransferOutcome::Completed;
@@ -18,6 +18,12 @@ struct TransferResult {
     QString portReason;
     // Buttons stored (readout) or acknowledged by the keypad (transmit).
     int buttonsDone = 0;
+    // Transmit: buttons whose frame reached the line, acknowledged or not,
+    // so buttons 1 to this number may now hold the new configuration. A
+    // transfer that ends early leaves one more than was acknowledged when a
+    // button was on its way: the keypad stores it before it answers. 0 for
+    // a readout.
+    int buttonsMaybeStored = 0;
     // The counts the keypad reported; 0 when it never answered them.
     int keypadButtonCount = 0;
     int keypadMaxEntries = 0;
@@ -33,13 +39,21 @@ struct TransferResult {
     {
         return outcome != TransferOutcome::PortInUse && outcome != TransferOutcome::PortNotOpen;
     }
+    // The keypad may hold buttons of this transmit: what "changed" means to
+    // a script.
+    bool keypadMayHaveChanged() const { return buttonsMaybeStored > 0; }
+    // The buttons an early end left behind: on the keypad (transmit, those
+    // that may be stored) or in the table (readout).
+    int buttonsLeftBehind() const
+    {
+        return direction == TransferDirection::Transmit ? buttonsMaybeStored : buttonsDone;
+    }
     // Broke off after some buttons were stored or written.
-    bool partial() const { return !succeeded() && buttonsDone > 0; }
-    // The message followed by what an early end left behind on the keypad
-    // (transmit) or in the table (readout).
+    bool partial() const { return !succeeded() && buttonsLeftBehind() > 0; }
+    // The message followed by what an early end left behind.
     QString fullMessage() const
     {
-        const QString note = partialResultNote(outcome, direction, buttonsDone);
+        const QString note = partialResultNote(outcome, direction, buttonsLeftBehind());
         return note.isEmpty() ? message : message + QLatin1Char('\n') + note;
     }
 };

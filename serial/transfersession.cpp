@@ -30,7 +30,6 @@ TransferSession::~TransferSession() = default;
 void TransferSession::begin(TransferDirection direction)
 {
     frameLayer_.prepareTransfer(direction);
-    progressSteps_ = 0;
     bytesSent_ = 0;
     bytesReceived_ = 0;
     active_ = true;
@@ -83,14 +82,6 @@ void TransferSession::tick()
     if (!active_)
         return;
     frameLayer_.protocolTick();
-    collectProgress();
-}
-
-int TransferSession::takeProgressSteps()
-{
-    const int steps = progressSteps_;
-    progressSteps_ = 0;
-    return steps;
 }
 
 void TransferSession::drainOutput()
@@ -134,22 +125,11 @@ void TransferSession::pump()
         for (char byte : bytes) {
             frameLayer_.receiveByte(uint8_t(byte));
             frameLayer_.handOverFrame();
-            collectProgress();
         }
     }
     pumping_ = false;
     if (port_.error() == QSerialPort::ResourceError || port_.error() == QSerialPort::ReadError)
         lineFailed();
-}
-
-void TransferSession::collectProgress()
-{
-    // Several frames can complete between two ticks; count each step so that
-    // the progress bar moves once per button.
-    if (frameLayer_.link.progressFlag) {
-        frameLayer_.link.progressFlag = false;
-        ++progressSteps_;
-    }
 }
 
 void TransferSession::lineFailed()
@@ -158,5 +138,5 @@ void TransferSession::lineFailed()
     port_.clearError();
     frameLayer_.stopTransfer();
     if (active_)
-        frameLayer_.link.errorFlag = true;
+        frameLayer_.endTransfer(LinkEnd::Failed);
 }

@@ -33,8 +33,8 @@ public:
     FrameLayer &frameLayer() { return frameLayer_; }
     LinkState &link() { return frameLayer_.link; }
 
-    // Starts a transfer afresh in the given direction: frame layer reset and
-    // status flags cleared, progress count zero.
+    // Starts a transfer afresh in the given direction: frame layer reset, end
+    // reason and button counts cleared.
     void begin(TransferDirection direction);
     // Ends the transfer once the driver has acted on its outcome: no wait
     // runs any more, and bytes still arriving (a device resending into a
@@ -62,9 +62,6 @@ public:
     // frame layer's tick.
     void tick();
 
-    // Buttons stored (readout) or acknowledged (transmit) since the last call.
-    int takeProgressSteps();
-
     void sendEndTransfer() { frameLayer_.sendEndTransfer(); }
     // Waits until every byte written so far has left: first the port
     // object's own buffer (at most DrainLimitMs, for a line that takes
@@ -78,9 +75,8 @@ public:
 
 private:
     void pump();
-    void collectProgress();
     // The line broke during a transfer (adapter pulled, read error): the port
-    // is closed at once and the transfer ends with the error flag.
+    // is closed at once and the transfer ends as Failed.
     void lineFailed();
     void closeDescriptor();
 
@@ -89,7 +85,6 @@ private:
     LowLatencyMode lowLatency_;
     IoDeviceSink sink_;
     FrameLayer frameLayer_;
-    int progressSteps_ = 0;
     bool pumping_ = false;
     bool active_ = false;
     qint64 bytesSent_ = 0;

@@ -580,6 +580,10 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <source>not supported on this system</source>
         <translation>auf diesem System nicht möglich</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>Der Name ist in der Zeichenkodierung des Systems nicht gültig</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>
@@ -756,16 +760,16 @@ Möchten Sie fortfahren?</translation>
 <context>
     <name>TransmitShortfall</name>
     <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Tasten, die das Tastenfeld nicht hat: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Auf die %1 Einträge des Tastenfelds gekürzte Tasten: %2.</translation>
+    </message>
+    <message>
         <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
         <translation>Das Tastenfeld hat %1 Tasten mit je höchstens %2 Einträgen, daher wurde nicht die ganze Konfiguration geschrieben.</translation>
-    </message>
-    <message>
-        <source>Buttons not written: %1.</source>
-        <translation>Nicht geschriebene Tasten: %1.</translation>
-    </message>
-    <message>
-        <source>Buttons written only up to entry %1: %2.</source>
-        <translation>Nur bis Eintrag %1 geschriebene Tasten: %2.</translation>
     </message>
     <message>
         <source>The configuration itself is unchanged.</source>
@@ -1117,14 +1121,6 @@ liefert „qm47 convert“.
         <translation>Tasten wie auf dieser Tastaturbelegung benennen (Vorgabe en).</translation>
     </message>
     <message>
-        <source>button %1 was not sent: the keypad has %2 buttons</source>
-        <translation>Taste %1 wurde nicht gesendet: das Tastenfeld hat %2 Tasten</translation>
-    </message>
-    <message>
-        <source>button %1 holds %2 entries, the keypad keeps at most %3</source>
-        <translation>Taste %1 hat %2 Einträge, das Tastenfeld behält höchstens %3</translation>
-    </message>
-    <message>
         <source>no entry</source>
         <translation>kein Eintrag</translation>
     </message>
@@ -1179,32 +1175,6 @@ Befehle:
 </translation>
     </message>
     <message>
-        <source>
-Options:
-  -h, --help   Show this help.
-  --version    Show the version of qm47.
-  --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system&apos;s language).
-
-Run &quot;qm47 COMMAND --help&quot; for the details of a command.
-Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
-(SIGTERM) stopped a transfer.
-</source>
-        <translation>
-Optionen:
-  -h, --help   Diese Hilfe zeigen.
-  --version    Die Version von qm47 zeigen.
-  --lang CODE  Texte in dieser Sprache zeigen: de, fr, es, pt oder en
-               (Vorgabe: die Sprache des Systems).
-
-„qm47 BEFEHL --help“ zeigt die Einzelheiten eines Befehls.
-Exit-Status: 0 bei Erfolg; 1, wenn eine Datei abgewiesen wird, eine Prüfung
-oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist; 130
-(143), wenn SIGINT (SIGTERM) eine Übertragung abgebrochen hat.
-</translation>
-    </message>
-    <message>
         <source>Usage: %1
 
 %2
@@ -1255,14 +1225,6 @@ oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist; 130
         <translation>Das Ergebnis als JSON-Dokument ausgeben.</translation>
     </message>
     <message>
-        <source>button %1 of the file: the keypad has %2 buttons</source>
-        <translation>Taste %1 der Datei: das Tastenfeld hat %2 Tasten</translation>
-    </message>
-    <message>
-        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
-        <translation>Taste %1 der Datei hat %2 Einträge, das Tastenfeld behält höchstens %3</translation>
-    </message>
-    <message>
         <source>The keypad holds what the file holds</source>
         <translation>Das Tastenfeld enthält, was die Datei enthält</translation>
     </message>
@@ -1273,29 +1235,6 @@ oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist; 130
     <message>
         <source>Show how the keypad differs from a configuration file.</source>
         <translation>Zeigen, worin das Tastenfeld von einer Konfigurationsdatei abweicht.</translation>
-    </message>
-    <message>
-        <source>Reads the keypad over PORT and compares it, button by button, with what
-writing FILE.tkf would leave on it. Each button that differs is named, with
-the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
-(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
-file that the keypad cannot hold are differences too.
-Several PORTs are read at the same time; the results follow their order.
-Exit status as diff(1): 0 when every keypad holds what the file holds, 1
-when any differs, 2 when a keypad could not be read or the file was refused.
-</source>
-        <translation>Liest das Tastenfeld über PORT aus und vergleicht es Taste für Taste mit dem,
-was das Schreiben von FILE.tkf darauf hinterließe. Jede abweichende Taste
-wird genannt, mit den Zeilen der Textform (siehe „qm47 convert“), die nur das
-Tastenfeld enthält („- “), und denen, die nur die Datei enthält („+ “).
-Tasten oder Einträge der Datei, die das Tastenfeld nicht aufnehmen kann, sind
-ebenfalls Abweichungen.
-Mehrere PORTs werden gleichzeitig gelesen; die Ergebnisse folgen ihrer
-Reihenfolge.
-Exit-Status wie bei diff(1): 0, wenn jedes Tastenfeld enthält, was die Datei
-enthält, 1, wenn eines abweicht, 2, wenn ein Tastenfeld nicht gelesen werden
-konnte oder die Datei abgelehnt wurde.
-</translation>
     </message>
     <message>
         <source>Print one JSON document per port.</source>
@@ -1332,23 +1271,6 @@ einen davon als PORT an, wo Adapter ein- und ausgesteckt werden.
     <message>
         <source>Print the list as a JSON document.</source>
         <translation>Die Liste als JSON-Dokument ausgeben.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-PORT may be a link to the device, such as its stable name under
-/dev/serial/by-id.
-</source>
-        <translation>Liest das Tastenfeld über PORT (siehe „qm47 ports“) aus wie der Konfigurator
-und schreibt die Konfiguration nach FILE.tkf. Die Datei wird nur geschrieben,
-wenn das Auslesen vollständig war; nach einem Fehler bleibt eine vorhandene
-FILE.tkf unverändert. Ist die Standardfehlerausgabe ein Terminal, zeigt sie
-einen Fortschrittsbalken.
-PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
-/dev/serial/by-id.
-</translation>
     </message>
     <message>
         <source>Print the configuration as a JSON document.</source>
@@ -1417,6 +1339,90 @@ Ein PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
     <message>
         <source>%1 and %2 name the same port</source>
         <translation>%1 und %2 bezeichnen dieselbe Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused;
+129, 130 or 143 when SIGHUP, SIGINT or SIGTERM stopped the readout.
+</source>
+        <translation>Liest das Tastenfeld über PORT aus und vergleicht es Taste für Taste mit dem,
+was das Schreiben von FILE.tkf darauf hinterließe. Jede abweichende Taste
+wird genannt, mit den Zeilen der Textform (siehe „qm47 convert“), die nur das
+Tastenfeld enthält („- “), und denen, die nur die Datei enthält („+ “).
+Tasten oder Einträge der Datei, die das Tastenfeld nicht aufnehmen kann, sind
+ebenfalls Abweichungen.
+Mehrere PORTs werden gleichzeitig gelesen; die Ergebnisse folgen ihrer
+Reihenfolge.
+Exit-Status wie bei diff(1): 0, wenn jedes Tastenfeld enthält, was die Datei
+enthält, 1, wenn eines abweicht, 2, wenn ein Tastenfeld nicht gelesen werden
+konnte oder die Datei abgelehnt wurde; 129, 130 oder 143, wenn SIGHUP, SIGINT
+oder SIGTERM das Auslesen abgebrochen hat.
+</translation>
+    </message>
+    <message>
+        <source>read: --json and the configuration cannot share standard output</source>
+        <translation>read: --json und die Konfiguration können sich die Standardausgabe nicht teilen</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+FILE.tkf &quot;-&quot; is standard output, which then carries the configuration
+and nothing else.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Liest das Tastenfeld über PORT (siehe „qm47 ports“) aus wie der Konfigurator
+und schreibt die Konfiguration nach FILE.tkf. Die Datei wird nur geschrieben,
+wenn das Auslesen vollständig war; nach einem Fehler bleibt eine vorhandene
+FILE.tkf unverändert.
+FILE.tkf „-“ ist die Standardausgabe, die dann die Konfiguration und sonst
+nichts enthält.
+Ist die Standardfehlerausgabe ein Terminal, zeigt sie einen
+Fortschrittsbalken.
+PORT darf ein Link auf das Gerät sein, etwa sein beständiger Name unter
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help   Show this help.
+  --version    Show the version of qm47.
+  --lang CODE  Show the texts in this language: de, fr, es, pt or en
+               (default: the system&apos;s language).
+
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
+Exit status: 0 on success; 1 when a file is refused, a check fails or a
+transfer fails; 2 when the command line is wrong (diff: 1 when the keypad
+differs, 2 on trouble); 129, 130 or 143 when SIGHUP, SIGINT or SIGTERM
+stopped a transfer of read, write or diff.
+</source>
+        <translation>
+Optionen:
+  -h, --help   Diese Hilfe zeigen.
+  --version    Die Version von qm47 zeigen.
+  --lang CODE  Texte in dieser Sprache zeigen: de, fr, es, pt oder en
+               (Vorgabe: die Sprache des Systems).
+
+„qm47 BEFEHL --help“ zeigt die Einzelheiten eines Befehls.
+Exit-Status: 0 bei Erfolg; 1, wenn eine Datei abgewiesen wird, eine Prüfung
+oder eine Übertragung fehlschlägt; 2, wenn die Befehlszeile falsch ist (diff:
+1, wenn das Tastenfeld abweicht, 2 bei Problemen); 129, 130 oder 143, wenn
+SIGHUP, SIGINT oder SIGTERM eine Übertragung von read, write oder diff
+abgebrochen hat.
+</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
+        <translation>%1: Der Name ist in der Zeichenkodierung des Systems nicht gültig, daher kann qm47 ihn nicht verwenden; benennen Sie ihn um</translation>
     </message>
 </context>
 </TS>

@@ -580,6 +580,10 @@ Remove it from the recent files?</source>
         <source>not supported on this system</source>
         <translation>no admitido en este sistema</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>el nombre no es válido en la codificación de caracteres del sistema</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>
@@ -756,16 +760,16 @@ Do you want to continue?</source>
 <context>
     <name>TransmitShortfall</name>
     <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Botones que el teclado no tiene: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Botones recortados a las %1 entradas del teclado: %2.</translation>
+    </message>
+    <message>
         <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
         <translation>El teclado tiene %1 botones con %2 entradas como máximo cada uno, así que no se escribió toda la configuración.</translation>
-    </message>
-    <message>
-        <source>Buttons not written: %1.</source>
-        <translation>Botones no escritos: %1.</translation>
-    </message>
-    <message>
-        <source>Buttons written only up to entry %1: %2.</source>
-        <translation>Botones escritos solo hasta la entrada %1: %2.</translation>
     </message>
     <message>
         <source>The configuration itself is unchanged.</source>
@@ -1119,14 +1123,6 @@ véase «qm47 convert».
         <translation>Nombrar las teclas según esta distribución de teclado (en por omisión).</translation>
     </message>
     <message>
-        <source>button %1 was not sent: the keypad has %2 buttons</source>
-        <translation>el botón %1 no se envió: el teclado tiene %2 botones</translation>
-    </message>
-    <message>
-        <source>button %1 holds %2 entries, the keypad keeps at most %3</source>
-        <translation>el botón %1 tiene %2 entradas, el teclado guarda como máximo %3</translation>
-    </message>
-    <message>
         <source>no entry</source>
         <translation>ninguna entrada</translation>
     </message>
@@ -1181,32 +1177,6 @@ convierte archivos de configuración (.tkf).
 </translation>
     </message>
     <message>
-        <source>
-Options:
-  -h, --help   Show this help.
-  --version    Show the version of qm47.
-  --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system&apos;s language).
-
-Run &quot;qm47 COMMAND --help&quot; for the details of a command.
-Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
-(SIGTERM) stopped a transfer.
-</source>
-        <translation>
-Opciones:
-  -h, --help   Mostrar esta ayuda.
-  --version    Mostrar la versión de qm47.
-  --lang CODE  Mostrar los textos en este idioma: de, fr, es, pt o en
-               (por omisión: el idioma del sistema).
-
-Ejecute «qm47 ORDEN --help» para ver los detalles de una orden.
-Estado de salida: 0 si todo va bien; 1 si se rechaza un archivo o falla una
-comprobación o una transferencia; 2 si la línea de órdenes es incorrecta;
-130 (143) si SIGINT (SIGTERM) detuvo una transferencia.
-</translation>
-    </message>
-    <message>
         <source>Usage: %1
 
 %2
@@ -1257,14 +1227,6 @@ comprobación o una transferencia; 2 si la línea de órdenes es incorrecta;
         <translation>Mostrar el resultado como documento JSON.</translation>
     </message>
     <message>
-        <source>button %1 of the file: the keypad has %2 buttons</source>
-        <translation>botón %1 del archivo: el teclado tiene %2 botones</translation>
-    </message>
-    <message>
-        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
-        <translation>el botón %1 del archivo tiene %2 entradas, el teclado guarda como máximo %3</translation>
-    </message>
-    <message>
         <source>The keypad holds what the file holds</source>
         <translation>El teclado contiene lo que contiene el archivo</translation>
     </message>
@@ -1275,27 +1237,6 @@ comprobación o una transferencia; 2 si la línea de órdenes es incorrecta;
     <message>
         <source>Show how the keypad differs from a configuration file.</source>
         <translation>Mostrar en qué difiere el teclado de un archivo de configuración.</translation>
-    </message>
-    <message>
-        <source>Reads the keypad over PORT and compares it, button by button, with what
-writing FILE.tkf would leave on it. Each button that differs is named, with
-the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
-(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
-file that the keypad cannot hold are differences too.
-Several PORTs are read at the same time; the results follow their order.
-Exit status as diff(1): 0 when every keypad holds what the file holds, 1
-when any differs, 2 when a keypad could not be read or the file was refused.
-</source>
-        <translation>Lee el teclado por PORT y lo compara, botón por botón, con lo que dejaría
-en él escribir FILE.tkf. Se nombra cada botón que difiere, con las líneas de
-la forma de texto (véase «qm47 convert») que solo tiene el teclado («- ») y
-las que solo tiene el archivo («+ »). Los botones o entradas del archivo que
-el teclado no puede guardar también son diferencias.
-Varios PORT se leen a la vez; los resultados siguen su orden.
-Estado de salida como diff(1): 0 si cada teclado contiene lo que contiene el
-archivo, 1 si alguno difiere, 2 si no se pudo leer un teclado o se rechazó
-el archivo.
-</translation>
     </message>
     <message>
         <source>Print one JSON document per port.</source>
@@ -1331,22 +1272,6 @@ conectan y desconectan adaptadores.
     <message>
         <source>Print the list as a JSON document.</source>
         <translation>Mostrar la lista como documento JSON.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-PORT may be a link to the device, such as its stable name under
-/dev/serial/by-id.
-</source>
-        <translation>Lee el teclado por PORT (véase «qm47 ports») como lo hace el configurador y
-escribe la configuración en FILE.tkf. El archivo solo se escribe si la
-lectura terminó; tras un fallo, un FILE.tkf existente queda como estaba. Si la
-salida de errores es un terminal, muestra una barra de progreso.
-PORT puede ser un enlace al dispositivo, como su nombre estable en
-/dev/serial/by-id.
-</translation>
     </message>
     <message>
         <source>Print the configuration as a JSON document.</source>
@@ -1411,6 +1336,84 @@ Un PORT puede ser un enlace al dispositivo, como su nombre estable en
     <message>
         <source>%1 and %2 name the same port</source>
         <translation>%1 y %2 nombran el mismo puerto</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused;
+129, 130 or 143 when SIGHUP, SIGINT or SIGTERM stopped the readout.
+</source>
+        <translation>Lee el teclado por PORT y lo compara, botón por botón, con lo que dejaría
+en él escribir FILE.tkf. Se nombra cada botón que difiere, con las líneas de
+la forma de texto (véase «qm47 convert») que solo tiene el teclado («- ») y
+las que solo tiene el archivo («+ »). Los botones o entradas del archivo que
+el teclado no puede guardar también son diferencias.
+Varios PORT se leen a la vez; los resultados siguen su orden.
+Estado de salida como diff(1): 0 si cada teclado contiene lo que contiene el
+archivo, 1 si alguno difiere, 2 si no se pudo leer un teclado o se rechazó
+el archivo; 129, 130 o 143 si SIGHUP, SIGINT o SIGTERM detuvo la lectura.
+</translation>
+    </message>
+    <message>
+        <source>read: --json and the configuration cannot share standard output</source>
+        <translation>read: --json y la configuración no pueden compartir la salida estándar</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+FILE.tkf &quot;-&quot; is standard output, which then carries the configuration
+and nothing else.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Lee el teclado por PORT (véase «qm47 ports») como lo hace el configurador y
+escribe la configuración en FILE.tkf. El archivo solo se escribe si la
+lectura terminó; tras un fallo, un FILE.tkf existente queda como estaba.
+FILE.tkf «-» es la salida estándar, que entonces lleva la configuración y
+nada más.
+Si la salida de errores es un terminal, muestra una barra de progreso.
+PORT puede ser un enlace al dispositivo, como su nombre estable en
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help   Show this help.
+  --version    Show the version of qm47.
+  --lang CODE  Show the texts in this language: de, fr, es, pt or en
+               (default: the system&apos;s language).
+
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
+Exit status: 0 on success; 1 when a file is refused, a check fails or a
+transfer fails; 2 when the command line is wrong (diff: 1 when the keypad
+differs, 2 on trouble); 129, 130 or 143 when SIGHUP, SIGINT or SIGTERM
+stopped a transfer of read, write or diff.
+</source>
+        <translation>
+Opciones:
+  -h, --help   Mostrar esta ayuda.
+  --version    Mostrar la versión de qm47.
+  --lang CODE  Mostrar los textos en este idioma: de, fr, es, pt o en
+               (por omisión: el idioma del sistema).
+
+Ejecute «qm47 ORDEN --help» para ver los detalles de una orden.
+Estado de salida: 0 si todo va bien; 1 si se rechaza un archivo o falla una
+comprobación o una transferencia; 2 si la línea de órdenes es incorrecta
+(diff: 1 si el teclado difiere, 2 si hay problemas); 129, 130 o 143 si
+SIGHUP, SIGINT o SIGTERM detuvo una transferencia de read, write o diff.
+</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
+        <translation>%1: el nombre no es válido en la codificación de caracteres del sistema, así que qm47 no puede usarlo; cámbiele el nombre</translation>
     </message>
 </context>
 </TS>

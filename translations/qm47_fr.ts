@@ -580,6 +580,10 @@ Le retirer des fichiers récents ?</translation>
         <source>not supported on this system</source>
         <translation>non pris en charge sur ce système</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>le nom n’est pas valide dans le codage de caractères du système</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>
@@ -756,16 +760,16 @@ Voulez-vous continuer ?</translation>
 <context>
     <name>TransmitShortfall</name>
     <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Boutons que le clavier n’a pas : %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Boutons réduits aux %1 entrées du clavier : %2.</translation>
+    </message>
+    <message>
         <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
         <translation>Le clavier compte %1 boutons d’au plus %2 entrées chacun ; la configuration n’a donc pas été écrite entièrement.</translation>
-    </message>
-    <message>
-        <source>Buttons not written: %1.</source>
-        <translation>Boutons non écrits : %1.</translation>
-    </message>
-    <message>
-        <source>Buttons written only up to entry %1: %2.</source>
-        <translation>Boutons écrits seulement jusqu’à l’entrée %1 : %2.</translation>
     </message>
     <message>
         <source>The configuration itself is unchanged.</source>
@@ -1120,14 +1124,6 @@ fichier, voir «&#xa0;qm47 convert&#xa0;».
         <translation>Nommer les touches selon cette disposition de clavier (en par défaut).</translation>
     </message>
     <message>
-        <source>button %1 was not sent: the keypad has %2 buttons</source>
-        <translation>le bouton %1 n’a pas été envoyé : le clavier a %2 boutons</translation>
-    </message>
-    <message>
-        <source>button %1 holds %2 entries, the keypad keeps at most %3</source>
-        <translation>le bouton %1 contient %2 entrées, le clavier en garde au plus %3</translation>
-    </message>
-    <message>
         <source>no entry</source>
         <translation>aucune entrée</translation>
     </message>
@@ -1182,32 +1178,6 @@ Commandes :
 </translation>
     </message>
     <message>
-        <source>
-Options:
-  -h, --help   Show this help.
-  --version    Show the version of qm47.
-  --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system&apos;s language).
-
-Run &quot;qm47 COMMAND --help&quot; for the details of a command.
-Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
-(SIGTERM) stopped a transfer.
-</source>
-        <translation>
-Options :
-  -h, --help   Afficher cette aide.
-  --version    Afficher la version de qm47.
-  --lang CODE  Afficher les textes dans cette langue : de, fr, es, pt ou en
-               (par défaut : la langue du système).
-
-Lancez «&#xa0;qm47 COMMANDE --help&#xa0;» pour le détail d’une commande.
-Code de sortie : 0 en cas de succès ; 1 quand un fichier est refusé, qu’une
-vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse ;
-130 (143) quand SIGINT (SIGTERM) a arrêté un transfert.
-</translation>
-    </message>
-    <message>
         <source>Usage: %1
 
 %2
@@ -1258,14 +1228,6 @@ vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse 
         <translation>Afficher le résultat comme document JSON.</translation>
     </message>
     <message>
-        <source>button %1 of the file: the keypad has %2 buttons</source>
-        <translation>bouton %1 du fichier : le clavier a %2 boutons</translation>
-    </message>
-    <message>
-        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
-        <translation>le bouton %1 du fichier contient %2 entrées, le clavier en garde au plus %3</translation>
-    </message>
-    <message>
         <source>The keypad holds what the file holds</source>
         <translation>Le clavier contient ce que contient le fichier</translation>
     </message>
@@ -1276,28 +1238,6 @@ vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse 
     <message>
         <source>Show how the keypad differs from a configuration file.</source>
         <translation>Montrer en quoi le clavier diffère d’un fichier de configuration.</translation>
-    </message>
-    <message>
-        <source>Reads the keypad over PORT and compares it, button by button, with what
-writing FILE.tkf would leave on it. Each button that differs is named, with
-the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
-(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
-file that the keypad cannot hold are differences too.
-Several PORTs are read at the same time; the results follow their order.
-Exit status as diff(1): 0 when every keypad holds what the file holds, 1
-when any differs, 2 when a keypad could not be read or the file was refused.
-</source>
-        <translation>Lit le clavier par PORT et le compare, bouton par bouton, à ce qu’y
-laisserait l’écriture de FILE.tkf. Chaque bouton qui diffère est nommé, avec
-les lignes de la forme texte (voir « qm47 convert ») que seul le clavier
-contient (« - ») et celles que seul le fichier contient (« + »). Les boutons
-ou entrées du fichier que le clavier ne peut pas contenir sont aussi des
-différences.
-Plusieurs PORT sont lus en même temps ; les résultats suivent leur ordre.
-Code de sortie comme diff(1) : 0 quand chaque clavier contient ce que
-contient le fichier, 1 quand l’un diffère, 2 quand un clavier n’a pas pu
-être lu ou que le fichier a été refusé.
-</translation>
     </message>
     <message>
         <source>Print one JSON document per port.</source>
@@ -1334,23 +1274,6 @@ adaptateurs sont branchés et débranchés.
     <message>
         <source>Print the list as a JSON document.</source>
         <translation>Afficher la liste comme document JSON.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-PORT may be a link to the device, such as its stable name under
-/dev/serial/by-id.
-</source>
-        <translation>Lit le clavier par PORT (voir « qm47 ports ») comme le fait le configurateur
-et écrit la configuration dans FILE.tkf. Le fichier n’est écrit que si la
-lecture est allée jusqu’au bout ; après un échec, un FILE.tkf existant reste
-tel quel. Une barre de progression s’affiche sur la sortie d’erreur quand
-c’est un terminal.
-PORT peut être un lien vers le périphérique, comme son nom stable sous
-/dev/serial/by-id.
-</translation>
     </message>
     <message>
         <source>Print the configuration as a JSON document.</source>
@@ -1417,6 +1340,88 @@ Un PORT peut être un lien vers le périphérique, comme son nom stable sous
     <message>
         <source>%1 and %2 name the same port</source>
         <translation>%1 et %2 désignent le même port</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused;
+129, 130 or 143 when SIGHUP, SIGINT or SIGTERM stopped the readout.
+</source>
+        <translation>Lit le clavier par PORT et le compare, bouton par bouton, à ce qu’y
+laisserait l’écriture de FILE.tkf. Chaque bouton qui diffère est nommé, avec
+les lignes de la forme texte (voir « qm47 convert ») que seul le clavier
+contient (« - ») et celles que seul le fichier contient (« + »). Les boutons
+ou entrées du fichier que le clavier ne peut pas contenir sont aussi des
+différences.
+Plusieurs PORT sont lus en même temps ; les résultats suivent leur ordre.
+Code de sortie comme diff(1) : 0 quand chaque clavier contient ce que
+contient le fichier, 1 quand l’un diffère, 2 quand un clavier n’a pas pu
+être lu ou que le fichier a été refusé ; 129, 130 ou 143 quand SIGHUP,
+SIGINT ou SIGTERM a arrêté la lecture.
+</translation>
+    </message>
+    <message>
+        <source>read: --json and the configuration cannot share standard output</source>
+        <translation>read : --json et la configuration ne peuvent pas partager la sortie standard</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+FILE.tkf &quot;-&quot; is standard output, which then carries the configuration
+and nothing else.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Lit le clavier par PORT (voir « qm47 ports ») comme le fait le configurateur
+et écrit la configuration dans FILE.tkf. Le fichier n’est écrit que si la
+lecture est allée jusqu’au bout ; après un échec, un FILE.tkf existant reste
+tel quel.
+FILE.tkf « - » est la sortie standard, qui ne porte alors que la
+configuration.
+Une barre de progression s’affiche sur la sortie d’erreur quand c’est un
+terminal.
+PORT peut être un lien vers le périphérique, comme son nom stable sous
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help   Show this help.
+  --version    Show the version of qm47.
+  --lang CODE  Show the texts in this language: de, fr, es, pt or en
+               (default: the system&apos;s language).
+
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
+Exit status: 0 on success; 1 when a file is refused, a check fails or a
+transfer fails; 2 when the command line is wrong (diff: 1 when the keypad
+differs, 2 on trouble); 129, 130 or 143 when SIGHUP, SIGINT or SIGTERM
+stopped a transfer of read, write or diff.
+</source>
+        <translation>
+Options :
+  -h, --help   Afficher cette aide.
+  --version    Afficher la version de qm47.
+  --lang CODE  Afficher les textes dans cette langue : de, fr, es, pt ou en
+               (par défaut : la langue du système).
+
+Lancez «&#xa0;qm47 COMMANDE --help&#xa0;» pour le détail d’une commande.
+Code de sortie : 0 en cas de succès ; 1 quand un fichier est refusé, qu’une
+vérification ou un transfert échoue ; 2 quand la ligne de commande est fausse
+(diff : 1 quand le clavier diffère, 2 en cas de problème) ; 129, 130 ou 143
+quand SIGHUP, SIGINT ou SIGTERM a arrêté un transfert de read, write ou diff.
+</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
+        <translation>%1 : le nom n’est pas valide dans le codage de caractères du système, qm47 ne peut donc pas l’utiliser ; renommez-le</translation>
     </message>
 </context>
 </TS>

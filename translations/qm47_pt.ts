@@ -580,6 +580,10 @@ Removê-lo dos ficheiros recentes?</translation>
         <source>not supported on this system</source>
         <translation>não suportado neste sistema</translation>
     </message>
+    <message>
+        <source>the name is not valid in the system&apos;s character encoding</source>
+        <translation>o nome não é válido na codificação de caracteres do sistema</translation>
+    </message>
 </context>
 <context>
     <name>TkfText</name>
@@ -756,16 +760,16 @@ Pretende continuar?</translation>
 <context>
     <name>TransmitShortfall</name>
     <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Botões que o teclado não tem: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Botões cortados às %1 entradas do teclado: %2.</translation>
+    </message>
+    <message>
         <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
         <translation>O teclado tem %1 botões com no máximo %2 entradas cada um, pelo que nem toda a configuração foi escrita.</translation>
-    </message>
-    <message>
-        <source>Buttons not written: %1.</source>
-        <translation>Botões não escritos: %1.</translation>
-    </message>
-    <message>
-        <source>Buttons written only up to entry %1: %2.</source>
-        <translation>Botões escritos só até à entrada %1: %2.</translation>
     </message>
     <message>
         <source>The configuration itself is unchanged.</source>
@@ -1118,14 +1122,6 @@ ficheiro, ver «qm47 convert».
         <translation>Nomear as teclas segundo esta disposição de teclado (en por omissão).</translation>
     </message>
     <message>
-        <source>button %1 was not sent: the keypad has %2 buttons</source>
-        <translation>o botão %1 não foi enviado: o teclado tem %2 botões</translation>
-    </message>
-    <message>
-        <source>button %1 holds %2 entries, the keypad keeps at most %3</source>
-        <translation>o botão %1 tem %2 entradas, o teclado guarda no máximo %3</translation>
-    </message>
-    <message>
         <source>no entry</source>
         <translation>nenhuma entrada</translation>
     </message>
@@ -1180,32 +1176,6 @@ Comandos:
 </translation>
     </message>
     <message>
-        <source>
-Options:
-  -h, --help   Show this help.
-  --version    Show the version of qm47.
-  --lang CODE  Show the texts in this language: de, fr, es, pt or en
-               (default: the system&apos;s language).
-
-Run &quot;qm47 COMMAND --help&quot; for the details of a command.
-Exit status: 0 on success; 1 when a file is refused, a check fails or a
-transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT
-(SIGTERM) stopped a transfer.
-</source>
-        <translation>
-Opções:
-  -h, --help   Mostrar esta ajuda.
-  --version    Mostrar a versão de qm47.
-  --lang CODE  Mostrar os textos neste idioma: de, fr, es, pt ou en
-               (por omissão: o idioma do sistema).
-
-Execute «qm47 COMANDO --help» para ver os detalhes de um comando.
-Estado de saída: 0 em caso de sucesso; 1 quando um ficheiro é recusado ou
-falha uma verificação ou uma transferência; 2 quando a linha de comandos está
-errada; 130 (143) quando SIGINT (SIGTERM) parou uma transferência.
-</translation>
-    </message>
-    <message>
         <source>Usage: %1
 
 %2
@@ -1256,14 +1226,6 @@ errada; 130 (143) quando SIGINT (SIGTERM) parou uma transferência.
         <translation>Mostrar o resultado como documento JSON.</translation>
     </message>
     <message>
-        <source>button %1 of the file: the keypad has %2 buttons</source>
-        <translation>botão %1 do ficheiro: o teclado tem %2 botões</translation>
-    </message>
-    <message>
-        <source>button %1 of the file holds %2 entries, the keypad keeps at most %3</source>
-        <translation>o botão %1 do ficheiro tem %2 entradas, o teclado guarda no máximo %3</translation>
-    </message>
-    <message>
         <source>The keypad holds what the file holds</source>
         <translation>O teclado contém o que o ficheiro contém</translation>
     </message>
@@ -1274,27 +1236,6 @@ errada; 130 (143) quando SIGINT (SIGTERM) parou uma transferência.
     <message>
         <source>Show how the keypad differs from a configuration file.</source>
         <translation>Mostrar em que o teclado difere de um ficheiro de configuração.</translation>
-    </message>
-    <message>
-        <source>Reads the keypad over PORT and compares it, button by button, with what
-writing FILE.tkf would leave on it. Each button that differs is named, with
-the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
-(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
-file that the keypad cannot hold are differences too.
-Several PORTs are read at the same time; the results follow their order.
-Exit status as diff(1): 0 when every keypad holds what the file holds, 1
-when any differs, 2 when a keypad could not be read or the file was refused.
-</source>
-        <translation>Lê o teclado por PORT e compara-o, botão a botão, com o que a escrita de
-FILE.tkf deixaria nele. Cada botão que difere é indicado, com as linhas da
-forma de texto (ver «qm47 convert») que só o teclado tem («- ») e as que só
-o ficheiro tem («+ »). Botões ou entradas do ficheiro que o teclado não pode
-guardar também são diferenças.
-Várias PORT são lidas ao mesmo tempo; os resultados seguem a sua ordem.
-Estado de saída como diff(1): 0 se cada teclado contém o que o ficheiro
-contém, 1 se algum difere, 2 se não foi possível ler um teclado ou o
-ficheiro foi recusado.
-</translation>
     </message>
     <message>
         <source>Print one JSON document per port.</source>
@@ -1330,22 +1271,6 @@ desligam adaptadores.
     <message>
         <source>Print the list as a JSON document.</source>
         <translation>Mostrar a lista como documento JSON.</translation>
-    </message>
-    <message>
-        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
-writes the configuration to FILE.tkf. The file is written only when the
-readout completed; after a failure an existing FILE.tkf stays as it was.
-A progress bar is shown on standard error when it is a terminal.
-PORT may be a link to the device, such as its stable name under
-/dev/serial/by-id.
-</source>
-        <translation>Lê o teclado por PORT (ver «qm47 ports») como o configurador faz e escreve a
-configuração em FILE.tkf. O ficheiro só é escrito se a leitura terminou; após
-uma falha, um FILE.tkf existente fica como estava. Se a saída de erros for um
-terminal, mostra uma barra de progresso.
-PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
-/dev/serial/by-id.
-</translation>
     </message>
     <message>
         <source>Print the configuration as a JSON document.</source>
@@ -1411,6 +1336,85 @@ Uma PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
     <message>
         <source>%1 and %2 name the same port</source>
         <translation>%1 e %2 indicam a mesma porta</translation>
+    </message>
+    <message>
+        <source>Reads the keypad over PORT and compares it, button by button, with what
+writing FILE.tkf would leave on it. Each button that differs is named, with
+the lines of the text form (see &quot;qm47 convert&quot;) that only the keypad holds
+(&quot;- &quot;) and those that only the file holds (&quot;+ &quot;). Buttons or entries of the
+file that the keypad cannot hold are differences too.
+Several PORTs are read at the same time; the results follow their order.
+Exit status as diff(1): 0 when every keypad holds what the file holds, 1
+when any differs, 2 when a keypad could not be read or the file was refused;
+129, 130 or 143 when SIGHUP, SIGINT or SIGTERM stopped the readout.
+</source>
+        <translation>Lê o teclado por PORT e compara-o, botão a botão, com o que a escrita de
+FILE.tkf deixaria nele. Cada botão que difere é indicado, com as linhas da
+forma de texto (ver «qm47 convert») que só o teclado tem («- ») e as que só
+o ficheiro tem («+ »). Botões ou entradas do ficheiro que o teclado não pode
+guardar também são diferenças.
+Várias PORT são lidas ao mesmo tempo; os resultados seguem a sua ordem.
+Estado de saída como diff(1): 0 se cada teclado contém o que o ficheiro
+contém, 1 se algum difere, 2 se não foi possível ler um teclado ou o
+ficheiro foi recusado; 129, 130 ou 143 se SIGHUP, SIGINT ou SIGTERM parou a
+leitura.
+</translation>
+    </message>
+    <message>
+        <source>read: --json and the configuration cannot share standard output</source>
+        <translation>read: --json e a configuração não podem partilhar a saída padrão</translation>
+    </message>
+    <message>
+        <source>Runs a readout over PORT (see &quot;qm47 ports&quot;) as the configurator does and
+writes the configuration to FILE.tkf. The file is written only when the
+readout completed; after a failure an existing FILE.tkf stays as it was.
+FILE.tkf &quot;-&quot; is standard output, which then carries the configuration
+and nothing else.
+A progress bar is shown on standard error when it is a terminal.
+PORT may be a link to the device, such as its stable name under
+/dev/serial/by-id.
+</source>
+        <translation>Lê o teclado por PORT (ver «qm47 ports») como o configurador faz e escreve a
+configuração em FILE.tkf. O ficheiro só é escrito se a leitura terminou; após
+uma falha, um FILE.tkf existente fica como estava.
+FILE.tkf «-» é a saída padrão, que então leva a configuração e nada mais.
+Se a saída de erros for um terminal, mostra uma barra de progresso.
+PORT pode ser uma ligação para o dispositivo, como o seu nome estável em
+/dev/serial/by-id.
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help   Show this help.
+  --version    Show the version of qm47.
+  --lang CODE  Show the texts in this language: de, fr, es, pt or en
+               (default: the system&apos;s language).
+
+Run &quot;qm47 COMMAND --help&quot; for the details of a command.
+Exit status: 0 on success; 1 when a file is refused, a check fails or a
+transfer fails; 2 when the command line is wrong (diff: 1 when the keypad
+differs, 2 on trouble); 129, 130 or 143 when SIGHUP, SIGINT or SIGTERM
+stopped a transfer of read, write or diff.
+</source>
+        <translation>
+Opções:
+  -h, --help   Mostrar esta ajuda.
+  --version    Mostrar a versão de qm47.
+  --lang CODE  Mostrar os textos neste idioma: de, fr, es, pt ou en
+               (por omissão: o idioma do sistema).
+
+Execute «qm47 COMANDO --help» para ver os detalhes de um comando.
+Estado de saída: 0 em caso de sucesso; 1 quando um ficheiro é recusado ou
+falha uma verificação ou uma transferência; 2 quando a linha de comandos está
+errada (diff: 1 quando o teclado difere, 2 em caso de problema); 129, 130 ou
+143 quando SIGHUP, SIGINT ou SIGTERM parou uma transferência de read, write ou
+diff.
+</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
+        <translation>%1: o nome não é válido na codificação de caracteres do sistema, por isso o qm47 não o pode usar; mude-lhe o nome</translation>
     </message>
 </context>
 </TS>

@@ -92,9 +92,21 @@ QString installTranslations(const QString &code)
     removeTranslator(toolkitTranslator());
     const QLocale wanted = code.isEmpty() ? QLocale::system() : QLocale(code);
     auto *own = new QTranslator;
-    // Tries every language the user lists (LANGUAGE), each with and without
-    // its country, against the catalogues in the resources.
-    if (!own->load(wanted, QStringLiteral("qm47"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+    // Tries the languages the user lists (LANGUAGE) in their order, each with
+    // and without its country, against the catalogues in the resources. The
+    // texts are English already, so English listed before any language with
+    // a catalogue ends the search.
+    bool loaded = false;
+    for (const QString &name : wanted.uiLanguages()) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            break;
+        loaded = own->load(language, QStringLiteral("qm47"), QStringLiteral("_"),
+                           QStringLiteral(":/i18n"));
+        if (loaded)
+            break;
+    }
+    if (!loaded) {
         delete own;
         return QString();
     }

@@ -29,6 +29,10 @@ private Q_SLOTS:
         QTest::newRow("--lang=CODE anywhere") << cli << "C.UTF-8" << QStringList{"check", "--lang=pt", missing} << "Não foi possível abrir";
         QTest::newRow("LANGUAGE first") << cli << "de_DE.UTF-8/it:fr" << QStringList{"--help"} << "^Utilisation : qm47";
         QTest::newRow("no catalogue") << cli << "it_IT.UTF-8" << QStringList{"--help"} << "^Usage: qm47 COMMAND";
+        // English needs no catalogue; listed first, it is not passed over.
+        QTest::newRow("LANGUAGE, English first") << cli << "de_DE.UTF-8/en_GB:fr" << QStringList{"--help"} << "^Usage: qm47 COMMAND";
+        QTest::newRow("LANGUAGE, English then German") << cli << "fr_FR.UTF-8/en_US:en:de" << QStringList{"--help"} << "^Usage: qm47 COMMAND";
+        QTest::newRow("--lang English") << cli << "de_DE.UTF-8/de" << QStringList{"--help", "--lang=en_GB"} << "^Usage: qm47 COMMAND";
         QTest::newRow("configurator, Qt's own texts too")
             << gui << "es_ES.UTF-8" << QStringList{"--help"} << "Graba, edita.*Muestra la información de versión";
     }

@@ -3,6 +3,7 @@
 #include "config/crc32.h"
 #include "device/framelayer.h"
 #include "support/buttonframe.h"
+#include "support/countingobserver.h"
 #include "support/hexbytes.h"
 #include "support/recordingsink.h"
 #include "support/tablecontent.h"
@@ -228,13 +229,12 @@ private Q_SLOTS:
             feedPerTick(bad);
             QCOMPARE(sink.writes.size(), i);
             QCOMPARE(sink.writes.back(), wire(CmdNak, {CmdGetButtonCount, 0}));
-            QVERIFY(!link().errorFlag);
+            QVERIFY(link().end != LinkEnd::Failed);
         }
         QCOMPARE(table->buttonCount, uint8_t(23)); // no effect
         feedPerTick(bad);
         QCOMPARE(sink.writes.size(), 3); // no fourth Nak
-        QVERIFY(link().errorFlag);
-        QVERIFY(link().doneFlag);
+        QCOMPARE(link().end, LinkEnd::Failed);
         QCOMPARE(link().naksSent, uint8_t(0));
     }
 
@@ -245,7 +245,7 @@ private Q_SLOTS:
         feedPerTick(bad + bad + bad);
         feedPerTick(wire(CmdEndTransfer)); // acknowledged: the count starts again
         feedPerTick(bad + bad + bad);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
         int naks = 0;
         for (const QByteArray &w : sink.writes)
             naks += uint8_t(w[1]) == CmdNak;
@@ -280,8 +280,7 @@ private Q_SLOTS:
         }
         feedPerTick(wire(CmdNak, {}));
         QCOMPARE(sink.takeAll(), QByteArray());
-        QVERIFY(link().errorFlag);
-        QVERIFY(link().doneFlag);
+        QCOMPARE(link().end, LinkEnd::Failed);
         QVERIFY(!link().awaitingAck);
         QCOMPARE(link().resendCount, uint8_t(0));
     }
@@ -294,7 +293,7 @@ private Q_SLOTS:
         feedPerTick(wire(CmdAck, {CmdGetButtonCount}));
         QCOMPARE(link().resendCount, uint8_t(0));
         feedPerTick(wire(CmdNak) + wire(CmdNak) + wire(CmdNak));
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
     }
 
     // --- time-outs, counted in ticks --------------------------------------
@@ -342,10 +341,9 @@ private Q_SLOTS:
         layer->prepareTransfer(TransferDirection::Readout);
         layer->sendRequest(CmdWakeUp);
         ticks(1000);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
         ticks(1);
-        QVERIFY(link().errorFlag);
-        QVERIFY(!link().doneFlag);
+        QCOMPARE(link().end, LinkEnd::Failed);
         QVERIFY(!link().awaitingAck);
         QCOMPARE(link().waitTicks, uint16_t(0));
     }
@@ -355,11 +353,11 @@ private Q_SLOTS:
         layer->prepareTransfer(TransferDirection::Readout);
         QVERIFY(layer->sendWakeUp());
         ticks(600);
-        QVERIFY(!link().connectTimeoutFlag);
+        QCOMPARE(link().end, LinkEnd::None);
         ticks(1);
-        QVERIFY(link().connectTimeoutFlag);
+        QCOMPARE(link().end, LinkEnd::ConnectTimeout);
         QVERIFY(!link().awaitingWakeUpAck);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
     }
 
     void bothWaitsShareOneCounter()
@@ -369,12 +367,12 @@ private Q_SLOTS:
         layer->sendRequest(CmdWakeUp);
         ticks(300);
         QCOMPARE(link().waitTicks, uint16_t(600));
-        QVERIFY(!link().connectTimeoutFlag);
+        QCOMPARE(link().end, LinkEnd::None);
         ticks(1);
-        QVERIFY(link().connectTimeoutFlag);
+        QCOMPARE(link().end, LinkEnd::ConnectTimeout);
         // The transfer is over: the other wait does not fire a second message.
         ticks(2000);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
     }
 
     void ackDoesNotResetCounterWhenArming()
@@ -384,7 +382,7 @@ private Q_SLOTS:
         ticks(700);
         layer->sendRequest(CmdGetButtonCount); // armed again: the count goes on
         ticks(301);
-        QVERIFY(link().errorFlag);
+        QCOMPARE(link().end, LinkEnd::Failed);
     }
 
     // An answer the device acknowledged but never sends ends the transfer.
@@ -403,9 +401,9 @@ private Q_SLOTS:
         QVERIFY(!link().awaitingAck);
         QVERIFY(link().awaitingAnswer);
         ticks(999); // the Ack's own tick counted once
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
         ticks(1);
-        QVERIFY(link().errorFlag);
+        QCOMPARE(link().end, LinkEnd::Failed);
         QVERIFY(!link().awaitingAnswer);
     }
 
@@ -421,7 +419,7 @@ private Q_SLOTS:
         QVERIFY(link().waitTicks < 10);
         feedPerTick(wire(CmdAck, {CmdGetMaxEntries}) + wire(CmdGetMaxEntries, {250}));
         ticks(900);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
     }
 
     // --- readout and transmit steps -----------------------------------------
@@ -451,15 +449,15 @@ private Q_SLOTS:
         feedPerTick(wire(CmdAck, {CmdGetButton})
                     + buttonFrame(CmdGetButton, uint8_t(answered), {{ActionPress, 0x1C}}).toWire());
         const bool taken = asked == answered;
-        QCOMPARE(link().progressFlag, taken);
+        QCOMPARE(link().buttonsDone, uint16_t(taken ? 1 : 0));
         QCOMPARE(table->content(uint8_t(answered)).length, uint8_t(taken ? 1 : 0));
         QCOMPARE(sink.writes.first(), wire(CmdAck, {CmdGetButton}));
-        QCOMPARE(link().doneFlag, taken && asked == 22);
+        QCOMPARE(link().end == LinkEnd::Completed, taken && asked == 22);
         QList<QByteArray> expected{wire(CmdAck, {CmdGetButton})};
         if (taken && asked < 22)
             expected << wire(CmdGetButton, {uint8_t(asked + 1)});
         QCOMPARE(sink.writes, expected);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
     }
 
     // Refusals end a transfer only when RefusalLimit of them come in a row.
@@ -468,10 +466,10 @@ private Q_SLOTS:
         handshake(TransferDirection::Readout, 3, 250);
         const QByteArray wrong = wire(CmdGetButtonCount, {3});
         feedPerTick(wrong + wrong + buttonFrame(CmdGetButton, 0, {}).toWire() + wrong + wrong);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
         QCOMPARE(sink.writes.last(), wire(CmdAck, {CmdGetButtonCount})); // no request restarted
         feedPerTick(wrong);
-        QVERIFY(link().errorFlag);
+        QCOMPARE(link().end, LinkEnd::Failed);
         QVERIFY(!link().awaitingAck && !link().awaitingAnswer);
     }
 
@@ -485,7 +483,7 @@ private Q_SLOTS:
         layer->sendFrame(buttonFrame(CmdSetButton, 2, {}));
         sink.writes.clear();
         feedPerTick(wire(CmdAck, {CmdSetButton}));
-        QVERIFY(link().progressFlag);
+        QCOMPARE(link().buttonsDone, uint16_t(1));
         QCOMPARE(sink.writes, QList<QByteArray>{
             buttonFrame(CmdSetButton, 3, {{ActionPress, 0x15}, {ActionRelease, 0x15}}).toWire()});
         QVERIFY(link().awaitingAck);
@@ -496,7 +494,8 @@ private Q_SLOTS:
         sink.writes.clear();
         feedPerTick(wire(CmdAck, {CmdSetButton}));
         QCOMPARE(sink.writes.size(), 0); // button 4 was the last
-        QVERIFY(link().doneFlag);
+        QCOMPARE(link().end, LinkEnd::Completed);
+        QCOMPARE(link().buttonsOnLine, uint16_t(5));
         QVERIFY(!link().awaitingAck);
     }
 
@@ -523,7 +522,7 @@ private Q_SLOTS:
         QCOMPARE(link().lastSent.command, uint8_t(CmdNak));
         sink.writes.clear();
         feedPerTick(wire(CmdAck, {CmdSetButton}));
-        QVERIFY(!link().doneFlag);
+        QCOMPARE(link().end, LinkEnd::None);
         QCOMPARE(sink.writes, QList<QByteArray>{buttonFrame(CmdSetButton, 1, {}).toWire()});
     }
 
@@ -627,13 +626,22 @@ private Q_SLOTS:
         QCOMPARE(table->content(255).length, uint8_t(1));
     }
 
-    void storingKeepsFaultyFlag()
+    void storingKeepsFaultyFlagAndNotifiesView()
     {
+        CountingObserver observer;
+        table->setObserver(&observer);
+        table->selectedButton = 6;
         table->content(6).faulty = 1;
         due(CmdGetButton, 6);
         feedPerTick(buttonFrame(CmdGetButton, 6, {{99, 1}}).toWire());
         QCOMPARE(table->content(6).faulty, uint8_t(1));
         QCOMPARE(table->content(6).entries[0], (ContentEntry{99, 1})); // stored as received
+        QCOMPARE(observer.begins, 1);
+        QCOMPARE(observer.ends, 1);
+        due(CmdGetButton, 7);
+        feedPerTick(buttonFrame(CmdGetButton, 7, {}).toWire());
+        QCOMPARE(observer.begins, 1); // a button not shown: no notification
+        table->setObserver(nullptr);
     }
 
     // --- closed port, transfer bracket, hand-over ---------------------------
@@ -645,12 +653,10 @@ private Q_SLOTS:
         sink.open = false;
         feedPerTick(wire(CmdAck, {CmdWakeUp}));
         QCOMPARE(sink.writes, QList<QByteArray>{QByteArray(1, char(CmdWakeUp))});
-        QVERIFY(link().errorFlag);
-        QVERIFY(link().doneFlag);
-        link().errorFlag = link().doneFlag = false;
+        QCOMPARE(link().end, LinkEnd::Failed);
+        link().end = LinkEnd::None;
         ticks(3000);
-        QVERIFY(!link().errorFlag);
-        QVERIFY(!link().connectTimeoutFlag);
+        QCOMPARE(link().end, LinkEnd::None);
     }
 
     void prepareTransferStartsClean()
@@ -659,8 +665,8 @@ private Q_SLOTS:
         layer->sendRequest(CmdWakeUp);
         QVERIFY(layer->sendWakeUp());
         feedPerTick(hex("C30300"));
-        link().errorFlag = link().doneFlag = true;
-        link().connectTimeoutFlag = link().progressFlag = true;
+        link().end = LinkEnd::Failed;
+        link().buttonsDone = link().buttonsOnLine = 4;
         link().naksSent = 2;
         link().resendCount = 3;
 
@@ -673,8 +679,8 @@ private Q_SLOTS:
         QCOMPARE(l.framesReady, uint8_t(0));
         QCOMPARE(l.waitTicks, uint16_t(0));
         QVERIFY(!l.awaitingAck && !l.awaitingWakeUpAck && !l.awaitingAnswer);
-        QVERIFY(!l.errorFlag && !l.doneFlag);
-        QVERIFY(!l.connectTimeoutFlag && !l.progressFlag);
+        QCOMPARE(l.end, LinkEnd::None);
+        QVERIFY(l.buttonsDone == 0 && l.buttonsOnLine == 0);
         QCOMPARE(l.direction, TransferDirection::Transmit);
         QCOMPARE(l.lastSent.start, FrameStartByte);
     }
@@ -688,7 +694,7 @@ private Q_SLOTS:
         sink.writes.clear();
         ticks(3000);
         QCOMPARE(sink.writes.size(), 0);
-        QVERIFY(!link().errorFlag);
+        QVERIFY(link().end != LinkEnd::Failed);
     }
 
     void manyBytesPerTickHandleEachFrameAtOnce()

@@ -62,10 +62,7 @@ struct Bench {
         }
         layer.protocolTick();
         ++ticks;
-        if (layer.link.progressFlag) {
-            layer.link.progressFlag = false;
-            ++progressSteps;
-        }
+        progressSteps = layer.link.buttonsDone;
     }
 
     Outcome run(TransferDirection direction, int maxTicks = 200000)
@@ -77,13 +74,16 @@ struct Bench {
             return Outcome::Error;
         while (ticks < maxTicks) {
             tick();
-            const LinkState &l = layer.link;
-            if (l.errorFlag)
+            switch (layer.link.end) {
+            case LinkEnd::None:
+                break;
+            case LinkEnd::Failed:
                 return Outcome::Error;
-            if (l.connectTimeoutFlag)
+            case LinkEnd::ConnectTimeout:
                 return Outcome::ConnectTimeout;
-            if (l.doneFlag)
+            case LinkEnd::Completed:
                 return Outcome::Done;
+            }
         }
         return Outcome::Stuck;
     }
@@ -266,12 +266,10 @@ private Q_SLOTS:
 
         // Nothing fires once the transfer is over.
         bench.finish();
-        bench.layer.link.errorFlag = bench.layer.link.doneFlag = false;
-        bench.layer.link.connectTimeoutFlag = false;
+        bench.layer.link.end = LinkEnd::None;
         for (int i = 0; i < 3000; ++i)
             bench.tick();
-        QVERIFY(!bench.layer.link.errorFlag);
-        QVERIFY(!bench.layer.link.connectTimeoutFlag);
+        QCOMPARE(bench.layer.link.end, LinkEnd::None);
     }
 
     // Each keypad that answers wrongly, in each direction: the transfer ends

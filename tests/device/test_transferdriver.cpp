@@ -71,30 +71,38 @@ private Q_SLOTS:
         QTest::addColumn<bool>("readout");
         QTest::addColumn<int>("keypadButtons");
         QTest::addColumn<int>("silentAfterAnswers"); // -1: answers everything
+        QTest::addColumn<int>("muteAtFrame");        // -1: never falls silent
         QTest::addColumn<bool>("portMissing");
         QTest::addColumn<int>("outcome");
         QTest::addColumn<int>("buttonsDone");
+        QTest::addColumn<int>("maybeStored");
         QTest::addColumn<QList<int>>("notSent");
 
         const int completed = int(TransferOutcome::Completed);
-        QTest::newRow("readout completed") << true << 3 << -1 << false << completed << 3
+        const int broken = int(TransferOutcome::CommunicationError);
+        QTest::newRow("readout completed") << true << 3 << -1 << -1 << false << completed << 3 << 0
                                            << QList<int>{};
         QTest::newRow("transmit to a smaller keypad: what it did not take")
-            << false << 3 << -1 << false << completed << 3 << QList<int>{3};
+            << false << 3 << -1 << -1 << false << completed << 3 << 3 << QList<int>{3};
         QTest::newRow("readout broken off after one button")
-            << true << 3 << 3 << false << int(TransferOutcome::CommunicationError) << 1
-            << QList<int>{};
+            << true << 3 << 3 << -1 << false << broken << 1 << 0 << QList<int>{};
+        // Frames 5 and 6 are the first two buttons; the third is stored unanswered.
+        QTest::newRow("transmit: the keypad falls silent, the button on the line counts")
+            << false << 3 << -1 << 7 << false << broken << 2 << 3 << QList<int>{};
         QTest::newRow("port missing: the keypad never asked")
-            << true << 3 << -1 << true << int(TransferOutcome::PortInUse) << 0 << QList<int>{};
+            << true << 3 << -1 << -1 << true << int(TransferOutcome::PortInUse) << 0 << 0
+            << QList<int>{};
     }
     void results()
     {
         QFETCH(bool, readout);
         QFETCH(int, keypadButtons);
         QFETCH(int, silentAfterAnswers);
+        QFETCH(int, muteAtFrame);
         QFETCH(bool, portMissing);
         QFETCH(int, outcome);
         QFETCH(int, buttonsDone);
+        QFETCH(int, maybeStored);
         QFETCH(QList<int>, notSent);
         ButtonTable memory;
         memory.buildTable();
@@ -102,6 +110,7 @@ private Q_SLOTS:
         KeypadEngine engine(memory);
         KeypadFaults faults;
         faults.silentAfterAnswers = silentAfterAnswers;
+        faults.muteAtFrame = muteAtFrame;
         engine.setFaults(faults);
         KeypadLine line(engine);
         QString error;
@@ -128,11 +137,13 @@ private Q_SLOTS:
         QCOMPARE(int(r.outcome), outcome);
         QCOMPARE(r.direction, readout ? TransferDirection::Readout : TransferDirection::Transmit);
         QCOMPARE(r.buttonsDone, buttonsDone);
+        QCOMPARE(r.buttonsMaybeStored, maybeStored);
+        QCOMPARE(r.keypadMayHaveChanged(), maybeStored > 0);
         QCOMPARE(r.message.isEmpty(), r.succeeded());
         QCOMPARE(r.message, transferMessage(r.outcome, session.openFailure()));
         QCOMPARE(r.keypadAsked(), !portMissing);
         QCOMPARE(r.keypadButtonCount, portMissing ? 0 : keypadButtons);
-        QCOMPARE(r.partial(), !r.succeeded() && buttonsDone > 0);
+        QCOMPARE(r.partial(), !r.succeeded() && (readout ? buttonsDone : maybeStored) > 0);
         QCOMPARE(r.shortfall.notSent, notSent);
         QCOMPARE(driver.result().outcome, r.outcome);
     }

@@ -10,15 +10,10 @@
 #include "file/tkfcodec.h"
 #include "keypadengine.h"
 #include "keypadline.h"
-#include "support/asnobody.h"
-#include "support/filebytes.h"
-#include "support/filedialogdriver.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 #include "support/portdialoganswerer.h"
 
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QProgressBar>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -26,11 +21,6 @@
 #include <QWindow>
 
 namespace {
-
-const QString CommError =
-    "An error occured during cummunication, connection refused! Please try again.";
-const QString ConnectError =
-    "Cannot connect to the target! Please check the connection / serial port.";
 
 // Fills `device` with a configuration whose buttons differ from each other.
 void fillConfiguration(ButtonTable &device, uint8_t buttons, uint16_t maxEntries)

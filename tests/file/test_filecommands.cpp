@@ -31,8 +31,6 @@ const QStringList Filters = {QStringLiteral("QM-47 file (*.tkf)"),
 const QString SaveCaption = QStringLiteral("Save button configuration");
 const QString OpenCaption = QStringLiteral("Open button configuration");
 
-const QList<ContentEntry> DelayPair = {{ActionDelay, DelayFirstHalf},
-                                       {ActionDelay, DelaySecondHalf}};
 const QList<ContentEntry> KeyStroke = {{ActionPress, 0x1C}, {ActionRelease, 0x1C}};
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "config/buttontable.h"
 #include "file/atomicwrite.h"
+#include "file/regularfile.h"
 #include "file/tkffile.h"
 #include "support/filebytes.h"
 #include "support/filesizelimit.h"
@@ -123,6 +124,22 @@ private Q_SLOTS:
         QVERIFY(!loadConfigFile("/dev/zero", t).opened);
         QCOMPARE(t.buttonCount, uint8_t(7));
         QCOMPARE(t.content(1).length, uint8_t(2));
+    }
+
+    // A name whose bytes the locale could not decode comes with U+FFFD in
+    // their place: it is neither written (under the replacement's bytes) nor
+    // said to be missing; a file that really has such a name is used.
+    void namesDecodedWithReplacements()
+    {
+        const QString mangled = path(QStringLiteral("x\uFFFD.tkf"));
+        QString reason;
+        QVERIFY(!writeWholeFile(mangled, "new", &reason));
+        QCOMPARE(reason, QString("the name is not valid in the system's character encoding"));
+        QVERIFY(!QFile::exists(mangled));
+        QCOMPARE(openFailureReason(mangled), reason);
+        QVERIFY(writeBytes(mangled, "old"));
+        QVERIFY2(writeWholeFile(mangled, "new", &reason), qPrintable(reason));
+        QCOMPARE(readAll(mangled), QByteArray("new"));
     }
 
     // A folder that allows no new file: an existing writable file is written

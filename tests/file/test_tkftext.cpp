@@ -193,6 +193,8 @@ private Q_SLOTS:
             << "max-entries 3\nbutton 1\nA down\nA up\ndelay" << 5 << "more than 3";
         QTest::newRow("unknown key") << "button 1\nFOO down" << 2 << "not a key name";
         QTest::newRow("key code too large") << "button 1\n0x100 down" << 2 << "not a key name";
+        QTest::newRow("NUL and escape shown as escapes")
+            << QString("button 1\nA%1\x1b\\ down").arg(QChar(0)) << 2 << "\"A\\0\\x1B\\\\\" is not a key name";
         QTest::newRow("backslash names two keys") << "button 1\n\\ down" << 2 << "0x13 or 0x53";
         QTest::newRow("DELAY as a key") << "button 1\nDELAY down" << 2 << "0xFA";
         QTest::newRow("delay with a word after it") << "button 1\ndelay 2" << 2 << "stands alone";

@@ -71,16 +71,13 @@ Transfer runTransfer(QSerialPort &port, FrameLayer &layer, TransferDirection dir
             layer.receiveBytes(bytes.constData(), bytes.size());
         }
         layer.protocolTick();
-        LinkState &l = layer.link;
-        if (l.progressFlag) {
-            l.progressFlag = false;
-            ++result.progressSteps;
-        }
-        if (l.errorFlag)
+        const LinkState &l = layer.link;
+        result.progressSteps = l.buttonsDone;
+        if (l.end == LinkEnd::Failed)
             result.outcome = Outcome::Error;
-        else if (l.connectTimeoutFlag)
+        else if (l.end == LinkEnd::ConnectTimeout)
             result.outcome = Outcome::ConnectTimeout;
-        else if (l.doneFlag)
+        else if (l.end == LinkEnd::Completed)
             result.outcome = Outcome::Done;
         if (result.outcome != Outcome::Stuck || clock.elapsed() > limitMs)
             loop.quit();

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSerialPort>
@@ -697,85 +698,151 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("kept.tkf")), old);
     }
 
-    // A failed write says under the message which buttons the keypad may now
-    // hold; a failed read adds nothing, since it changed neither the keypad
-    // nor the file.
-    void failedTransferNamesTheButtonsWritten()
-    {
-        ButtonTable t = makeTable();
-        for (int i = 0; i < 23; ++i)
-            setButton(t, i, strokes(2, i));
-        const QString file = saved("failing.tkf", t);
-        for (const QString &command : {"write", "read"}) {
-            SimulatorProcess sim; // the unplugged keypad is gone
-            QVERIFY(sim.start({"--unplug-after", "9", path("failing-keypad.tkf")}));
-            const Result r = qm47({command, sim.port, file});
-            QVERIFY2(r.status == 1 && r.err.endsWith(
-                         CommError + (command == "read" ? "" : "\nThe keypad may now hold part of the "
-                         "new configuration (buttons 1 to 4 were written); write it again.") + "\n"),
-                     qPrintable(describe(r)));
-        }
-        QCOMPARE(readAll(file), encodeConfig(t));
-    }
-
-    // SIGINT or SIGTERM in the middle of a transfer with the paced keypad:
-    // the transfer ends as a failure does. The keypad hears the end (and
-    // only then saves what it stored), the output file stays as it was, the
-    // status tells the signal, and after a write the message names the
-    // buttons the keypad was given.
-    void signalEndsATransferCleanly_data()
+    // Every way a transfer ends early, for every command that talks to a
+    // keypad, on one port and on three (each keypad with the same fault): the
+    // status; the end told to the keypad unless its line is gone; the JSON
+    // counts, also after the failure; after a write, the N of "buttons 1 to
+    // N" is the buttons that reached the keypad and, where it saves, what
+    // its memory holds.
+    void endings_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("signal");
-        QTest::newRow("write, SIGINT") << "write" << SIGINT;
-        QTest::newRow("write, SIGTERM") << "write" << SIGTERM;
-        QTest::newRow("read, SIGINT") << "read" << SIGINT;
+        QTest::addColumn<int>("ports");
+        QTest::addColumn<QString>("cause"); // a signal, "silent" or "pulled"
+        for (const QString row : {"write 1 SIGINT", "write 1 SIGTERM", "write 1 SIGHUP", "write 1 silent",
+                                  "write 1 pulled", "write 3 SIGHUP", "write--verify 1 SIGTERM",
+                                  "write--verify 3 SIGINT", "read 1 SIGTERM", "read 1 silent",
+                                  "read 1 pulled", "diff 1 SIGINT", "diff 1 silent", "diff 3 SIGHUP",
+                                  "diff 3 pulled"})
+            QTest::newRow(qPrintable(row)) << row.section(' ', 0, 0).replace("--", " --")
+                                           << row.section(' ', 1, 1).toInt() << row.section(' ', 2);
     }
-    void signalEndsATransferCleanly()
+    void endings()
     {
         QFETCH(QString, command);
-        QFETCH(int, signal);
+        QFETCH(int, ports);
+        QFETCH(QString, cause);
+        const int signal = QMap<QString, int>{{"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}}
+                               .value(cause);
+        const bool writes = command.startsWith("write");
         ButtonTable before = makeTable(), after = makeTable();
         for (int i = 0; i < 23; ++i)
             setButton(before, i, strokes(125, i)), setButton(after, i, strokes(125, i + 1));
-        const QString memory = saved("interrupted-keypad.tkf", before);
-        const QString file = saved("interrupted-" + command + ".tkf", after);
-        SimulatorProcess sim;
-        QVERIFY(sim.start({"--paced", "--verbose", memory}));
-        QString log;
-        const auto logged = [&](const QString &text) {
-            return (log += QString::fromLocal8Bit(sim.process.readAllStandardError())).count(text);
+        // Frame 9 is the fifth button of a write, the third of a readout.
+        const QStringList fault{signal ? "--paced" : cause == "silent" ? "--mute-after=9" : "--unplug-after=9"};
+        std::unique_ptr<SimulatorProcess> sims[3];
+        QStringList words = command.split(' ') << "--json";
+        for (int i = 0; i < ports; ++i) {
+            QFile::remove(path(QString("ending-%1.log").arg(i)));
+            sims[i] = std::make_unique<SimulatorProcess>();
+            QVERIFY(sims[i]->start(fault + QStringList{"--log", path(QString("ending-%1.log").arg(i)),
+                                                       saved(QString("ending-%1.tkf").arg(i), before)}));
+            words << sims[i]->port;
+        }
+        const auto frames = [this](int i, const QString &command) {
+            return QString::fromUtf8(readAll(path(QString("ending-%1.log").arg(i))))
+                .count(QRegularExpression("^PC -> keypad: .*  " + command + "$",
+                                          QRegularExpression::MultilineOption));
         };
-
+        const QString request = writes ? "SetButton" : "GetButton";
         QProcess process;
-        process.start(QStringLiteral(QM47_CLI), {command, sim.port, file});
-        QTRY_VERIFY_WITH_TIMEOUT(logged(command == "write" ? "SetButton" : "GetButton") >= 8, 10000);
-        ::kill(pid_t(process.processId()), signal);
-        QVERIFY(process.waitForFinished(10000));
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 128 + signal);
-        QTRY_VERIFY(logged("EndTransfer") == 1);
-        QVERIFY2(err.contains("The transfer was stopped."), qPrintable(err));
-        QCOMPARE(readAll(file), encodeConfig(after));
-        if (command == "read")
-            return;
+        process.start(QStringLiteral(QM47_CLI), words << saved("ending.tkf", after));
+        for (int i = 0; signal && i < ports; ++i)
+            QTRY_VERIFY_WITH_TIMEOUT(frames(i, request) >= 3, 15000);
+        if (signal)
+            ::kill(pid_t(process.processId()), signal);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), signal ? 128 + signal : command == "diff" ? 2 : 1);
+        const QStringList documents = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(documents.size(), ports);
+        for (int i = 0; i < ports; ++i) {
+            const QString &json = documents[i];
+            QTRY_COMPARE(frames(i, "EndTransfer"), cause == "pulled" ? 0 : 1);
+            const int sent = frames(i, request), buttons = jsonValue(json, "buttons").toInt();
+            const QRegularExpressionMatch note =
+                QRegularExpression("\nThe keypad may now hold part of the new configuration \\(buttons 1 "
+                                   "to (\\d+) were written\\); write it again.$").match(jsonValue(json, "message"));
+            // A readout adds nothing to its message; it counts the buttons that arrived.
+            QVERIFY2(jsonValue(json, "outcome") == "failed" && note.hasMatch() == writes, qPrintable(json));
+            const int n = writes ? note.captured(1).toInt() : sent;
+            QVERIFY2(buttons <= n && buttons >= n - 1, qPrintable(json));
+            if (!writes)
+                continue;
+            QCOMPARE(n, sent);
+            QCOMPARE(jsonValue(json, "maybe_stored").toInt(), n);
+            QCOMPARE(jsonValue(json, "changed"), QString("true"));
+            const auto held = [&] { // a pulled keypad leaves without saving
+                ButtonTable keypad;
+                int same = 0;
+                if (decodeConfig(readAll(path(QString("ending-%1.tkf").arg(i))), keypad).accepted())
+                    while (same < 23 && entriesOf(keypad, same) == entriesOf(after, same))
+                        ++same;
+                return same;
+            };
+            QTRY_COMPARE(held(), cause == "pulled" ? 0 : n);
+        }
+    }
 
-        const QRegularExpression note("The keypad may now hold part of the new configuration "
-                                      "\\(buttons 1 to (\\d+) were written\\); write it again.");
-        const QRegularExpressionMatch match = note.match(err);
-        QVERIFY2(match.hasMatch(), qPrintable(err));
-        const int written = match.captured(1).toInt();
-        QVERIFY(written >= 2 && written < 22);
-        // What the message says is what the keypad holds.
-        ButtonTable keypad;
-        const auto same = [&keypad](const ButtonTable &t, int i) {
-            return entriesOf(keypad, i) == entriesOf(t, i);
-        };
-        QTRY_VERIFY(decodeConfig(readAll(memory), keypad).accepted() && same(after, 0));
-        for (int i = 0; i < written; ++i)
-            QVERIFY(same(after, i));
-        QVERIFY(same(before, 22));
+    // Command lines as a shell runs them (Q the program, PORT a paced keypad
+    // logging to LOG, DIR the test's folder): a signal ignored at the start
+    // stays ignored, "-" is standard output, --json always gives a document,
+    // and a name that is not valid in the locale's encoding is refused, never
+    // written under another name.
+    void shellLines_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // patterns; for "err" one on standard error
+        QTest::addColumn<QString>("err");
+        const QString bad = "\"$(printf 'x\\377.tkf')\"", refused = "^qm47: x\\\\xFF\\.tkf: the name is not valid";
+        QTest::newRow("SIGINT ignored at the start: the write completes")
+            << "trap '' INT; exec \"$Q\" write \"$PORT\" \"$DIR/shell-big.tkf\"" << 0 << "^Wrote 23 buttons" << "^$";
+        QTest::newRow("read PORT -: the configuration alone on standard output")
+            << "\"$Q\" read \"$PORT\" - > \"$DIR/o.tkf\" && cmp \"$DIR/o.tkf\" \"$DIR/shell-big.tkf\" && echo same"
+            << 0 << "^same\n$" << "^$";
+        QTest::newRow("read --json PORT -") << "\"$Q\" read --json \"$PORT\" -" << 2 << "^$" << "share standard output";
+        QTest::newRow("check --json, a missing file")
+            << "\"$Q\" check --json \"$DIR/none.tkf\"" << 1
+            << "^\\{.*\"message\":\"Could not open file! No such file or directory.\",\"outcome\":\"refused\".*\\}\n$"
+            << "none.tkf: Could not open file!";
+        QTest::newRow("check --json, a corrupt file")
+            << "printf QM > \"$DIR/bad.tkf\"; \"$Q\" check --json \"$DIR/bad.tkf\"" << 1
+            << "^\\{.*\"message\":\"File corrupt! Could not read the file!\",\"outcome\":\"refused\".*\\}\n$" << "corrupt";
+        // The file is removed here: the test's folder could not name it.
+        QTest::newRow("a name that is not UTF-8 is refused")
+            << "cd \"$DIR\" && printf x > " + bad + " && \"$Q\" check " + bad + "; s=$?; rm " + bad + "; exit $s"
+            << 2 << "^$" << refused;
+        QTest::newRow("nor is anything written under another name")
+            << "cd \"$(mktemp -d -p \"$DIR\")\" && \"$Q\" read \"$PORT\" " + bad + "; echo \"status $?\"; ls"
+            << 0 << "^status 2\n$" << refused;
+    }
+    void shellLines()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        ButtonTable big = makeTable();
+        for (int i = 0; i < 23; ++i)
+            setButton(big, i, strokes(125, i));
+        SimulatorProcess sim;
+        QFile::remove(path("shell.log"));
+        QVERIFY(sim.start({"--paced", "--log", path("shell.log"), saved("shell-big.tkf", big)}));
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("Q", QM47_CLI);
+        env.insert("PORT", sim.port);
+        env.insert("DIR", dir.path());
+        shell.setProcessEnvironment(env);
+        shell.start("/bin/sh", {"-c", script});
+        if (script.startsWith("trap")) { // SIGINT once the keypad has three buttons
+            QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(readAll(path("shell.log"))).count("  SetButton\n") >= 3, 15000);
+            ::kill(pid_t(shell.processId()), SIGINT);
+        }
+        QVERIFY(shell.waitForFinished(30000));
+        const Result r{shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError(), {}};
+        QVERIFY2(r.status == status && r.out.contains(QRegularExpression(out))
+                     && r.err.contains(QRegularExpression(err)), qPrintable(describe(r)));
     }
 
     // A missing device, a port another program holds, and (for root, in a
@@ -839,8 +906,9 @@ private Q_SLOTS:
         setButton(t, 7, strokes(1, 7)); // beyond its 5 buttons
         const Result r = qm47({"write", sim.port, saved("large.tkf", t)});
         QVERIFY2(r.status == 1, qPrintable(describe(r)));
-        QVERIFY(r.err.contains("button 2 holds 8 entries, the keypad keeps at most 6"));
-        QVERIFY(r.err.contains("button 8 was not sent: the keypad has 5 buttons"));
+        QVERIFY2(r.err.contains("Buttons the keypad does not have: 8.\nButtons cut to the keypad's 6 "
+                                "entries: 2.\n"),
+                 qPrintable(describe(r)));
     }
 
     void readRefusesAConfigurationNoFileCanHold()
@@ -931,7 +999,7 @@ private Q_SLOTS:
         QTest::newRow("one key differs") << QStringList{"--corrupt-store", "1:2"} << 1
                                          << "The keypad differs from the file\nbutton 1\n  - W down\n  + A down\n";
         QTest::newRow("keypad too small") << QStringList{"--buttons", "2"} << 1
-                                          << "button 3 of the file: the keypad has 2 buttons";
+                                          << "Buttons the keypad does not have: 3.";
         QTest::newRow("deaf keypad") << QStringList{"--ignore-wakeup"} << 2 << "Cannot connect to the target!";
     }
     void diff()

@@ -122,6 +122,10 @@ void KeypadEngine::frameComplete()
         output_.clear();
         return;
     }
+    if (faults_.muteAtFrame >= 0 && framesReceived_ >= faults_.muteAtFrame && !muted_) {
+        log("keypad", {}, "falls silent");
+        muted_ = true;
+    }
     receivedCommands_.append(frame.command);
     actOn(frame);
 }
@@ -263,6 +267,8 @@ void KeypadEngine::storeButton(const Frame &frame)
 
 void KeypadEngine::send(const Frame &frame)
 {
+    if (muted_)
+        return;
     lastSent_ = frame;
     hasSent_ = true;
     QByteArray wire = frame.toWire();

@@ -26,6 +26,10 @@ struct KeypadFaults {
     // The line is closed when frame number N (counted from 1) arrives, before
     // it is acknowledged. -1: off.
     int unplugAtFrame = -1;
+    // From frame number N (counted from 1) on, the keypad still acts on what
+    // arrives (stores buttons, ends transfers) but sends nothing at all, as a
+    // keypad whose transmit line broke. -1: off.
+    int muteAtFrame = -1;
     // A bad memory cell: whenever button corruptStoreButton (index) is stored,
     // the key byte of its entry corruptStoreEntry (index) is kept changed,
     // although the frame was acknowledged. Only an entry the button holds is
@@ -123,6 +127,7 @@ private:
     bool storedThisTransfer_ = false;
     bool memoryChanged_ = false;
     bool unplugged_ = false;
+    bool muted_ = false;
     int framesReceived_ = 0;
     int requestsThisTransfer_ = 0;
     int wakeUps_ = 0;

@@ -90,6 +90,8 @@ int main(int argc, char *argv[])
         {"drop-bytes", "Fault: lose the last byte of each of the next n frames sent.", "n"},
         {"unplug-after", "Fault: close the line when frame number n arrives, before "
                          "acknowledging it, and exit.", "n"},
+        {"mute-after", "Fault: from frame number n on, store and end transfers as usual but send "
+                       "nothing any more.", "n"},
         {"corrupt-store", "Fault: keep the key byte of entry E (default 1) of button B changed "
                           "whenever that button is stored, although the frame is acknowledged.",
          "B[:E]"},
@@ -137,6 +139,7 @@ int main(int argc, char *argv[])
     faults.nakFrames = intOption(parser, "nak", 0, 1 << 20, 0, ok);
     faults.dropByteFrames = intOption(parser, "drop-bytes", 0, 1 << 20, 0, ok);
     faults.unplugAtFrame = intOption(parser, "unplug-after", 1, 1 << 20, -1, ok);
+    faults.muteAtFrame = intOption(parser, "mute-after", 1, 1 << 20, -1, ok);
     faults.wrongAckAt = intOption(parser, "wrong-ack", 1, 1 << 20, -1, ok);
     faults.foreignAnswerAt = intOption(parser, "foreign-answer", 1, 1 << 20, -1, ok);
     faults.crossAckAt = intOption(parser, "cross-ack", 1, 1 << 20, -1, ok);

@@ -15,11 +15,25 @@ namespace {
 int runCheck(const Invocation &invocation)
 {
     const QString path = invocation.arguments.at(0);
+    const bool json = invocation.isSet(QStringLiteral("json"));
     ButtonTable table;
-    if (!loadConfigOrComplain(path, table))
+    if (json) {
+        // A script finds a document whatever became of the file.
+        if (const QString refusal = loadConfig(path, table); !refusal.isEmpty()) {
+            complain(path, refusal);
+            printJson({{QStringLiteral("command"), QStringLiteral("check")},
+                       {QStringLiteral("file"), path},
+                       {QStringLiteral("outcome"), QStringLiteral("refused")},
+                       {QStringLiteral("message"), refusal},
+                       {QStringLiteral("buttons"), 0},
+                       {QStringLiteral("problems"), QJsonArray()}});
+            return ExitFailure;
+        }
+    } else if (!loadConfigOrComplain(path, table)) {
         return ExitFailure;
+    }
     const QStringList problems = buttonProblems(table);
-    if (invocation.isSet(QStringLiteral("json"))) {
+    if (json) {
         printJson({{QStringLiteral("command"), QStringLiteral("check")},
                    {QStringLiteral("file"), path},
                    {QStringLiteral("outcome"), problems.isEmpty() ? QStringLiteral("passed")

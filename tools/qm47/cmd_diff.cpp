@@ -1,6 +1,7 @@
 // qm47 diff: how one keypad or several differ from a configuration file.
 #include "command.h"
 #include "configfiles.h"
+#include "interruptsignals.h"
 #include "keypadcompare.h"
 #include "portjob.h"
 #include "portresults.h"
@@ -36,16 +37,8 @@ void compare(PortJob &job, const ButtonTable &file)
         differences.append(QJsonObject{{QStringLiteral("button"), i + 1},
                                        {QStringLiteral("changes"), QJsonArray::fromStringList(changes)}});
     }
-    const TransmitShortfall shortfall =
-        transmitShortfall(file, job.keypad.buttonCount, job.keypad.maxEntries);
-    QStringList notHeld;
-    for (int i : shortfall.notSent)
-        notHeld.append(Texts::tr("button %1 of the file: the keypad has %2 buttons")
-                           .arg(i + 1).arg(shortfall.keypadButtons));
-    for (int i : shortfall.cut)
-        notHeld.append(Texts::tr("button %1 of the file holds %2 entries, the keypad keeps at most %3")
-                           .arg(i + 1).arg(file.content(uint8_t(i)).length)
-                           .arg(shortfall.keypadMaxEntries));
+    const QStringList notHeld =
+        shortfallLines(transmitShortfall(file, job.keypad.buttonCount, job.keypad.maxEntries));
     lines += notHeld;
     const bool same = lines.isEmpty();
     job.result.outcome = same ? QStringLiteral("same") : QStringLiteral("different");
@@ -90,13 +83,13 @@ int runDiff(const Invocation &invocation)
     }
     runJobs(jobs, [&file](PortJob &job) {
         job.transfer(TransferDirection::Readout, job.keypad, [&job, &file](const PortJob::Transfer &t) {
-            if (t.succeeded()) {
-                job.result.buttons = t.buttonsDone;
-                job.result.entries = entryCount(job.keypad, t.buttonsDone);
+            // Also after a failure: the buttons that did arrive.
+            job.result.buttons = t.buttonsDone;
+            job.result.entries = entryCount(job.keypad, t.buttonsDone);
+            if (t.succeeded())
                 compare(job, file);
-            } else {
+            else
                 job.result.fail(t.message, t.portReason);
-            }
             job.finish();
         });
     }, Texts::tr("Reading"));
@@ -111,7 +104,7 @@ int runDiff(const Invocation &invocation)
             status = ExitDifferent;
     }
     reportResults(QStringLiteral("diff"), results, json);
-    return status;
+    return InterruptSignals::exitStatusOr(status);
 }
 
 } // namespace
@@ -130,7 +123,8 @@ Command diffCommand()
         "file that the keypad cannot hold are differences too.\n"
         "Several PORTs are read at the same time; the results follow their order.\n"
         "Exit status as diff(1): 0 when every keypad holds what the file holds, 1\n"
-        "when any differs, 2 when a keypad could not be read or the file was refused.\n");
+        "when any differs, 2 when a keypad could not be read or the file was refused;\n"
+        "129, 130 or 143 when SIGHUP, SIGINT or SIGTERM stopped the readout.\n");
     c.options = {{QStringLiteral("json"), QString(),
                   Texts::tr("Print one JSON document per port.")}};
     c.minArguments = 2;

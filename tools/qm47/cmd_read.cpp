@@ -1,5 +1,6 @@
 // qm47 read: the keypad's configuration into a new configuration file.
 #include "command.h"
+#include "console.h"
 #include "configfiles.h"
 #include "keypadcompare.h"
 #include "interruptsignals.h"
@@ -44,10 +45,18 @@ int runRead(const Invocation &invocation)
     const QString argument = invocation.arguments.at(0);
     const QString path = invocation.arguments.at(1);
     const bool json = invocation.isSet(QStringLiteral("json"));
+    // "-" is standard output, as for convert: the configuration's bytes are
+    // then all that goes there.
+    const bool toStandardOutput = path == QLatin1String("-");
+    if (toStandardOutput && json) {
+        complain(Texts::tr("read: --json and the configuration cannot share standard output"));
+        return ExitUsage;
+    }
     PortJob job(resolvePort(argument), argument);
     job.result.details.insert(QStringLiteral("file"), path);
     // Fail before the transfer, not after it, when the file cannot be made.
-    if (!QFileInfo(path).absoluteDir().exists() || QFileInfo(path).isDir()) {
+    if (!toStandardOutput
+        && (!QFileInfo(path).absoluteDir().exists() || QFileInfo(path).isDir())) {
         job.result.fail(path + QStringLiteral(": ")
                         + WindowTexts::tr("Could not create file!"));
         return reportResults(QStringLiteral("read"), {job.result}, json);
@@ -55,12 +64,11 @@ int runRead(const Invocation &invocation)
 
     runJobs({&job}, [](PortJob &j) {
         j.transfer(TransferDirection::Readout, j.keypad, [&j](const PortJob::Transfer &t) {
-            if (t.succeeded()) {
-                j.result.buttons = t.buttonsDone;
-                j.result.entries = entryCount(j.keypad, t.buttonsDone);
-            } else {
+            // Also after a failure: the buttons that did arrive.
+            j.result.buttons = t.buttonsDone;
+            j.result.entries = entryCount(j.keypad, t.buttonsDone);
+            if (!t.succeeded())
                 j.result.fail(t.message, t.portReason);
-            }
             j.finish();
         });
     }, Texts::tr("Reading"));
@@ -71,14 +79,17 @@ int runRead(const Invocation &invocation)
                             .arg(table.buttonCount)
                             .arg(table.maxEntries));
     QString reason;
-    if (job.result.status == ExitSuccess && !saveConfigFile(path, table, &reason))
+    if (job.result.status == ExitSuccess && toStandardOutput) {
+        // Checked once for every command when standard output is closed.
+        standardOutput().write(encodeConfig(table));
+        job.result.outcome = QStringLiteral("read");
+    } else if (job.result.status == ExitSuccess && !saveConfigFile(path, table, &reason)) {
         job.result.fail(path + QStringLiteral(": ") + couldNotCreateMessage(reason), reason);
-    if (job.result.status == ExitSuccess) {
+    } else if (job.result.status == ExitSuccess) {
         job.result.outcome = QStringLiteral("read");
         job.result.lines.append(Texts::tr("Read %1 buttons into %2").arg(table.buttonCount).arg(path));
     }
-    const int status = reportResults(QStringLiteral("read"), {job.result}, json);
-    return InterruptSignals::caughtSignal() != 0 ? InterruptSignals::exitStatus() : status;
+    return InterruptSignals::exitStatusOr(reportResults(QStringLiteral("read"), {job.result}, json));
 }
 
 } // namespace
@@ -93,6 +104,8 @@ Command readCommand()
         "Runs a readout over PORT (see \"qm47 ports\") as the configurator does and\n"
         "writes the configuration to FILE.tkf. The file is written only when the\n"
         "readout completed; after a failure an existing FILE.tkf stays as it was.\n"
+        "FILE.tkf \"-\" is standard output, which then carries the configuration\n"
+        "and nothing else.\n"
         "A progress bar is shown on standard error when it is a terminal.\n"
         "PORT may be a link to the device, such as its stable name under\n"
         "/dev/serial/by-id.\n");

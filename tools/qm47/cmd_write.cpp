@@ -26,27 +26,13 @@ struct WriteRequest {
     bool ifChanged = false;
 };
 
-// What of the file the keypad did not take, one line a button. A transmit
-// sends as many buttons as the keypad reports and the keypad keeps at most its
-// maximum of entries per button, so a file made for a larger keypad loses
-// buttons or entries.
-QStringList notKept(const ButtonTable &file, int keypadButtons, int keypadMaxEntries)
-{
-    const TransmitShortfall shortfall = transmitShortfall(file, keypadButtons, keypadMaxEntries);
-    QStringList lost;
-    for (int i : shortfall.notSent)
-        lost.append(Texts::tr("button %1 was not sent: the keypad has %2 buttons")
-                        .arg(i + 1).arg(shortfall.keypadButtons));
-    for (int i : shortfall.cut)
-        lost.append(Texts::tr("button %1 holds %2 entries, the keypad keeps at most %3")
-                        .arg(i + 1).arg(file.content(uint8_t(i)).length)
-                        .arg(shortfall.keypadMaxEntries));
-    return lost;
-}
-
+// A transmit sends as many buttons as the keypad reports and the keypad keeps
+// at most its maximum of entries per button, so a file made for a larger
+// keypad loses buttons or entries: the write then fails and says which.
 void failUnlessKept(PortJob &job, const WriteRequest &request)
 {
-    const QStringList lost = notKept(request.file, job.sent.buttonCount, job.sent.maxEntries);
+    const QStringList lost =
+        shortfallLines(transmitShortfall(request.file, job.sent.buttonCount, job.sent.maxEntries));
     if (!lost.isEmpty())
         job.result.fail(lost.join(QLatin1Char('\n')));
 }
@@ -77,9 +63,11 @@ void transmit(PortJob &job, const WriteRequest &request)
 {
     job.sent = request.file;
     job.transfer(TransferDirection::Transmit, job.sent, [&job, &request](const PortJob::Transfer &t) {
-        // Once the keypad has answered, buttons may have been stored.
-        const bool reached = t.succeeded() || t.outcome == TransferOutcome::CommunicationError;
-        job.result.details.insert(QStringLiteral("changed"), reached);
+        // The counts are the transfer's own, also after a failure.
+        job.result.buttons = t.buttonsDone;
+        job.result.entries = entryCount(job.sent, t.buttonsDone);
+        job.result.details.insert(QStringLiteral("maybe_stored"), t.buttonsMaybeStored);
+        job.result.details.insert(QStringLiteral("changed"), t.keypadMayHaveChanged());
         if (!t.succeeded()) {
             job.result.fail(t.message, t.portReason);
             job.finish();
@@ -88,8 +76,6 @@ void transmit(PortJob &job, const WriteRequest &request)
         // What the keypad was given: the file within the counts it reported.
         job.sent = keptByKeypad(request.file, t.keypadButtonCount, t.keypadMaxEntries);
         job.result.outcome = QStringLiteral("written");
-        job.result.buttons = t.buttonsDone;
-        job.result.entries = entryCount(job.sent, t.buttonsDone);
         job.result.lines.append(Texts::tr("Wrote %1 buttons from %2")
                                     .arg(job.sent.buttonCount).arg(request.path));
         if (request.verify || request.ifChanged) {
@@ -107,7 +93,6 @@ void writeIfChanged(PortJob &job, const WriteRequest &request)
 {
     job.transfer(TransferDirection::Readout, job.keypad, [&job, &request](const PortJob::Transfer &t) {
         if (!t.succeeded()) {
-            job.result.details.insert(QStringLiteral("changed"), false);
             job.result.fail(t.message, t.portReason);
             job.finish();
             return;
@@ -118,12 +103,18 @@ void writeIfChanged(PortJob &job, const WriteRequest &request)
             return;
         }
         job.result.outcome = QStringLiteral("unchanged");
-        job.result.details.insert(QStringLiteral("changed"), false);
         job.result.lines.append(Texts::tr("Unchanged: the keypad already holds the %1 buttons of %2")
                                     .arg(job.sent.buttonCount).arg(request.path));
         failUnlessKept(job, request);
         job.finish();
     });
+}
+
+// Until a transmit says otherwise, nothing of the keypad was touched.
+void unchangedKeypad(PortResult &result)
+{
+    result.details.insert(QStringLiteral("changed"), false);
+    result.details.insert(QStringLiteral("maybe_stored"), 0);
 }
 
 int runWrite(const Invocation &invocation)
@@ -158,7 +149,7 @@ int runWrite(const Invocation &invocation)
                                   ? Texts::tr("Writing %1 keypads").arg(ports.size())
                                   : Texts::tr("Writing");
         runJobs(jobs, [&request](PortJob &job) {
-            job.result.details.insert(QStringLiteral("changed"), false);
+            unchangedKeypad(job.result);
             job.result.details.insert(QStringLiteral("verified"), false);
             if (request.ifChanged)
                 writeIfChanged(job, request);
@@ -169,7 +160,7 @@ int runWrite(const Invocation &invocation)
         // Every port gets its document, so that a script always finds one.
         for (PortJob *job : jobs) {
             job->result.fail(request.path + QStringLiteral(": ") + refusal);
-            job->result.details.insert(QStringLiteral("changed"), false);
+            unchangedKeypad(job->result);
         }
     } else {
         return ExitFailure;
@@ -177,8 +168,7 @@ int runWrite(const Invocation &invocation)
     QList<PortResult> results;
     for (const PortJob *job : jobs)
         results.append(job->result);
-    const int status = reportResults(QStringLiteral("write"), results, json);
-    return InterruptSignals::caughtSignal() != 0 ? InterruptSignals::exitStatus() : status;
+    return InterruptSignals::exitStatusOr(reportResults(QStringLiteral("write"), results, json));
 }
 
 } // namespace

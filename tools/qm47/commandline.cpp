@@ -83,8 +83,9 @@ QString programHelp()
         "\n"
         "Run \"qm47 COMMAND --help\" for the details of a command.\n"
         "Exit status: 0 on success; 1 when a file is refused, a check fails or a\n"
-        "transfer fails; 2 when the command line is wrong; 130 (143) when SIGINT\n"
-        "(SIGTERM) stopped a transfer.\n");
+        "transfer fails; 2 when the command line is wrong (diff: 1 when the keypad\n"
+        "differs, 2 on trouble); 129, 130 or 143 when SIGHUP, SIGINT or SIGTERM\n"
+        "stopped a transfer of read, write or diff.\n");
     return text;
 }
 

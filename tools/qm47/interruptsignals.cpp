@@ -18,8 +18,14 @@ volatile std::sig_atomic_t firstSignal = 0;
 // The handler may do next to nothing: it writes the signal's number into a
 // pipe whose other end the event loop watches.
 int pipeEnds[2] = {-1, -1};
-struct sigaction previousInt;
-struct sigaction previousTerm;
+
+// The signals that end a transfer cleanly, with what they did before.
+struct Caught {
+    int number;
+    bool installed;
+    struct sigaction previous;
+};
+Caught caught[] = {{SIGHUP, false, {}}, {SIGINT, false, {}}, {SIGTERM, false, {}}};
 
 void onSignal(int number)
 {
@@ -50,8 +56,14 @@ InterruptSignals::InterruptSignals(QObject *parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, &previousInt);
-    ::sigaction(SIGTERM, &action, &previousTerm);
+    for (Caught &signal : caught) {
+        // A signal ignored when the program started stays ignored: nohup
+        // and the shell's background jobs rely on it.
+        ::sigaction(signal.number, nullptr, &signal.previous);
+        signal.installed = signal.previous.sa_handler != SIG_IGN;
+        if (signal.installed)
+            ::sigaction(signal.number, &action, nullptr);
+    }
 #endif
 }
 
@@ -60,8 +72,11 @@ InterruptSignals::~InterruptSignals()
 #ifdef Q_OS_UNIX
     if (!notifier_)
         return;
-    ::sigaction(SIGINT, &previousInt, nullptr);
-    ::sigaction(SIGTERM, &previousTerm, nullptr);
+    for (Caught &signal : caught) {
+        if (signal.installed)
+            ::sigaction(signal.number, &signal.previous, nullptr);
+        signal.installed = false;
+    }
     delete notifier_;
     for (int &end : pipeEnds) {
         ::close(end);
@@ -78,6 +93,11 @@ int InterruptSignals::caughtSignal()
 int InterruptSignals::exitStatus()
 {
     return 128 + firstSignal;
+}
+
+int InterruptSignals::exitStatusOr(int status)
+{
+    return firstSignal != 0 ? exitStatus() : status;
 }
 
 void InterruptSignals::readPipe()

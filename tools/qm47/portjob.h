@@ -73,8 +73,8 @@ private:
 
 // Starts every job with `start`, runs the event loop until all of them have
 // finished, and meanwhile shows their summed progress on standard error
-// (when it is a terminal) with `label`. SIGINT and SIGTERM meanwhile stop
-// every transfer as a failure ends it; InterruptSignals::exitStatus() is then
-// the status to exit with.
+// (when it is a terminal) with `label`. SIGHUP, SIGINT and SIGTERM meanwhile
+// stop every transfer as a failure ends it; InterruptSignals::exitStatusOr()
+// gives the status to exit with.
 void runJobs(const QList<PortJob *> &jobs, const std::function<void(PortJob &)> &start,
              const QString &label);

@@ -51,6 +51,7 @@ struct Result {
     bool ok = false;
     qint64 ms = 0;
     qint64 bytes = 0;
+    QString failure; // a failed transfer's message, as the window shows it
 };
 
 // The simulated keypad on a paced pseudo-terminal, holding a full memory for
@@ -95,6 +96,7 @@ Result runTransfer(int entriesPerButton, TransferDirection direction, int latenc
     QEventLoop loop;
     QObject::connect(&driver, &TransferDriver::concluded, &loop, [&](const TransferResult &end) {
         result.ok = end.succeeded();
+        result.failure = end.fullMessage();
         result.ms = end.transferMs;
         result.bytes = session.bytesSent() + session.bytesReceived();
     });
@@ -182,6 +184,8 @@ int main(int argc, char *argv[])
                    .arg(limitMs, 14, 'f', 1)
                    .arg(r.ok && limitMs > 0 ? double(r.ms) / limitMs : 0.0, 7, 'f', 2);
         out.flush();
+        if (!r.failure.isEmpty())
+            QTextStream(stderr) << r.failure << Qt::endl;
     };
     const struct {
         const char *name;
