@@ -59,6 +59,8 @@ MainWindow::MainWindow(QWidget *parent)
     setUpDocument();
 
     ui->setupUi(this);
+    for (int i = 0; i < Ui_MainWindow::ButtonCount; ++i)
+        connect(ui->buttonAt(i), &QPushButton::clicked, this, [this, i] { selectButton(i); });
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -132,19 +134,6 @@ void MainWindow::advanceProgress(int buttons)
     progressWindow.advance();
 }
 
-void MainWindow::showMessage(const QString &title, const QString &text)
-{
-    prompts_.tell(title, text);
-}
-
-QMessageBox::StandardButton MainWindow::askQuestion(
-    const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton,
-    const QList<QPair<QMessageBox::StandardButton, QString>> &captions)
-{
-    return prompts_.askShared(title, text, buttons, defaultButton, captions);
-}
-
 void MainWindow::setStatusText(const QString &text)
 {
     ui->labelState->setText(text);
@@ -165,19 +154,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (edits_->state().capturing()) {
-        const auto answer = askQuestion(
-            tr("Information"),
-            tr("Recording aktiv, press OK to stop recording und close the application!")
-                + QStringLiteral("\r\n") + tr("Press cancel to continue recording!"),
-            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (answer != QMessageBox::Ok) {
-            event->ignore();
-            return;
-        }
-    }
-    on_pushButtonStop_clicked();
-    if (files_->askSaveChanges())
+    if (recording_->stopForClose() && files_->askSaveChanges())
         event->accept();
     else
         event->ignore();
@@ -207,27 +184,3 @@ void MainWindow::on_actionAbout_triggered()
     dialog.setVersion(About::versionText());
     dialog.exec();
 }
-
-void MainWindow::on_pushButton1_clicked() { selectButton(0); }
-void MainWindow::on_pushButton2_clicked() { selectButton(1); }
-void MainWindow::on_pushButton3_clicked() { selectButton(2); }
-void MainWindow::on_pushButton4_clicked() { selectButton(3); }
-void MainWindow::on_pushButton5_clicked() { selectButton(4); }
-void MainWindow::on_pushButton6_clicked() { selectButton(5); }
-void MainWindow::on_pushButton7_clicked() { selectButton(6); }
-void MainWindow::on_pushButton8_clicked() { selectButton(7); }
-void MainWindow::on_pushButton9_clicked() { selectButton(8); }
-void MainWindow::on_pushButton10_clicked() { selectButton(9); }
-void MainWindow::on_pushButton11_clicked() { selectButton(10); }
-void MainWindow::on_pushButton12_clicked() { selectButton(11); }
-void MainWindow::on_pushButton13_clicked() { selectButton(12); }
-void MainWindow::on_pushButton14_clicked() { selectButton(13); }
-void MainWindow::on_pushButton15_clicked() { selectButton(14); }
-void MainWindow::on_pushButton16_clicked() { selectButton(15); }
-void MainWindow::on_pushButton17_clicked() { selectButton(16); }
-void MainWindow::on_pushButton18_clicked() { selectButton(17); }
-void MainWindow::on_pushButton19_clicked() { selectButton(18); }
-void MainWindow::on_pushButton20_clicked() { selectButton(19); }
-void MainWindow::on_pushButton21_clicked() { selectButton(20); }
-void MainWindow::on_pushButton22_clicked() { selectButton(21); }
-void MainWindow::on_pushButton23_clicked() { selectButton(22); }

@@ -70,30 +70,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 public Q_SLOTS:
-    void on_pushButton1_clicked();
-    void on_pushButton2_clicked();
-    void on_pushButton3_clicked();
-    void on_pushButton4_clicked();
-    void on_pushButton5_clicked();
-    void on_pushButton6_clicked();
-    void on_pushButton7_clicked();
-    void on_pushButton8_clicked();
-    void on_pushButton9_clicked();
-    void on_pushButton10_clicked();
-    void on_pushButton11_clicked();
-    void on_pushButton12_clicked();
-    void on_pushButton13_clicked();
-    void on_pushButton14_clicked();
-    void on_pushButton15_clicked();
-    void on_pushButton16_clicked();
-    void on_pushButton17_clicked();
-    void on_pushButton18_clicked();
-    void on_pushButton19_clicked();
-    void on_pushButton20_clicked();
-    void on_pushButton21_clicked();
-    void on_pushButton22_clicked();
-    void on_pushButton23_clicked();
-
     void on_pushButtonStart_clicked();
     void on_pushButtonStop_clicked();
     void on_pushButtonDelay_clicked();
@@ -124,16 +100,6 @@ public Q_SLOTS:
     void MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags);
 
 private:
-    // Shows the shared message box with a single OK button.
-    void showMessage(const QString &title, const QString &text);
-    // Shows the shared message box with other buttons and sets the single OK
-    // button back afterwards; returns the button chosen.
-    // `captions` replaces the toolkit's caption of some of the buttons.
-    QMessageBox::StandardButton askQuestion(
-        const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton,
-        const QList<QPair<QMessageBox::StandardButton, QString>> &captions = {});
-
     void selectButton(int index);
     // The marks, the list and the status after the active button changed.
     void showActiveButton(int previous, int current);

@@ -61,6 +61,22 @@ void RecordingController::stop()
     setCapture(Capture::None);
 }
 
+bool RecordingController::stopForClose()
+{
+    if (edits_.state().capturing()) {
+        UserPrompts::Question question;
+        question.title = tr("Information");
+        question.text = tr("Recording aktiv, press OK to stop recording und close the application!")
+                        + QStringLiteral("\r\n") + tr("Press cancel to continue recording!");
+        question.buttons = UserPrompts::Ok | UserPrompts::Cancel;
+        question.defaultButton = UserPrompts::Cancel;
+        if (prompts_.ask(question) != UserPrompts::Ok)
+            return false;
+    }
+    stop();
+    return true;
+}
+
 void RecordingController::setCapture(Capture capture)
 {
     edits_.setCapture(capture);

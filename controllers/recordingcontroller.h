@@ -31,6 +31,9 @@ public:
     bool insertKey();
     // Ends whatever is captured; the window lets go of the keyboard.
     void stop();
+    // Before the window closes: a capture under way ends only if the user
+    // agrees. True when nothing is captured any more.
+    bool stopForClose();
 
     ListFocus keyPressed(uint8_t code, int lastSelectedRow);
     ListFocus keyReleased(uint8_t code, int lastSelectedRow);

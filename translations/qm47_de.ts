@@ -238,18 +238,6 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation> aktiv</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>Die Aufnahme läuft. Mit OK wird sie beendet und das Programm geschlossen.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Mit Abbrechen geht die Aufnahme weiter.</translation>
-    </message>
-    <message>
         <source>active</source>
         <translation>aktiv</translation>
     </message>
@@ -552,6 +540,14 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     <message>
         <source>Insert one key</source>
         <translation>Taste einfügen</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>Die Aufnahme läuft. Mit OK wird sie beendet und das Programm geschlossen.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Mit Abbrechen geht die Aufnahme weiter.</translation>
     </message>
 </context>
 <context>

@@ -238,18 +238,6 @@ Remove it from the recent files?</source>
         <translation> activo</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation>Información</translation>
-    </message>
-    <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>La grabación está en curso. Pulse Aceptar para detenerla y cerrar la aplicación.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Pulse Cancelar para seguir grabando.</translation>
-    </message>
-    <message>
         <source>active</source>
         <translation>activo</translation>
     </message>
@@ -552,6 +540,14 @@ Remove it from the recent files?</source>
     <message>
         <source>Insert one key</source>
         <translation>Añadir tecla</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>La grabación está en curso. Pulse Aceptar para detenerla y cerrar la aplicación.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Pulse Cancelar para seguir grabando.</translation>
     </message>
 </context>
 <context>

@@ -238,18 +238,6 @@ Le retirer des fichiers récents ?</translation>
         <translation> actif</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>L’enregistrement est en cours. Cliquez sur OK pour l’arrêter et fermer l’application.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Cliquez sur Annuler pour poursuivre l’enregistrement.</translation>
-    </message>
-    <message>
         <source>active</source>
         <translation>actif</translation>
     </message>
@@ -552,6 +540,14 @@ Le retirer des fichiers récents ?</translation>
     <message>
         <source>Insert one key</source>
         <translation>Insérer touche</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>L’enregistrement est en cours. Cliquez sur OK pour l’arrêter et fermer l’application.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Cliquez sur Annuler pour poursuivre l’enregistrement.</translation>
     </message>
 </context>
 <context>

@@ -238,18 +238,6 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation> ativo</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation>Informação</translation>
-    </message>
-    <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>A gravação está em curso. Prima OK para a parar e fechar a aplicação.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Prima Cancelar para continuar a gravar.</translation>
-    </message>
-    <message>
         <source>active</source>
         <translation>ativo</translation>
     </message>
@@ -552,6 +540,14 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>Insert one key</source>
         <translation>Inserir tecla</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>A gravação está em curso. Prima OK para a parar e fechar a aplicação.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Prima Cancelar para continuar a gravar.</translation>
     </message>
 </context>
 <context>

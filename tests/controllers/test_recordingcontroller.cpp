@@ -161,6 +161,28 @@ private Q_SLOTS:
         QCOMPARE(recording->heldKeys().count(), 0);
     }
 
+    // Closing while keys are captured asks first; only OK ends the capture.
+    void stopForClose_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("OK") << int(UserPrompts::Ok) << true;
+        QTest::newRow("Cancel") << int(UserPrompts::Cancel) << false;
+    }
+    void stopForClose()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        prefill(0, 250);
+        QVERIFY(recording->stopForClose()); // nothing captured: nothing asked
+        QVERIFY(recording->start());
+        prompts->answer(UserPrompts::Answer(answer));
+        QCOMPARE(recording->stopForClose(), closes);
+        QCOMPARE(prompts->asked().size(), 1);
+        QCOMPARE(prompts->lastAsked().defaultButton, UserPrompts::Cancel);
+        QCOMPARE(edits->state().capturing(), !closes);
+    }
+
     void startWithoutActiveButton()
     {
         QVERIFY(!recording->start());
