@@ -1,8 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "app/afterfirstpaint.h"
+#include "app/buttonsummaries.h"
 #include "app/contentlistmodel.h"
 #include "app/formparts.h"
+#include "app/gridkeynavigation.h"
 #include "app/mainwindow_form.h"
 #include "controllers/usersettings.h"
 #include "app/windowplacement.h"
@@ -12,6 +15,7 @@
 #include "controllers/recordingcontroller.h"
 #include "controllers/transfercheck.h"
 #include "controllers/transfercontroller.h"
+#include "app/overviewactions.h"
 #include "capture/keyboardhook.h"
 #include "capture/keyboardlayout.h"
 
@@ -61,6 +65,10 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     for (int i = 0; i < Ui_MainWindow::ButtonCount; ++i)
         connect(ui->buttonAt(i), &QPushButton::clicked, this, [this, i] { selectButton(i); });
+    // The grid is one Tab stop, walked with the arrows. It may still ask for
+    // the active button while the window's parts go, after the document.
+    new GridKeyNavigation(
+        ui->gridLayout, [this] { return document_ ? int(edits_->state().activeButton) : -1; }, this);
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -68,14 +76,23 @@ MainWindow::MainWindow(QWidget *parent)
     connect(keyboardHook::instance(), &keyboardHook::desktopShortcutsChanged, this,
             &MainWindow::showCaptureStatus);
 
-    ui->pushButtonUp->setText(QStringLiteral("\u25B2"));
-    ui->pushButtonDown->setText(QStringLiteral("\u25BC"));
+    // The arrows replace the words, and keep the words' access keys.
+    const std::pair<QPushButton *, QString> arrows[] = {{ui->pushButtonUp, QStringLiteral("\u25B2")},
+                                                        {ui->pushButtonDown, QStringLiteral("\u25BC")}};
+    for (const auto &[button, arrow] : arrows) {
+        const QKeySequence accessKey = button->shortcut();
+        button->setText(arrow);
+        button->setShortcut(accessKey);
+    }
     readKeyboardLayout();
 
     // The list shows the active button's script and re-reads it on every
     // change the document announces.
     ui->listView->setModel(listModel_);
     listSelection = ui->listView->selectionModel();
+    summaries_ = new ButtonSummaries(
+        *ui, document_->table(), [this] { return int(edits_->state().activeButton); }, listModel_, this);
+    overviewActions_ = new OverviewActions(this, ui->menuFile, ui->actionClose, *document_, *summaries_);
 
     check_ = new TransferCheck(*document_, prompts_, this);
     files_ = new FileController(*document_, prompts_, *check_, this);
@@ -88,6 +105,10 @@ MainWindow::MainWindow(QWidget *parent)
     document_->setDefaultDirectory(startFolder());
     rebuildRecentMenu();
     showControlStates();
+
+    // Decoding the logo (and loading the image plug-in it needs) can wait
+    // until the window is on the screen.
+    runAfterFirstPaint(this, [this] { setWindowIcon(squareLogoIcon()); });
 }
 
 MainWindow::~MainWindow()
@@ -117,21 +138,23 @@ void MainWindow::centreOver(QWidget *window, const QWidget *reference)
 
 void MainWindow::showProgress()
 {
-    progressWindow.reset();
-    progressWindow.setMinimum(0);
-    progressWindow.setMaximum(document_->table().buttonCount);
-    centreOver(&progressWindow, this);
-    progressWindow.show();
-    progressWindow.advance();
+    progressBar &bar = progress();
+    bar.reset();
+    bar.setMinimum(0);
+    bar.setMaximum(document_->table().buttonCount);
+    centreOver(&bar, this);
+    bar.show();
+    bar.advance();
 }
 
 void MainWindow::advanceProgress(int buttons)
 {
     // The keypad reports its number of buttons only after the bar was shown:
     // the bar's range follows it, so that it fills exactly at the last button.
-    if (progressWindow.maximum() != buttons)
-        progressWindow.setMaximum(buttons);
-    progressWindow.advance();
+    progressBar &bar = progress();
+    if (bar.maximum() != buttons)
+        bar.setMaximum(buttons);
+    bar.advance();
 }
 
 void MainWindow::setStatusText(const QString &text)

@@ -15,8 +15,10 @@
 #include <cstdint>
 #include <memory>
 
+class ButtonSummaries;
 class ContentListModel;
 class FileController;
+class OverviewActions;
 class QItemSelectionModel;
 class RecordingController;
 class TransferCheck;
@@ -127,7 +129,10 @@ private:
     void rebuildRecentMenu();
     void setUpTransfers();
 
-    progressBar progressWindow;
+    // The progress window is made at the first transfer: the window opens
+    // faster without it.
+    progressBar &progress();
+    std::unique_ptr<progressBar> progressWindow;
     WindowPrompts prompts_{this};
     ConfigDocument *document_ = nullptr;
     EditController *edits_ = nullptr;
@@ -138,6 +143,9 @@ private:
     TransferController *transfers_ = nullptr;
     QLabel fileLabel;
     std::unique_ptr<Ui::MainWindow> ui;
+    // What each button does, in words, and the overview sheet of them all.
+    ButtonSummaries *summaries_ = nullptr;
+    OverviewActions *overviewActions_ = nullptr;
 
     // Selection model of the content list, taken once when the list model is
     // attached; the editing commands and the recording read and set rows in it.

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/contentlistmodel.h"
+#include "app/buttonsummaries.h"
 #include "app/mainwindow_form.h"
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
@@ -47,6 +48,8 @@ void MainWindow::paintButton(int index, const QString &colour)
         : colour == GreenMark                  ? tr("has a script")
                                                : tr("empty");
     button->setAccessibleDescription(Ui_MainWindow::gridButtonDescription(index, state));
+    if (summaries_)
+        summaries_->setMark(index, state);
 }
 
 bool MainWindow::buttonCheck(int index)

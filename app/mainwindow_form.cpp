@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
+#include <QPixmap>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListView>
@@ -31,8 +32,10 @@ QAction *makeAction(QMainWindow *window, const char *objectName, const char *ico
     auto *action = new QAction(window);
     action->setObjectName(QString::fromLatin1(objectName));
     if (iconPath) {
+        // Read as what it is: guessing the format of a file would load every
+        // image format plug-in, which slows the start.
         QIcon icon;
-        icon.addFile(QString::fromLatin1(iconPath), QSize(), QIcon::Normal, QIcon::Off);
+        icon.addPixmap(QPixmap(QString::fromLatin1(iconPath), "PNG"), QIcon::Normal, QIcon::Off);
         action->setIcon(icon);
     }
     return action;
@@ -53,10 +56,9 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("MainWindow"));
-    window->resize(520, 390);
-    window->setMinimumSize(520, 390);
-    window->setMaximumSize(520, 390);
-    window->setWindowIcon(squareLogoIcon());
+    window->resize(520, 414);
+    window->setMinimumSize(520, 414);
+    window->setMaximumSize(520, 414);
     window->setStyleSheet(applicationStyleSheet());
 
     actionNew = makeAction(window, "actionNew", ":/images/document-new.png");
@@ -153,6 +155,14 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     keyFont.setStretch(90);
     pushButtonKey->setFont(keyFont);
     pushButtonDelete = makeEditButton(groupBoxEdit_2, "pushButtonDelete", QRect(10, 153, 90, 26));
+
+    // One line under the boxes, as wide as the status line: room for the
+    // one-line summary with its heading in every language.
+    labelSummary = new QLabel(centralWidget);
+    labelSummary->setObjectName(QStringLiteral("labelSummary"));
+    labelSummary->setGeometry(QRect(10, 334, 501, 20));
+    labelSummary->setAlignment(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignVCenter);
+    labelSummary->setTextFormat(Qt::PlainText);
 
     window->setCentralWidget(centralWidget);
 
@@ -266,14 +276,14 @@ void Ui_MainWindow::setShortcutsActive(bool active)
 void Ui_MainWindow::retranslateUi(QMainWindow *window)
 {
     window->setWindowTitle(tr("Talvar QM-47 Button Configurator"));
-    actionNew->setText(tr("New"));
-    actionOpen->setText(tr("Open"));
-    actionSave->setText(tr("Save"));
-    actionSave_as->setText(tr("Save as"));
-    actionClose->setText(tr("Close"));
-    actionReadout->setText(tr("Get device configuration"));
-    actionTransmit->setText(tr("Set device configuration"));
-    actionAbout->setText(tr("About"));
+    actionNew->setText(tr("&New"));
+    actionOpen->setText(tr("&Open"));
+    actionSave->setText(tr("&Save"));
+    actionSave_as->setText(tr("Save &as"));
+    actionClose->setText(tr("&Close"));
+    actionReadout->setText(tr("&Get device configuration"));
+    actionTransmit->setText(tr("&Set device configuration"));
+    actionAbout->setText(tr("&About"));
     actionDBG->setText(tr("DBG"));
     labelState->setText(tr("Please select a button"));
     groupBoxButton->setTitle(tr("Choose button"));
@@ -290,31 +300,31 @@ void Ui_MainWindow::retranslateUi(QMainWindow *window)
     pushButtonDown->setAccessibleName(tr("Move down"));
     groupBoxRecording->setTitle(tr("Recording"));
     pushButtonStart->setToolTip(tr("Start recording"));
-    pushButtonStart->setText(tr("Start"));
+    pushButtonStart->setText(tr("&Start"));
     pushButtonStop->setToolTip(tr("Stop recording"));
-    pushButtonStop->setText(tr("Stop"));
+    pushButtonStop->setText(tr("S&top"));
     groupBoxEdit_2->setTitle(tr("Edit"));
     pushButtonDelay->setToolTip(tr("Insert a delay"));
-    pushButtonDelay->setText(tr("Insert delay"));
+    pushButtonDelay->setText(tr("&Insert delay"));
     pushButtonUp->setToolTip(tr("Move the selection up"));
-    pushButtonUp->setText(tr("Up"));
+    pushButtonUp->setText(tr("&Up"));
     pushButtonDown->setToolTip(tr("Move the selection down"));
-    pushButtonDown->setText(tr("Down"));
+    pushButtonDown->setText(tr("Do&wn"));
     pushButtonKey->setToolTip(tr("Insert a key"));
-    pushButtonKey->setText(tr("Insert one key"));
+    pushButtonKey->setText(tr("Insert one &key"));
     pushButtonDelete->setToolTip(tr("Delete the selection or the last element"));
-    pushButtonDelete->setText(tr("Delete"));
-    actionUndo->setText(tr("Undo"));
-    actionRedo->setText(tr("Redo"));
-    actionCut->setText(tr("Cut"));
-    actionCopy->setText(tr("Copy"));
-    actionPaste->setText(tr("Paste"));
-    actionDelete->setText(tr("Delete"));
-    actionSelect_all->setText(tr("Select all"));
-    actionType_text->setText(tr("Type text\u2026"));
+    pushButtonDelete->setText(tr("&Delete"));
+    actionUndo->setText(tr("&Undo"));
+    actionRedo->setText(tr("&Redo"));
+    actionCut->setText(tr("Cu&t"));
+    actionCopy->setText(tr("&Copy"));
+    actionPaste->setText(tr("&Paste"));
+    actionDelete->setText(tr("&Delete"));
+    actionSelect_all->setText(tr("Select &all"));
+    actionType_text->setText(tr("T&ype text\u2026"));
     menuFile->setTitle(tr("&File"));
-    menuRecent->setTitle(tr("Recent files"));
+    menuRecent->setTitle(tr("&Recent files"));
     menuEdit->setTitle(tr("&Edit"));
     menuAction->setTitle(tr("&Action"));
-    menuAbout->setTitle(tr("Help"));
+    menuAbout->setTitle(tr("&Help"));
 }

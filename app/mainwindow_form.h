@@ -61,6 +61,7 @@ public:
     QPushButton *pushButtonDown;
     QPushButton *pushButtonKey;
     QPushButton *pushButtonDelete;
+    QLabel *labelSummary; // what the active button does, in words
     QMenuBar *menuBar;
     QMenu *menuFile;
     QMenu *menuRecent;

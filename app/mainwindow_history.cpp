@@ -71,8 +71,8 @@ void MainWindow::showControlStates()
         a->setEnabled(on.fileAndDevice);
     f.actionUndo->setEnabled(on.undo);
     f.actionRedo->setEnabled(on.redo);
-    f.actionUndo->setText(document_->canUndo() ? tr("Undo %1").arg(document_->undoText()) : tr("Undo"));
-    f.actionRedo->setText(document_->canRedo() ? tr("Redo %1").arg(document_->redoText()) : tr("Redo"));
+    f.actionUndo->setText(document_->canUndo() ? tr("&Undo %1").arg(document_->undoText()) : tr("&Undo"));
+    f.actionRedo->setText(document_->canRedo() ? tr("&Redo %1").arg(document_->redoText()) : tr("&Redo"));
     for (QAction *a : {f.actionCut, f.actionCopy, f.actionPaste, f.actionSelect_all,
                        f.actionType_text})
         a->setEnabled(on.clipboardAndText);

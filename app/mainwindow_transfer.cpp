@@ -19,16 +19,25 @@ void MainWindow::setUpTransfers()
             refreshAllMarks();
         else
             showActiveButtonStatus();
-        progressWindow.hide();
+        if (progressWindow)
+            progressWindow->hide();
     });
-    connect(&progressWindow, &progressBar::closeRequested, transfers_,
-            &TransferController::stopOnRequest);
     // The buttons the check finds unbalanced turn red before its question.
     connect(check_, &TransferCheck::unbalancedFound, this, [this](const QList<int> &buttons) {
         for (int index : buttons)
             buttonCheck(index);
     });
     connect(check_, &TransferCheck::unbalancedAccepted, this, &MainWindow::refreshAllMarks);
+}
+
+progressBar &MainWindow::progress()
+{
+    if (!progressWindow) {
+        progressWindow = std::make_unique<progressBar>();
+        connect(progressWindow.get(), &progressBar::closeRequested, transfers_,
+                &TransferController::stopOnRequest);
+    }
+    return *progressWindow;
 }
 
 void MainWindow::on_actionReadout_triggered() { transfers_->readout(); }

@@ -42,8 +42,6 @@ QLabel *makeHeading(QWidget *parent, const char *objectName, QRect geometry, boo
 comPort::comPort(QWidget *parent)
     : QDialog(parent)
 {
-    model.replacePorts(availablePorts());
-
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("comPort"));
     resize(501, 351);

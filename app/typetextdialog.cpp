@@ -22,6 +22,9 @@ TypeTextDialog::TypeTextDialog(const QString &layoutName, int room, QWidget *par
     prompt->setBuddy(edit_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    // The toolkit's captions carry no access keys.
+    ok->setText(tr("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     ok->setEnabled(false);
     connect(edit_, &QLineEdit::textChanged, ok,
             [ok](const QString &text) { ok->setEnabled(!text.isEmpty()); });

@@ -53,7 +53,6 @@ void centreOver(QWidget *window, const QWidget *reference)
 WindowPrompts::WindowPrompts(QWidget *window)
     : window_(window)
 {
-    applyDialogLook(&portDialog_, QStringLiteral("blue"));
 }
 
 WindowPrompts::~WindowPrompts() = default;
@@ -121,11 +120,17 @@ UserPrompts::ChosenFile WindowPrompts::chooseFileToSave(const FileChoice &choice
 
 PortRecord WindowPrompts::choosePort(const QString &title, const PortRecord &proposed)
 {
-    portDialog_.refreshPortList(proposed);
-    portDialog_.setWindowTitle(title);
-    portDialog_.setTransferTitle(title);
-    centreOver(&portDialog_, window_);
-    if (portDialog_.exec() != QDialog::Accepted)
+    if (!portDialog_) {
+        portDialog_ = std::make_unique<comPort>();
+        applyDialogLook(portDialog_.get(), QStringLiteral("blue"));
+    }
+    comPort &dialog = *portDialog_;
+    // The port used last is offered again when it is present, else the first.
+    dialog.refreshPortList(proposed);
+    dialog.setWindowTitle(title);
+    dialog.setTransferTitle(title);
+    centreOver(&dialog, window_);
+    if (dialog.exec() != QDialog::Accepted)
         return PortRecord();
-    return portDialog_.chosenPort;
+    return dialog.chosenPort;
 }

@@ -6,6 +6,8 @@
 
 #include <QMessageBox>
 
+#include <memory>
+
 class QWidget;
 
 // The window's answer to the controllers' questions: one shared message box
@@ -33,5 +35,6 @@ public:
 private:
     QWidget *window_;
     QMessageBox box_;
-    comPort portDialog_;
+    // Made at the first transfer: the window opens faster without it.
+    std::unique_ptr<comPort> portDialog_;
 };

@@ -16,6 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QM47_HOMEPAGE})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Data the programs read at run time, which no library dependency brings: the
+# keyboard layouts and the compose sequences behind the summaries of scripts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xkb-data, libx11-data")
 # Qt's own texts (standard buttons, the file dialog) in the user's language;
 # the programs' own catalogues are built in. Qt's wayland platform: without it
 # the configurator runs through XWayland on a Wayland desktop, where its

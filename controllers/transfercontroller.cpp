@@ -5,7 +5,6 @@
 #include "controllers/transfercheck.h"
 #include "controllers/usersettings.h"
 #include "controllers/userprompts.h"
-#include "serial/portlist.h"
 #include "document/configdocument.h"
 
 TransferController::TransferController(ConfigDocument &document, UserPrompts &prompts,
@@ -25,14 +24,10 @@ TransferController::TransferController(ConfigDocument &document, UserPrompts &pr
             [this](int, int total) { Q_EMIT progressed(total); });
     connect(&driver_, &TransferDriver::concluded, this, &TransferController::conclude);
 
-    // The port chosen in an earlier run, when there was one; otherwise the
-    // first one present. The port question offers it again if it is there.
+    // The port chosen in an earlier run, if any; the port question offers it
+    // again when it is there, else the first. The ports are not listed before
+    // someone asks for them: the window opens faster.
     lastPort_ = readLastPort();
-    if (lastPort_.isEmpty()) {
-        const QList<PortRecord> present = availablePorts();
-        if (!present.isEmpty())
-            lastPort_ = present.first();
-    }
 }
 
 TransferController::~TransferController() = default;

@@ -46,7 +46,7 @@ public:
     bool isTransferring() const { return driver_.isTransferring(); }
     // What runs the transfers, for those who watch its line.
     const TransferDriver &driver() const { return driver_; }
-    // The port chosen last (or the first present, before any choice).
+    // The port chosen last, in this run or an earlier one.
     const PortRecord &lastPort() const { return lastPort_; }
 
 Q_SIGNALS:

@@ -1,5 +1,7 @@
 #include "keyboard/keytranslate.h"
 
+#include "keyboard/evdevkeys.h"
+
 #include <array>
 
 namespace {
@@ -148,4 +150,23 @@ KeyCode translateKey(uint32_t vkCode, uint32_t scanCode, uint32_t flags)
     if (translateByVirtualKey(vkCode, flags, code))
         return code;
     return translateByScanCode(scanCode, flags);
+}
+
+uint32_t evdevCodeOfDeviceKey(KeyCode code)
+{
+    // The inverse of the capture's translation, built once from the same
+    // tables: every evdev code through its Windows identity to a device code.
+    // Lower evdev codes come first, so the main block wins over the
+    // multimedia keys that share its scan codes.
+    static const std::array<uint32_t, 256> inverse = [] {
+        std::array<uint32_t, 256> table{};
+        for (uint32_t evdev = 1; evdev < 256; ++evdev) {
+            const WindowsKey key = windowsKeyForEvdev(evdev, false, false);
+            const KeyCode device = translateKey(key.vkCode, key.scanCode, key.extended ? 0x01 : 0x00);
+            if (device != 0 && table[device] == 0)
+                table[device] = evdev;
+        }
+        return table;
+    }();
+    return inverse[code];
 }

@@ -5,7 +5,9 @@
 # virtual name is never reported as installed and would start apt every time.
 # Under Wayland the program runs on Qt's wayland platform (qt6-wayland) and asks
 # the compositor to pass its shortcuts on while recording (the client library,
-# the protocol files and Qt's private platform interface).
+# the protocol files and Qt's private platform interface). The summaries of
+# scripts read the keyboard layouts and compose sequences of the system's
+# keyboard data through libxkbcommon.
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins
@@ -13,17 +15,21 @@ BUILD_PACKAGES=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # catalogues: CMake support, tools, Qt's own
     qt6-wayland libwayland-dev wayland-protocols qt6-base-private-dev
     fonts-dejavu-core
+    qt6-svg-dev                                  # the overview sheet as SVG
+    libxkbcommon-dev xkb-data libx11-data        # characters of a layout, its dead keys
 )
 
 # What the test suite needs on top: the sanitizer and fuzzer runtime of clang,
-# a private X server with tools to drive it, a headless Wayland compositor with
-# the keymap library of its test keyboard, the checkers of the desktop
+# a private X server with tools to drive it, a headless Wayland compositor, the
+# PDF tools that read the overview sheet back, the checkers of the desktop
 # metadata and the Debian package, the Windows cross compiler for the syntax
 # check of the Windows-only code, and Ansible to run the example playbook.
 TEST_PACKAGES=(
     clang libclang-rt-14-dev
-    xvfb xdotool x11-xkb-utils x11-xserver-utils xkb-data
-    sway libxkbcommon-dev
+    xvfb xdotool x11-xkb-utils x11-xserver-utils
+    sway
+    libxcb-damage0-dev                           # the start-up benchmark watches the X display's drawing
+    poppler-utils                                # reads the exported overview sheet
     appstream desktop-file-utils dpkg-dev man-db
     g++-mingw-w64-x86-64-posix
     ansible-core

@@ -35,6 +35,13 @@ Werkzeuge zum Programmieren von Tastenfeldern – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ButtonSummaries</name>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Taste %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDocument</name>
     <message>
         <source>Open</source>
@@ -254,14 +261,6 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation>leer</translation>
     </message>
     <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
         <source>Move up</source>
         <translation>Nach oben</translation>
     </message>
@@ -270,20 +269,8 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Pause setzen</translation>
-    </message>
-    <message>
         <source>Could not create file!</source>
         <translation>Datei konnte nicht angelegt werden!</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
     </message>
     <message>
         <source>Could not open file!</source>
@@ -302,40 +289,12 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation>CRC-Fehler beim Lesen der Datei!</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen…</translation>
-    </message>
-    <message>
         <source>Button %1, %2</source>
         <translation>Taste %1, %2</translation>
     </message>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Tastenkonfigurator</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Konfiguration vom Gerät lesen</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Konfiguration an das Gerät senden</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -362,16 +321,8 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation>Aufnahme starten</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Aufnahme beenden</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -386,56 +337,20 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation>Auswahl nach oben verschieben</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Auf</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Auswahl nach unten verschieben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Ab</translation>
     </message>
     <message>
         <source>Insert a key</source>
         <translation>Eine Taste einfügen</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Taste einfügen</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Auswahl oder letzten Eintrag löschen</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Alles auswählen</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Text tippen…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -444,18 +359,6 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     <message>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>%1 rückgängig machen</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>%1 wiederholen</translation>
     </message>
     <message>
         <source>Recording to button </source>
@@ -468,6 +371,110 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>Der Desktop kann Tastenkürzel wie Alt+Tab noch selbst ausführen.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>Konfiguration vom Gerät &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>Konfiguration an das Gerät &amp;senden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>&amp;Pause setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Taste ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>&amp;Text tippen…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>%1 &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>%1 &amp;wiederholen</translation>
     </message>
 </context>
 <context>
@@ -505,6 +512,63 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewActions</name>
+    <message>
+        <source>E&amp;xport overview…</source>
+        <translation>Übersicht e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export overview</source>
+        <translation>Übersicht exportieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>Die Übersicht wird als PDF, PNG oder SVG geschrieben: Der Dateiname muss auf .pdf, .png oder .svg enden.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Die Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSheet</name>
+    <message>
+        <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
+        <translation>Was jede Taste tut, mit der Tastaturbelegung „%1“</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>Save</source>
@@ -538,16 +602,40 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <translation>Höchstzahl an Tasten aufgenommen!</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Taste einfügen</translation>
-    </message>
-    <message>
         <source>Recording aktiv, press OK to stop recording und close the application!</source>
         <translation>Die Aufnahme läuft. Mit OK wird sie beendet und das Programm geschlossen.</translation>
     </message>
     <message>
         <source>Press cancel to continue recording!</source>
         <translation>Mit Abbrechen geht die Aufnahme weiter.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Taste einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptSummary</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <translation>%1 halten</translation>
+    </message>
+    <message>
+        <source>%1 stays down</source>
+        <translation>%1 bleibt gedrückt</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
     </message>
 </context>
 <context>
@@ -790,6 +878,14 @@ room for %2 entries):</source>
 (je Zeichen ein Drücken und Loslassen, Umschalt für Großbuchstaben;
 Platz für %2 Einträge):</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>comPort</name>
@@ -909,21 +1005,6 @@ Platz für %2 Einträge):</translation>
     <message>
         <source>Check every button for balance and successive delays.</source>
         <translation>Jede Taste auf Ausgeglichenheit und aufeinanderfolgende Pausen prüfen.</translation>
-    </message>
-    <message>
-        <source>Runs the checks the configurator runs before a transmit or save on every
-button of FILE.tkf: the balance check (every key pressed is released, every
-key released was pressed, an even number of entries) and the test for two
-delays in a row. Names each button that fails and why, one line each, and
-exits with status 1 if any does.
-</source>
-        <translation>Führt für jede Taste von FILE.tkf die Prüfungen aus, die der Konfigurator vor
-dem Senden oder Speichern ausführt: die Prüfung auf Ausgeglichenheit (jede
-gedrückte Taste wird losgelassen, jede losgelassene wurde gedrückt, eine gerade
-Zahl von Einträgen) und den Test auf zwei Pausen hintereinander. Nennt jede
-Taste, die durchfällt, mit dem Grund, je eine Zeile, und endet mit Status 1,
-wenn eine durchfällt.
-</translation>
     </message>
     <message>
         <source>standard input</source>
@@ -1100,21 +1181,6 @@ Beispiel:
     <message>
         <source>Show a configuration file as text, one button a block.</source>
         <translation>Eine Konfigurationsdatei als Text zeigen, je Taste ein Block.</translation>
-    </message>
-    <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
-list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
-the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
-chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see &quot;qm47 convert&quot;.
-</source>
-        <translation>Listet jede Taste von FILE.tkf mit ihren Einträgen, wie die Inhaltsliste des
-Konfigurators sie zeigt: der Name der Taste, gefolgt von „down“ oder „up“,
-und eine Pause als die beiden Zeilen „Delay“ und „0.5s“. Die Tastennamen
-folgen der mit --layout gewählten Tastaturbelegung (ohne Angabe Englisch).
-Eine Form, die sich bearbeiten und wieder in eine Datei umwandeln lässt,
-liefert „qm47 convert“.
-</translation>
     </message>
     <message>
         <source>Name keys as on this keyboard layout (default en).</source>
@@ -1423,6 +1489,77 @@ abgebrochen hat.
     <message>
         <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
         <translation>%1: Der Name ist in der Zeichenkodierung des Systems nicht gültig, daher kann qm47 ihn nicht verwenden; benennen Sie ihn um</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does. With --json the document also carries each
+button&apos;s summary in words, for the layout chosen with --layout.
+</source>
+        <translation>Führt für jede Taste von FILE.tkf die Prüfungen aus, die der Konfigurator vor
+dem Senden oder Speichern ausführt: die Prüfung auf Ausgeglichenheit (jede
+gedrückte Taste wird losgelassen, jede losgelassene wurde gedrückt, eine gerade
+Zahl von Einträgen) und den Test auf zwei Pausen hintereinander. Nennt jede
+Taste, die durchfällt, mit dem Grund, je eine Zeile, und endet mit Status 1,
+wenn eine durchfällt.
+Mit --json enthält das Dokument auch die Zusammenfassung jeder Taste in
+Worten, für die mit --layout gewählte Belegung.
+</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper nimmt a4 oder letter</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf, .png or .svg</source>
+        <translation>OUT muss auf .pdf, .png oder .svg enden</translation>
+    </message>
+    <message>
+        <source>Write a sheet of what every button does, to print.</source>
+        <translation>Ein Blatt zum Ausdrucken schreiben, das sagt, was jede Taste tut.</translation>
+    </message>
+    <message>
+        <source>Writes the overview sheet of FILE.tkf to OUT: the configuration&apos;s name, the
+date and every button in the window&apos;s arrangement with its number and what
+it does in words, on one page. The format follows the name of OUT: .pdf,
+.png or .svg. The summaries follow the keyboard layout chosen with --layout.
+</source>
+        <translation>Schreibt das Übersichtsblatt von FILE.tkf nach OUT: den Namen der
+Konfiguration, das Datum und jede Taste in der Anordnung des Fensters mit
+ihrer Nummer und dem, was sie tut, in Worten, auf einer Seite. Das Format
+folgt dem Namen von OUT: .pdf, .png oder .svg. Die Zusammenfassungen folgen
+der mit --layout gewählten Tastaturbelegung.
+</translation>
+    </message>
+    <message>
+        <source>The paper size of the page (default a4).</source>
+        <translation>Das Papierformat der Seite (Vorgabe a4).</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Zusammenfassung: %1</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
+chosen with --layout (English when not given). Under each button&apos;s heading a
+line says what it does in words: the text it types on that layout, its
+chords (&quot;Ctrl+Alt+T&quot;), delays and keys held. For a form that can be edited
+and turned back into a file, see &quot;qm47 convert&quot;.
+</source>
+        <translation>Listet jede Taste von FILE.tkf mit ihren Einträgen, wie die Inhaltsliste des
+Konfigurators sie zeigt: der Name der Taste, gefolgt von „down“ oder „up“,
+und eine Pause als die beiden Zeilen „Delay“ und „0.5s“. Die Tastennamen
+folgen der mit --layout gewählten Tastaturbelegung (ohne Angabe Englisch).
+Eine Form, die sich bearbeiten und wieder in eine Datei umwandeln lässt,
+liefert „qm47 convert“.
+Unter der Überschrift jeder Taste sagt eine Zeile in Worten, was sie tut:
+den Text, den sie mit dieser Belegung tippt, ihre Tastenkombinationen
+(„Ctrl+Alt+T“), Pausen und gehaltene Tasten.
+</translation>
     </message>
 </context>
 </TS>

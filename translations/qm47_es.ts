@@ -35,6 +35,13 @@ Herramientas para programar teclados – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ButtonSummaries</name>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Botón %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDocument</name>
     <message>
         <source>Open</source>
@@ -254,14 +261,6 @@ Remove it from the recent files?</source>
         <translation>vacío</translation>
     </message>
     <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Pegar</translation>
-    </message>
-    <message>
         <source>Move up</source>
         <translation>Subir</translation>
     </message>
@@ -270,20 +269,8 @@ Remove it from the recent files?</source>
         <translation>Bajar</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Añadir pausa</translation>
-    </message>
-    <message>
         <source>Could not create file!</source>
         <translation>¡No se pudo crear el archivo!</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Could not open file!</source>
@@ -302,40 +289,12 @@ Remove it from the recent files?</source>
         <translation>¡Error de CRC al leer el archivo!</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir…</translation>
-    </message>
-    <message>
         <source>Button %1, %2</source>
         <translation>Botón %1, %2</translation>
     </message>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Configurador de botones</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Leer la configuración del dispositivo</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Enviar la configuración al dispositivo</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -362,16 +321,8 @@ Remove it from the recent files?</source>
         <translation>Iniciar la grabación</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Detener la grabación</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -386,56 +337,20 @@ Remove it from the recent files?</source>
         <translation>Subir la selección</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Arriba</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Bajar la selección</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Abajo</translation>
     </message>
     <message>
         <source>Insert a key</source>
         <translation>Insertar una tecla</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Añadir tecla</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Eliminar la selección o el último elemento</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rehacer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Seleccionar todo</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Escribir texto…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -444,18 +359,6 @@ Remove it from the recent files?</source>
     <message>
         <source>&amp;Action</source>
         <translation>A&amp;cción</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Deshacer: %1</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Rehacer: %1</translation>
     </message>
     <message>
         <source>Recording to button </source>
@@ -468,6 +371,110 @@ Remove it from the recent files?</source>
     <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>El escritorio aún puede interceptar atajos como Alt+Tab.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>&amp;Leer la configuración del dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>&amp;Enviar la configuración al dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>Añadir &amp;pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>A&amp;rriba</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>A&amp;bajo</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Añadir &amp;tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>&amp;Escribir texto…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Archivos &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>
@@ -505,6 +512,63 @@ Remove it from the recent files?</source>
     </message>
 </context>
 <context>
+    <name>OverviewActions</name>
+    <message>
+        <source>E&amp;xport overview…</source>
+        <translation>E&amp;xportar resumen…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export overview</source>
+        <translation>Exportar resumen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>El resumen se escribe como PDF, PNG o SVG: el nombre del archivo debe terminar en .pdf, .png o .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSheet</name>
+    <message>
+        <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
+        <translation>Lo que hace cada botón, con la distribución de teclado «%1»</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>Save</source>
@@ -538,16 +602,40 @@ Remove it from the recent files?</source>
         <translation>¡Se ha grabado el número máximo de teclas!</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Añadir tecla</translation>
-    </message>
-    <message>
         <source>Recording aktiv, press OK to stop recording und close the application!</source>
         <translation>La grabación está en curso. Pulse Aceptar para detenerla y cerrar la aplicación.</translation>
     </message>
     <message>
         <source>Press cancel to continue recording!</source>
         <translation>Pulse Cancelar para seguir grabando.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Añadir tecla</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptSummary</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <translation>mantener %1</translation>
+    </message>
+    <message>
+        <source>%1 stays down</source>
+        <translation>%1 queda pulsada</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
     </message>
 </context>
 <context>
@@ -790,6 +878,14 @@ room for %2 entries):</source>
 (una pulsación y una liberación por carácter, Mayús para las mayúsculas;
 espacio para %2 entradas):</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>comPort</name>
@@ -823,7 +919,7 @@ espacio para %2 entradas):</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>A&amp;ctualizar</translation>
+        <translation>Ac&amp;tualizar</translation>
     </message>
     <message>
         <source>Please choose the interface where the service cable is connected.</source>
@@ -909,20 +1005,6 @@ espacio para %2 entradas):</translation>
     <message>
         <source>Check every button for balance and successive delays.</source>
         <translation>Comprobar el equilibrio y las pausas seguidas de cada botón.</translation>
-    </message>
-    <message>
-        <source>Runs the checks the configurator runs before a transmit or save on every
-button of FILE.tkf: the balance check (every key pressed is released, every
-key released was pressed, an even number of entries) and the test for two
-delays in a row. Names each button that fails and why, one line each, and
-exits with status 1 if any does.
-</source>
-        <translation>Ejecuta en cada botón de FILE.tkf las comprobaciones que hace el configurador
-antes de enviar o guardar: la de equilibrio (toda tecla pulsada se libera,
-toda tecla liberada se pulsó antes, un número par de entradas) y la de dos
-pausas seguidas. Nombra cada botón que falla y el motivo, una línea cada uno,
-y termina con el estado 1 si alguno falla.
-</translation>
     </message>
     <message>
         <source>standard input</source>
@@ -1102,21 +1184,6 @@ Ejemplo:
     <message>
         <source>Show a configuration file as text, one button a block.</source>
         <translation>Mostrar un archivo de configuración como texto, un bloque por botón.</translation>
-    </message>
-    <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
-list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
-the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
-chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see &quot;qm47 convert&quot;.
-</source>
-        <translation>Lista cada botón de FILE.tkf con sus entradas como las muestra la lista de
-contenido del configurador: el nombre de la tecla seguido de «down» o «up»,
-y una pausa como las dos filas «Delay» y «0.5s». Los nombres de tecla
-siguen la distribución de teclado elegida con --layout (inglesa si no se
-indica). Para una forma que se puede editar y volver a convertir en archivo,
-véase «qm47 convert».
-</translation>
     </message>
     <message>
         <source>Name keys as on this keyboard layout (default en).</source>
@@ -1414,6 +1481,76 @@ SIGHUP, SIGINT o SIGTERM detuvo una transferencia de read, write o diff.
     <message>
         <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
         <translation>%1: el nombre no es válido en la codificación de caracteres del sistema, así que qm47 no puede usarlo; cámbiele el nombre</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does. With --json the document also carries each
+button&apos;s summary in words, for the layout chosen with --layout.
+</source>
+        <translation>Ejecuta en cada botón de FILE.tkf las comprobaciones que hace el configurador
+antes de enviar o guardar: la de equilibrio (toda tecla pulsada se libera,
+toda tecla liberada se pulsó antes, un número par de entradas) y la de dos
+pausas seguidas. Nombra cada botón que falla y el motivo, una línea cada uno,
+y termina con el estado 1 si alguno falla.
+Con --json el documento también lleva el resumen en palabras de cada botón,
+para la distribución elegida con --layout.
+</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper admite a4 o letter</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf, .png or .svg</source>
+        <translation>OUT debe terminar en .pdf, .png o .svg</translation>
+    </message>
+    <message>
+        <source>Write a sheet of what every button does, to print.</source>
+        <translation>Escribir una hoja para imprimir con lo que hace cada botón.</translation>
+    </message>
+    <message>
+        <source>Writes the overview sheet of FILE.tkf to OUT: the configuration&apos;s name, the
+date and every button in the window&apos;s arrangement with its number and what
+it does in words, on one page. The format follows the name of OUT: .pdf,
+.png or .svg. The summaries follow the keyboard layout chosen with --layout.
+</source>
+        <translation>Escribe la hoja de resumen de FILE.tkf en OUT: el nombre de la
+configuración, la fecha y cada botón en la disposición de la ventana, con su
+número y lo que hace en palabras, en una página. El formato sigue el nombre
+de OUT: .pdf, .png o .svg. Los resúmenes siguen la distribución de teclado
+elegida con --layout.
+</translation>
+    </message>
+    <message>
+        <source>The paper size of the page (default a4).</source>
+        <translation>El tamaño de papel de la página (a4 por omisión).</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Resumen: %1</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
+chosen with --layout (English when not given). Under each button&apos;s heading a
+line says what it does in words: the text it types on that layout, its
+chords (&quot;Ctrl+Alt+T&quot;), delays and keys held. For a form that can be edited
+and turned back into a file, see &quot;qm47 convert&quot;.
+</source>
+        <translation>Lista cada botón de FILE.tkf con sus entradas como las muestra la lista de
+contenido del configurador: el nombre de la tecla seguido de «down» o «up»,
+y una pausa como las dos filas «Delay» y «0.5s». Los nombres de tecla
+siguen la distribución de teclado elegida con --layout (inglesa si no se
+indica). Para una forma que se puede editar y volver a convertir en archivo,
+véase «qm47 convert».
+Bajo el encabezado de cada botón, una línea dice en palabras lo que hace: el
+texto que escribe con esa distribución, sus combinaciones («Ctrl+Alt+T»),
+sus retardos y las teclas mantenidas.
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,13 @@ Outils de programmation de claviers – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ButtonSummaries</name>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Bouton %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDocument</name>
     <message>
         <source>Open</source>
@@ -254,14 +261,6 @@ Le retirer des fichiers récents ?</translation>
         <translation>vide</translation>
     </message>
     <message>
-        <source>Cut</source>
-        <translation>Couper</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
         <source>Move up</source>
         <translation>Monter</translation>
     </message>
@@ -270,20 +269,8 @@ Le retirer des fichiers récents ?</translation>
         <translation>Descendre</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Insérer pause</translation>
-    </message>
-    <message>
         <source>Could not create file!</source>
         <translation>Impossible de créer le fichier !</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Could not open file!</source>
@@ -302,40 +289,12 @@ Le retirer des fichiers récents ?</translation>
         <translation>Erreur CRC à la lecture du fichier !</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir…</translation>
-    </message>
-    <message>
         <source>Button %1, %2</source>
         <translation>Bouton %1, %2</translation>
     </message>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Configurateur de boutons</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Enregistrer sous…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Lire la configuration de l’appareil</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Envoyer la configuration à l’appareil</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -362,16 +321,8 @@ Le retirer des fichiers récents ?</translation>
         <translation>Démarrer l’enregistrement</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Arrêter l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -386,56 +337,20 @@ Le retirer des fichiers récents ?</translation>
         <translation>Monter la sélection</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Descendre la sélection</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bas</translation>
     </message>
     <message>
         <source>Insert a key</source>
         <translation>Insérer une touche</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Insérer touche</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Supprimer la sélection ou le dernier élément</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Saisir du texte…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Fichiers récents</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -443,19 +358,7 @@ Le retirer des fichiers récents ?</translation>
     </message>
     <message>
         <source>&amp;Action</source>
-        <translation>&amp;Action</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Annuler : %1</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>A&amp;ction</translation>
     </message>
     <message>
         <source>Recording to button </source>
@@ -468,6 +371,110 @@ Le retirer des fichiers récents ?</translation>
     <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>Le bureau peut encore intercepter des raccourcis comme Alt+Tab.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>&amp;Lire la configuration de l’appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>&amp;Envoyer la configuration à l’appareil</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Dé&amp;marrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>&amp;Insérer pause</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Haut</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>&amp;Bas</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Insérer &amp;touche</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>Sa&amp;isir du texte…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>
@@ -505,6 +512,63 @@ Le retirer des fichiers récents ?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewActions</name>
+    <message>
+        <source>E&amp;xport overview…</source>
+        <translation>E&amp;xporter la vue d’ensemble…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export overview</source>
+        <translation>Exporter la vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L’imprimante n’a pas pu être démarrée.</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>La vue d’ensemble s’écrit en PDF, PNG ou SVG : le nom du fichier doit se terminer par .pdf, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Le fichier n’a pas pu être écrit : %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSheet</name>
+    <message>
+        <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
+        <translation>Ce que fait chaque bouton, avec la disposition de clavier « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>Save</source>
@@ -538,16 +602,40 @@ Le retirer des fichiers récents ?</translation>
         <translation>Nombre maximal de touches enregistré !</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Insérer touche</translation>
-    </message>
-    <message>
         <source>Recording aktiv, press OK to stop recording und close the application!</source>
         <translation>L’enregistrement est en cours. Cliquez sur OK pour l’arrêter et fermer l’application.</translation>
     </message>
     <message>
         <source>Press cancel to continue recording!</source>
         <translation>Cliquez sur Annuler pour poursuivre l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Insérer touche</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptSummary</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <translation>maintenir %1</translation>
+    </message>
+    <message>
+        <source>%1 stays down</source>
+        <translation>%1 reste enfoncée</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
     </message>
 </context>
 <context>
@@ -790,6 +878,14 @@ room for %2 entries):</source>
 (un appui et un relâchement par caractère, Maj pour les majuscules ;
 place pour %2 entrées) :</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>comPort</name>
@@ -909,21 +1005,6 @@ place pour %2 entrées) :</translation>
     <message>
         <source>Check every button for balance and successive delays.</source>
         <translation>Vérifier l’équilibre et les pauses successives de chaque bouton.</translation>
-    </message>
-    <message>
-        <source>Runs the checks the configurator runs before a transmit or save on every
-button of FILE.tkf: the balance check (every key pressed is released, every
-key released was pressed, an even number of entries) and the test for two
-delays in a row. Names each button that fails and why, one line each, and
-exits with status 1 if any does.
-</source>
-        <translation>Exécute sur chaque bouton de FILE.tkf les vérifications que le configurateur
-fait avant un envoi ou un enregistrement : le contrôle d’équilibre (toute
-touche appuyée est relâchée, toute touche relâchée a été appuyée, un nombre
-pair d’entrées) et la recherche de deux pauses de suite. Nomme chaque bouton
-en défaut et la raison, une ligne chacun, et se termine avec le code 1 si un
-bouton est en défaut.
-</translation>
     </message>
     <message>
         <source>standard input</source>
@@ -1103,21 +1184,6 @@ Exemple:
     <message>
         <source>Show a configuration file as text, one button a block.</source>
         <translation>Afficher un fichier de configuration en texte, un bloc par bouton.</translation>
-    </message>
-    <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
-list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
-the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
-chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see &quot;qm47 convert&quot;.
-</source>
-        <translation>Liste chaque bouton de FILE.tkf avec ses entrées comme la liste de contenu du
-configurateur les affiche : le nom de la touche suivi de «&#xa0;down&#xa0;» ou «&#xa0;up&#xa0;»,
-et une pause sous la forme des deux lignes «&#xa0;Delay&#xa0;» et «&#xa0;0.5s&#xa0;». Les noms
-de touches suivent la disposition de clavier choisie avec --layout (anglaise
-si elle n’est pas donnée). Pour une forme modifiable et reconvertible en
-fichier, voir «&#xa0;qm47 convert&#xa0;».
-</translation>
     </message>
     <message>
         <source>Name keys as on this keyboard layout (default en).</source>
@@ -1422,6 +1488,77 @@ quand SIGHUP, SIGINT ou SIGTERM a arrêté un transfert de read, write ou diff.
     <message>
         <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
         <translation>%1 : le nom n’est pas valide dans le codage de caractères du système, qm47 ne peut donc pas l’utiliser ; renommez-le</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does. With --json the document also carries each
+button&apos;s summary in words, for the layout chosen with --layout.
+</source>
+        <translation>Exécute sur chaque bouton de FILE.tkf les vérifications que le configurateur
+fait avant un envoi ou un enregistrement : le contrôle d’équilibre (toute
+touche appuyée est relâchée, toute touche relâchée a été appuyée, un nombre
+pair d’entrées) et la recherche de deux pauses de suite. Nomme chaque bouton
+en défaut et la raison, une ligne chacun, et se termine avec le code 1 si un
+bouton est en défaut.
+Avec --json, le document donne aussi le résumé en mots de chaque bouton,
+pour la disposition choisie avec --layout.
+</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper accepte a4 ou letter</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf, .png or .svg</source>
+        <translation>OUT doit se terminer par .pdf, .png ou .svg</translation>
+    </message>
+    <message>
+        <source>Write a sheet of what every button does, to print.</source>
+        <translation>Écrire une feuille à imprimer de ce que fait chaque bouton.</translation>
+    </message>
+    <message>
+        <source>Writes the overview sheet of FILE.tkf to OUT: the configuration&apos;s name, the
+date and every button in the window&apos;s arrangement with its number and what
+it does in words, on one page. The format follows the name of OUT: .pdf,
+.png or .svg. The summaries follow the keyboard layout chosen with --layout.
+</source>
+        <translation>Écrit la feuille de vue d’ensemble de FILE.tkf dans OUT : le nom de la
+configuration, la date et chaque bouton dans la disposition de la fenêtre,
+avec son numéro et ce qu’il fait en mots, sur une page. Le format suit le nom
+de OUT : .pdf, .png ou .svg. Les résumés suivent la disposition de clavier
+choisie avec --layout.
+</translation>
+    </message>
+    <message>
+        <source>The paper size of the page (default a4).</source>
+        <translation>Le format de papier de la page (a4 par défaut).</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Résumé : %1</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
+chosen with --layout (English when not given). Under each button&apos;s heading a
+line says what it does in words: the text it types on that layout, its
+chords (&quot;Ctrl+Alt+T&quot;), delays and keys held. For a form that can be edited
+and turned back into a file, see &quot;qm47 convert&quot;.
+</source>
+        <translation>Liste chaque bouton de FILE.tkf avec ses entrées comme la liste de contenu du
+configurateur les affiche : le nom de la touche suivi de «&#xa0;down&#xa0;» ou «&#xa0;up&#xa0;»,
+et une pause sous la forme des deux lignes «&#xa0;Delay&#xa0;» et «&#xa0;0.5s&#xa0;». Les noms
+de touches suivent la disposition de clavier choisie avec --layout (anglaise
+si elle n’est pas donnée). Pour une forme modifiable et reconvertible en
+fichier, voir «&#xa0;qm47 convert&#xa0;».
+Sous l’en-tête de chaque bouton, une ligne dit en mots ce qu’il fait : le
+texte qu’il tape avec cette disposition, ses combinaisons (« Ctrl+Alt+T »),
+ses délais et les touches maintenues.
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,13 @@ Ferramentas de programação de teclados – talvar.example</translation>
     </message>
 </context>
 <context>
+    <name>ButtonSummaries</name>
+    <message>
+        <source>Button %1: %2</source>
+        <translation>Botão %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDocument</name>
     <message>
         <source>Open</source>
@@ -254,14 +261,6 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation>vazio</translation>
     </message>
     <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Colar</translation>
-    </message>
-    <message>
         <source>Move up</source>
         <translation>Mover para cima</translation>
     </message>
@@ -270,20 +269,8 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation>Mover para baixo</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Inserir pausa</translation>
-    </message>
-    <message>
         <source>Could not create file!</source>
         <translation>Não foi possível criar o ficheiro!</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Novo</translation>
     </message>
     <message>
         <source>Could not open file!</source>
@@ -302,40 +289,12 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation>Erro de CRC ao ler o ficheiro!</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir…</translation>
-    </message>
-    <message>
         <source>Button %1, %2</source>
         <translation>Botão %1, %2</translation>
     </message>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Configurador de botões</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Ler a configuração do dispositivo</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Enviar a configuração para o dispositivo</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -362,16 +321,8 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation>Iniciar a gravação</translation>
     </message>
     <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
         <source>Stop recording</source>
         <translation>Parar a gravação</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -386,56 +337,20 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation>Mover a seleção para cima</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Cima</translation>
-    </message>
-    <message>
         <source>Move the selection down</source>
         <translation>Mover a seleção para baixo</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Baixo</translation>
     </message>
     <message>
         <source>Insert a key</source>
         <translation>Inserir uma tecla</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Inserir tecla</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Eliminar a seleção ou o último elemento</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Anular</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Refazer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Select all</source>
-        <translation>Selecionar tudo</translation>
-    </message>
-    <message>
-        <source>Type text…</source>
-        <translation>Escrever texto…</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Ficheiro</translation>
-    </message>
-    <message>
-        <source>Recent files</source>
-        <translation>Ficheiros recentes</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -444,18 +359,6 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>&amp;Action</source>
         <translation>&amp;Ação</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Anular: %1</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Refazer: %1</translation>
     </message>
     <message>
         <source>Recording to button </source>
@@ -468,6 +371,110 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>O ambiente de trabalho ainda pode intercetar atalhos como Alt+Tab.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Get device configuration</source>
+        <translation>&amp;Ler a configuração do dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Set device configuration</source>
+        <translation>&amp;Enviar a configuração para o dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Insert delay</source>
+        <translation>Inserir pa&amp;usa</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Cima</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>&amp;Baixo</translation>
+    </message>
+    <message>
+        <source>Insert one &amp;key</source>
+        <translation>Inserir &amp;tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Anular</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>T&amp;ype text…</source>
+        <translation>&amp;Escrever texto…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Ficheiros &amp;recentes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Anular: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
     </message>
 </context>
 <context>
@@ -505,6 +512,63 @@ Removê-lo dos ficheiros recentes?</translation>
     </message>
 </context>
 <context>
+    <name>OverviewActions</name>
+    <message>
+        <source>E&amp;xport overview…</source>
+        <translation>E&amp;xportar visão geral…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primir…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagem SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export overview</source>
+        <translation>Exportar visão geral</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Não foi possível iniciar a impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewExport</name>
+    <message>
+        <source>The overview is written as PDF, PNG or SVG: the file name must end in .pdf, .png or .svg.</source>
+        <translation>A visão geral é escrita em PDF, PNG ou SVG: o nome do ficheiro tem de terminar em .pdf, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Não foi possível escrever o ficheiro.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Não foi possível escrever o ficheiro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewSheet</name>
+    <message>
+        <source>What each button does, with the keyboard layout &quot;%1&quot;</source>
+        <translation>O que cada botão faz, com a disposição de teclado «%1»</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>Save</source>
@@ -538,16 +602,40 @@ Removê-lo dos ficheiros recentes?</translation>
         <translation>Número máximo de teclas gravado!</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Inserir tecla</translation>
-    </message>
-    <message>
         <source>Recording aktiv, press OK to stop recording und close the application!</source>
         <translation>A gravação está em curso. Prima OK para a parar e fechar a aplicação.</translation>
     </message>
     <message>
         <source>Press cancel to continue recording!</source>
         <translation>Prima Cancelar para continuar a gravar.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Inserir tecla</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptSummary</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <translation>manter %1</translation>
+    </message>
+    <message>
+        <source>%1 stays down</source>
+        <translation>%1 fica premida</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this catalogue&apos;s language, for numbers and dates</comment>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
     </message>
 </context>
 <context>
@@ -790,6 +878,14 @@ room for %2 entries):</source>
 (uma pressão e uma libertação por carácter, Shift para as maiúsculas;
 espaço para %2 entradas):</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>comPort</name>
@@ -909,20 +1005,6 @@ espaço para %2 entradas):</translation>
     <message>
         <source>Check every button for balance and successive delays.</source>
         <translation>Verificar o equilíbrio e as pausas seguidas de cada botão.</translation>
-    </message>
-    <message>
-        <source>Runs the checks the configurator runs before a transmit or save on every
-button of FILE.tkf: the balance check (every key pressed is released, every
-key released was pressed, an even number of entries) and the test for two
-delays in a row. Names each button that fails and why, one line each, and
-exits with status 1 if any does.
-</source>
-        <translation>Executa em cada botão de FILE.tkf as verificações que o configurador faz antes
-de enviar ou guardar: a de equilíbrio (cada tecla premida é libertada, cada
-tecla libertada foi premida, um número par de entradas) e a de duas pausas
-seguidas. Indica cada botão que falha e porquê, uma linha cada, e termina com
-o estado 1 se algum falhar.
-</translation>
     </message>
     <message>
         <source>standard input</source>
@@ -1101,21 +1183,6 @@ Exemplo:
     <message>
         <source>Show a configuration file as text, one button a block.</source>
         <translation>Mostrar um ficheiro de configuração como texto, um bloco por botão.</translation>
-    </message>
-    <message>
-        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
-list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
-the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
-chosen with --layout (English when not given). For a form that can be edited
-and turned back into a file, see &quot;qm47 convert&quot;.
-</source>
-        <translation>Lista cada botão de FILE.tkf com as suas entradas tal como a lista de
-conteúdo do configurador as mostra: o nome da tecla seguido de «down» ou
-«up», e uma pausa como as duas linhas «Delay» e «0.5s». Os nomes das teclas
-seguem a disposição de teclado escolhida com --layout (inglesa se não for
-indicada). Para uma forma que se pode editar e voltar a converter em
-ficheiro, ver «qm47 convert».
-</translation>
     </message>
     <message>
         <source>Name keys as on this keyboard layout (default en).</source>
@@ -1415,6 +1482,75 @@ diff.
     <message>
         <source>%1: the name is not valid in the system&apos;s character encoding, so qm47 cannot use it; rename it</source>
         <translation>%1: o nome não é válido na codificação de caracteres do sistema, por isso o qm47 não o pode usar; mude-lhe o nome</translation>
+    </message>
+    <message>
+        <source>Runs the checks the configurator runs before a transmit or save on every
+button of FILE.tkf: the balance check (every key pressed is released, every
+key released was pressed, an even number of entries) and the test for two
+delays in a row. Names each button that fails and why, one line each, and
+exits with status 1 if any does. With --json the document also carries each
+button&apos;s summary in words, for the layout chosen with --layout.
+</source>
+        <translation>Executa em cada botão de FILE.tkf as verificações que o configurador faz antes
+de enviar ou guardar: a de equilíbrio (cada tecla premida é libertada, cada
+tecla libertada foi premida, um número par de entradas) e a de duas pausas
+seguidas. Indica cada botão que falha e porquê, uma linha cada, e termina com
+o estado 1 se algum falhar.
+Com --json o documento também traz o resumo em palavras de cada botão,
+para a disposição escolhida com --layout.
+</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation>--paper aceita a4 ou letter</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf, .png or .svg</source>
+        <translation>OUT tem de terminar em .pdf, .png ou .svg</translation>
+    </message>
+    <message>
+        <source>Write a sheet of what every button does, to print.</source>
+        <translation>Escrever uma folha para imprimir com o que cada botão faz.</translation>
+    </message>
+    <message>
+        <source>Writes the overview sheet of FILE.tkf to OUT: the configuration&apos;s name, the
+date and every button in the window&apos;s arrangement with its number and what
+it does in words, on one page. The format follows the name of OUT: .pdf,
+.png or .svg. The summaries follow the keyboard layout chosen with --layout.
+</source>
+        <translation>Escreve a folha de visão geral de FILE.tkf em OUT: o nome da configuração,
+a data e cada botão na disposição da janela, com o seu número e o que faz
+em palavras, numa página. O formato segue o nome de OUT: .pdf, .png ou
+.svg. Os resumos seguem a disposição de teclado escolhida com --layout.
+</translation>
+    </message>
+    <message>
+        <source>The paper size of the page (default a4).</source>
+        <translation>O tamanho de papel da página (a4 por omissão).</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Resumo: %1</translation>
+    </message>
+    <message>
+        <source>Lists every button of FILE.tkf with its entries as the configurator&apos;s content
+list shows them: the key&apos;s name followed by &quot;down&quot; or &quot;up&quot;, and a delay as
+the two rows &quot;Delay&quot; and &quot;0.5s&quot;. Key names follow the keyboard layout
+chosen with --layout (English when not given). Under each button&apos;s heading a
+line says what it does in words: the text it types on that layout, its
+chords (&quot;Ctrl+Alt+T&quot;), delays and keys held. For a form that can be edited
+and turned back into a file, see &quot;qm47 convert&quot;.
+</source>
+        <translation>Lista cada botão de FILE.tkf com as suas entradas tal como a lista de
+conteúdo do configurador as mostra: o nome da tecla seguido de «down» ou
+«up», e uma pausa como as duas linhas «Delay» e «0.5s». Os nomes das teclas
+seguem a disposição de teclado escolhida com --layout (inglesa se não for
+indicada). Para uma forma que se pode editar e voltar a converter em
+ficheiro, ver «qm47 convert».
+Sob o título de cada botão, uma linha diz em palavras o que faz: o texto
+que escreve com essa disposição, as suas combinações («Ctrl+Alt+T»), as
+pausas e as teclas mantidas.
+</translation>
     </message>
 </context>
 </TS>

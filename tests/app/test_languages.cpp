@@ -1,13 +1,37 @@
 // Spot checks of the interface language through the real programs: the
 // session's locale or --lang picks the catalogue, English where none matches,
 // and Qt's own texts follow.
+#include "app/aboutdialog.h"
 #include "app/mainwindow.h"
+#include "app/portdialog.h"
+#include "app/typetextdialog.h"
 #include "translations/uilanguage.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+
+namespace {
+
+// What is wrong with the access keys of one menu or window: an item without
+// one, or two with the same.
+QStringList accessKeyFaults(const QList<QPair<QString, QKeySequence>> &items)
+{
+    QStringList faults;
+    QMap<QKeySequence, QString> taken;
+    for (const auto &[text, key] : items) {
+        if (key.isEmpty())
+            faults << text + ": none";
+        else if (taken.contains(key))
+            faults << text + " and " + taken[key] + ": " + key.toString();
+        taken.insert(key, text);
+    }
+    return faults;
+}
+
+} // namespace
 
 class TestLanguages : public QObject
 {
@@ -79,6 +103,49 @@ private Q_SLOTS:
         QCOMPARE(QStringList({menus.at(0)->text(), menus.at(1)->text(), box.button(QMessageBox::Save)->text(),
                               box.button(QMessageBox::Cancel)->text()}),
                  texts);
+    }
+
+    // Every menu entry, menu title and button has an access key, no two alike
+    // within a menu or a window; screen readers hear the texts without the
+    // marker. The grid is walked with the arrows instead.
+    void accessKeys_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char *code : {"en", "de", "fr", "es", "pt_PT"})
+            QTest::newRow(code) << code;
+    }
+    void accessKeys()
+    {
+        QFETCH(QString, code);
+        const auto restore = qScopeGuard([] { installTranslations(QStringLiteral("en")); });
+        installTranslations(code);
+        MainWindow window;
+        About about;
+        comPort ports;
+        TypeTextDialog typing("us", 10);
+        QStringList faults;
+        for (QWidget *w : std::initializer_list<QWidget *>{&window, &about, &ports, &typing}) {
+            QList<QPair<QString, QKeySequence>> windowKeys;
+            for (QMenuBar *bar : w->findChildren<QMenuBar *>())
+                for (QAction *title : bar->actions())
+                    windowKeys.append({title->text(), QKeySequence::mnemonic(title->text())});
+            for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+                if (b->parentWidget()->objectName() == "groupBoxButton" || b->focusPolicy() == Qt::NoFocus)
+                    continue;
+                windowKeys.append({b->text(), b->shortcut()});
+                if (QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).contains('&'))
+                    faults << b->objectName() + ": the screen reader hears the marker";
+            }
+            faults << accessKeyFaults(windowKeys);
+            for (QMenu *menu : w->findChildren<QMenu *>()) {
+                QList<QPair<QString, QKeySequence>> entries;
+                for (QAction *a : menu->actions())
+                    if (!a->isSeparator() && a->isVisible())
+                        entries.append({a->text(), QKeySequence::mnemonic(a->text())});
+                faults << accessKeyFaults(entries);
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
 

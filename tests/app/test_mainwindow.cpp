@@ -7,6 +7,8 @@
 #include "translations/uilanguage.h"
 #include "config/buttontable.h"
 #include "config/scripttext.h"
+#include "capture/keyboardlayout.h"
+#include "keyboard/keynames.h"
 #include "serial/portlist.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
@@ -169,18 +171,6 @@ private Q_SLOTS:
     void init() { QVERIFY(openWindow([this] { window->move(700, 345); })); }
     void cleanup() { window.reset(); }
 
-    // The first port present becomes the port the first transfer offers.
-    void firstPortIsPreselected()
-    {
-        qputenv(ExtraPortsVariable, "/dev/pts/61:/dev/pts/62");
-        MainWindow fresh;
-        const QList<PortRecord> ports = availablePorts();
-        qunsetenv(ExtraPortsVariable);
-        QVERIFY(!ports.isEmpty());
-        QCOMPARE(fresh.transfers().lastPort().portName, ports.first().portName);
-        QVERIFY(!fresh.transfers().lastPort().isEmpty());
-    }
-
     // What the forms (test_windowforms) leave out: the file name, the table
     // left as it was, the marks of the grid and the focus order.
     void startUpState()
@@ -271,7 +261,7 @@ private Q_SLOTS:
         About about;
         MainWindow::centreOver(&about, window.get());
         about.setVersion(About::versionText());
-        QCOMPARE(about.pos(), QPoint(window->x() + 10, window->y() + 84));
+        QCOMPARE(about.pos(), QPoint(window->x() + 10, window->y() + 96));
         QCOMPARE(about.windowTitle(), QString("About Talvar QM-47 Button Configurator"));
         QCOMPARE(about.findChild<QLabel *>("label_version")->text(),
                  QString("Version 1.0.000 (00201)"));
@@ -387,7 +377,7 @@ private Q_SLOTS:
     // and the marks of the grid in words.
     void accessibleTexts()
     {
-        edit(0, entriesOf(scripttext::script("a+ a-")));
+        edit(0, entriesOf(scripttext::script("2:28 3:28")));
         edit(1, entriesOf(scripttext::script("a- a+")));
         window->refreshAllMarks();
         button(3)->click();
@@ -397,16 +387,31 @@ private Q_SLOTS:
             {button("pushButtonUp"), QAccessible::Name, "Move up"},
             {button("pushButtonDown"), QAccessible::Name, "Move down"},
             {ports.findChild<QTableView *>("tableView"), QAccessible::Name, "Serial ports"},
-            {button(1), QAccessible::Description, "Button 1, has a script"},
-            {button(2), QAccessible::Description, "Button 2, unbalanced"},
+            {button(1), QAccessible::Description, "Button 1, has a script: a"},
+            {button(2), QAccessible::Description, "Button 2, unbalanced: 0x40, 0x40 stays down"},
             {button(3), QAccessible::Description, "Button 3, active"},
             {button(4), QAccessible::Description, "Button 4, empty"},
         };
         for (const auto &row : rows) {
             QAccessibleInterface *face = QAccessible::queryAccessibleInterface(row.object);
             QVERIFY(face);
-            QCOMPARE(face->text(row.role), QString(row.expected));
+            QTRY_COMPARE(face->text(row.role), QString(row.expected));
         }
+    }
+
+    // The active button's summary follows its script; the grid's tips tell
+    // every button's.
+    void summaryFollowsTheScript()
+    {
+        auto *line = window->findChild<QLabel *>("labelSummary");
+        button(2)->click();
+        QTRY_COMPARE(line->text(), QString("Button 2: empty"));
+        bool typed = false;
+        window->edits().typeText({}, "Hi\n", nameTableFor(keyboardLayoutId()), &typed);
+        QVERIFY(typed);
+        QTRY_COMPARE(line->text(), QString("Button 2: Hi\u23CE"));
+        QTRY_VERIFY(button(2)->toolTip().contains("Hi\u23CE"));
+        QCOMPARE(button(3)->toolTip(), QString("Select button 3"));
     }
 
     void progressWindow()
@@ -427,7 +432,7 @@ private Q_SLOTS:
         bar.advance(); // beyond the maximum: stays full
         QCOMPARE(bar.value(), 23);
         MainWindow::centreOver(&bar, window.get());
-        QCOMPARE(bar.pos(), QPoint(window->x() + 135, window->y() + 184));
+        QCOMPARE(bar.pos(), QPoint(window->x() + 135, window->y() + 196));
     }
 };
 

@@ -52,7 +52,7 @@ QString describe(QObject *o, QWidget *root, const QString &key)
         return QString((a ? a->isEnabled() : w->isEnabled()) ? "enabled" : "disabled") + (visible ? "" : " hidden");
     }
     if (key == "tip")
-        return a ? (a->toolTip() == a->text() ? "" : a->toolTip()) : w->toolTip();
+        return a ? (a->toolTip() == QString(a->text()).remove('&') ? "" : a->toolTip()) : w->toolTip();
     if (key == "cell") {
         auto *grid = qobject_cast<QGridLayout *>(w->parentWidget()->layout());
         int row = -1, column = -1, rows = 0, columns = 0;

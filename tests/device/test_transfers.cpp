@@ -79,6 +79,8 @@ class TestTransfers : public MainWindowFixture
                 return w->findChild<QProgressBar *>("progressBar_2");
         return nullptr;
     }
+    // The window makes its progress window at the first wake-up of a keypad.
+    static bool progressShown() { return progress() && progress()->isVisible(); }
 
     // Starts the keypad simulator with the given memory and faults.
     void startKeypad(const ButtonTable &memory, const KeypadFaults &faults = {})
@@ -97,7 +99,7 @@ class TestTransfers : public MainWindowFixture
     void runTransfer(const char *actionName)
     {
         action(actionName)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !progress()->isVisible(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !progressShown(), 15000);
     }
 
 private Q_SLOTS:
@@ -179,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(window->document().saveAs(dir.filePath("full.tkf")).done);
         PortDialogAnswerer dialog(line->slavePath());
         action("actionTransmit")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(progress()->isVisible() && progress()->value() >= 4, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(progressShown() && progress()->value() >= 4, 10000);
 
         boxes.enqueue(stop ? QMessageBox::Yes : QMessageBox::No);
         // Through the platform window, as the window system's close arrives.
@@ -188,11 +190,11 @@ private Q_SLOTS:
         QCOMPARE(boxes.seen().value(0).defaultButton, QMessageBox::No);
         QCOMPARE(window->isVisible(), onProgressBar || !stop);
         if (!stop) {
-            QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !progress()->isVisible(), 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled() && !progressShown(), 15000);
             QCOMPARE(boxes.seen().size(), 1);
             return;
         }
-        QVERIFY(!port().isOpen() && !progress()->isVisible());
+        QVERIFY(!port().isOpen() && !progressShown());
         QTRY_VERIFY(engine->receivedCommands().contains(0x04));
         QCOMPARE(boxes.seen().size(), 2);
         QVERIFY(boxes.last().text.startsWith("The transfer was stopped."));

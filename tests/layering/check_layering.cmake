@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.21)
 # - one folder's CMakeLists.txt puts sources into two libraries (each folder
 #   is one layer, and so one library).
 # SOURCE_DIR is the tree to check, WIDGETS_DIR the QtWidgets header folder.
-set(folders app capture config controllers device document file keyboard serial translations tools)
+set(folders app capture config controllers device document file keyboard overview serial summary translations tools)
 set(widget_folders app tools)
 set(problems "")
 

@@ -20,6 +20,7 @@
 #include <QSerialPort>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QImageReader>
 #include <QtTest>
 
 #include <functional>
@@ -204,7 +205,8 @@ private Q_SLOTS:
                                                 "write [--verify] [--if-changed] [--json] PORT... FILE.tkf",
                                                 "diff [--json] PORT... FILE.tkf",
                                                 "show [--layout de|fr|es|pt|en] [--json] FILE.tkf",
-                                                "check [--json] FILE.tkf", "convert [--to tkf|text] IN OUT",
+                                                "check [--layout de|fr|es|pt|en] [--json] FILE.tkf", "convert [--to tkf|text] IN OUT",
+                                                "overview [--layout de|fr|es|pt|en] [--paper a4|letter] FILE.tkf OUT",
                                                 "--version", "Exit status"};
         QTest::newRow("help command") << QStringList{"help"}
                                       << QStringList{"convert [--to tkf|text] IN OUT"};
@@ -425,12 +427,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("button1");
         QTest::addColumn<QString>("button2");
-        QTest::newRow("default") << QStringList{} << "  Z down\n  Z up\n" << "  - down\n";
-        QTest::newRow("en") << QStringList{"--layout", "en"} << "  Z down\n  Z up\n" << "  - down\n";
-        QTest::newRow("de") << QStringList{"--layout=de"} << "  Y down\n  Y up\n"
-                            << QString::fromUtf8("  ß down\n");
-        QTest::newRow("fr, upper case") << QStringList{"--layout", "FR"} << "  W down\n  W up\n"
-                                        << "  ) down\n";
+        QTest::newRow("default") << QStringList{} << "  Summary: z, 0.5 s\n  Z down\n  Z up\n"
+                                 << "  Summary: -, - stays down\n  - down\n";
+        QTest::newRow("en") << QStringList{"--layout", "en"} << "  Summary: z, 0.5 s\n  Z down\n  Z up\n"
+                            << "  Summary: -, - stays down\n  - down\n";
+        QTest::newRow("de") << QStringList{"--layout=de"} << "  Summary: y, 0.5 s\n  Y down\n  Y up\n"
+                            << QString::fromUtf8("  Summary: ß, SS stays down\n  ß down\n");
+        QTest::newRow("fr, upper case") << QStringList{"--layout", "FR"}
+                                        << "  Summary: w, 0.5 s\n  W down\n  W up\n"
+                                        << "  Summary: ), ) stays down\n  ) down\n";
     }
     void showNamesKeysAsTheListDoes()
     {
@@ -447,6 +452,51 @@ private Q_SLOTS:
                                   "Button 2: 1 entry\n" + button2 + "Button 3: empty\n"),
                  qPrintable(describe(r)));
         QVERIFY(r.out.endsWith("Button 23: empty\n"));
+    }
+
+    // The summaries of --json are in English whatever the interface language;
+    // the overview writes each format and refuses others.
+    void summariesAndOverview_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("field"); // JSON field, or "size" of the written picture
+        QTest::addColumn<QString>("value");
+        QTest::newRow("show") << QStringList{"show", "--json", "--layout", "fr"} << 0 << "content/1/summary"
+                              << "q, Q stays down";
+        QTest::newRow("check") << QStringList{"check", "--json", "--layout", "fr"} << 1 << "summaries/1"
+                               << "q, Q stays down";
+        QTest::newRow("overview png") << QStringList{"overview", "--paper", "letter", "OUT.png"} << 0
+                                      << "size" << "1275x1650";
+        QTest::newRow("overview svg") << QStringList{"overview", "OUT.svg"} << 0 << "size" << "595x842";
+        QTest::newRow("overview jpg") << QStringList{"overview", "OUT.jpg"} << 2 << "" << "";
+        QTest::newRow("overview paper") << QStringList{"overview", "--paper", "a5", "OUT.png"} << 2 << "" << "";
+    }
+    void summariesAndOverview()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        ButtonTable t = makeTable();
+        setButton(t, 1, {{2, 0x1C}});
+        QStringList words = QStringList{"--lang", "de"} + arguments;
+        for (QString &w : words)
+            w = w.startsWith("OUT.") ? path(w) : w;
+        words.insert(words.size() - (arguments.first() == "overview" ? 1 : 0), saved("sum.tkf", t));
+        const Result r = qm47(words);
+        QVERIFY2(r.status == status, qPrintable(describe(r)));
+        if (field == "size") {
+            const QString picture = words.last();
+            QFile file(picture);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QRegularExpressionMatch box = QRegularExpression("viewBox=\"0 0 (\\d+) (\\d+)\"").match(file.readAll());
+            const QSize size = picture.endsWith(".svg") ? QSize(box.captured(1).toInt(), box.captured(2).toInt())
+                                                        : QImageReader(picture).size();
+            QCOMPARE(QString("%1x%2").arg(size.width()).arg(size.height()), value);
+        } else if (!field.isEmpty()) {
+            QCOMPARE(jsonValue(r.out, field), value);
+        }
     }
 
     // --- check -------------------------------------------------------------------
@@ -1033,7 +1083,10 @@ private Q_SLOTS:
         QTest::newRow("check") << QStringList{"check", "json.tkf"} << "problems/0" << "^(Button 2: .*)$"
                                << QString();
         QTest::newRow("show") << QStringList{"show", "json.tkf"} << "content/1/rows/0"
-                              << "^Button 2: 1 entry\n  (.*)$" << "A down";
+                              << "^Button 2: 1 entry\n.*\n  (.*)$" << "A down";
+        QTest::newRow("show, summary") << QStringList{"show", "--layout", "fr", "json.tkf"}
+                                       << "content/1/summary" << "^Button 2: 1 entry\n  Summary: (.*)$"
+                                       << "q, Q stays down";
     }
     void jsonMatchesThePlainOutput()
     {

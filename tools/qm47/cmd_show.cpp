@@ -3,32 +3,24 @@
 #include "configfiles.h"
 #include "console.h"
 #include "jsonoutput.h"
+#include "layoutoption.h"
 #include "texts.h"
 
 #include "config/buttontable.h"
 #include "file/tkftext.h"
 #include "keyboard/contentrowtext.h"
+#include "summary/layoutkeymap.h"
+#include "summary/summarytext.h"
 
 #include <QJsonArray>
 
-#include <algorithm>
-#include <iterator>
 
 namespace {
 
-struct LayoutChoice {
-    const char *name;
-    NameTable table;
-};
-
-constexpr LayoutChoice Layouts[] = {
-    {"en", NameTable::English}, {"de", NameTable::German},     {"fr", NameTable::French},
-    {"es", NameTable::Spanish}, {"pt", NameTable::Portuguese},
-};
-
 // The rows of every button as the list shows them, and the text form of
-// each entry for a script to read unambiguously.
-QJsonObject showJson(const QString &path, const ButtonTable &table, NameTable names)
+// each entry for a script to read unambiguously, and the summary in English.
+QJsonObject showJson(const QString &path, const ButtonTable &table, NameTable names,
+                     const LayoutKeymap &keymap)
 {
     QJsonArray buttons;
     for (int i = 0; i < table.buttonCount; ++i) {
@@ -40,6 +32,8 @@ QJsonObject showJson(const QString &path, const ButtonTable &table, NameTable na
             entries.append(textEntry(c.entries[size_t(k)]));
         }
         buttons.append(QJsonObject{{QStringLiteral("button"), i + 1},
+                                   {QStringLiteral("summary"),
+                                    buttonSummary(c, keymap, SummaryLanguage::English).full},
                                    {QStringLiteral("rows"), rows},
                                    {QStringLiteral("entries"), entries}});
     }
@@ -53,25 +47,16 @@ QJsonObject showJson(const QString &path, const ButtonTable &table, NameTable na
 int runShow(const Invocation &invocation)
 {
     NameTable names = NameTable::English;
-    if (invocation.isSet(QStringLiteral("layout"))) {
-        const QString wanted = invocation.value(QStringLiteral("layout")).toLower();
-        const auto *choice = std::find_if(std::begin(Layouts), std::end(Layouts),
-                                          [&](const LayoutChoice &l) { return wanted == QLatin1String(l.name); });
-        if (choice == std::end(Layouts)) {
-            err() << "qm47: show: " << Texts::tr("--layout takes de, fr, es, pt or en") << Qt::endl
-                  << Texts::tr("Run \"%1\" for help.").arg(QStringLiteral("qm47 show --help"))
-                  << Qt::endl;
-            return ExitUsage;
-        }
-        names = choice->table;
-    }
+    if (!layoutFromOption(invocation, QStringLiteral("show"), names))
+        return ExitUsage;
 
     const QString path = invocation.arguments.at(0);
     ButtonTable table;
     if (!loadConfigOrComplain(path, table))
         return ExitFailure;
+    const LayoutKeymap keymap(xkbLayoutForNameTable(names));
     if (invocation.isSet(QStringLiteral("json"))) {
-        printJson(showJson(path, table, names));
+        printJson(showJson(path, table, names, keymap));
         return ExitSuccess;
     }
     out() << Texts::tr("%1 buttons, at most %2 entries each")
@@ -86,6 +71,9 @@ int runShow(const Invocation &invocation)
         }
         out() << (c.length == 1 ? Texts::tr("Button %1: 1 entry").arg(i + 1)
                                 : Texts::tr("Button %1: %2 entries").arg(i + 1).arg(c.length))
+              << '\n';
+        out() << "  "
+              << Texts::tr("Summary: %1").arg(buttonSummary(c, keymap, SummaryLanguage::Interface).full)
               << '\n';
         for (int k = 0; k < c.length; ++k)
             out() << "  " << contentRowText(c.entries[size_t(k)], names) << '\n';
@@ -105,10 +93,11 @@ Command showCommand()
         "Lists every button of FILE.tkf with its entries as the configurator's content\n"
         "list shows them: the key's name followed by \"down\" or \"up\", and a delay as\n"
         "the two rows \"Delay\" and \"0.5s\". Key names follow the keyboard layout\n"
-        "chosen with --layout (English when not given). For a form that can be edited\n"
+        "chosen with --layout (English when not given). Under each button's heading a\n"
+        "line says what it does in words: the text it types on that layout, its\n"
+        "chords (\"Ctrl+Alt+T\"), delays and keys held. For a form that can be edited\n"
         "and turned back into a file, see \"qm47 convert\".\n");
-    c.options = {{QStringLiteral("layout"), QStringLiteral("de|fr|es|pt|en"),
-                  Texts::tr("Name keys as on this keyboard layout (default en).")},
+    c.options = {layoutOption(),
                  {QStringLiteral("json"), QString(), Texts::tr("Print the configuration as a JSON document.")}};
     c.minArguments = c.maxArguments = 1;
     c.run = runShow;

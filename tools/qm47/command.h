@@ -49,3 +49,4 @@ Command diffCommand();
 Command showCommand();
 Command checkCommand();
 Command convertCommand();
+Command overviewCommand();

@@ -56,7 +56,7 @@ const QList<Command> &commandTable()
 {
     static const QList<Command> commands{portsCommand(), readCommand(),  writeCommand(),
                                          diffCommand(),  showCommand(),  checkCommand(),
-                                         convertCommand()};
+                                         convertCommand(), overviewCommand()};
     return commands;
 }
 
