@@ -12,10 +12,12 @@
 #include <QPushButton>
 
 ButtonSummaries::ButtonSummaries(Ui_MainWindow &form, const ButtonTable &table,
-                                 QAbstractItemModel *listModel, QObject *parent)
+                                 std::function<int()> activeButton, QAbstractItemModel *listModel,
+                                 QObject *parent)
     : QObject(parent)
     , form_(form)
     , table_(table)
+    , activeButton_(std::move(activeButton))
 {
     for (int i = 0; i < Ui_MainWindow::ButtonCount; ++i)
         marks_ << QCoreApplication::translate("MainWindow", "empty");
@@ -49,6 +51,7 @@ const LayoutKeymap &ButtonSummaries::keymap()
 void ButtonSummaries::refresh()
 {
     const LayoutKeymap &map = keymap();
+    const int active = activeButton_();
     for (int i = 0; i < Ui_MainWindow::ButtonCount; ++i) {
         QPushButton *button = form_.buttonAt(i);
         const ButtonSummary summary = i < table_.buttonCount
@@ -63,7 +66,7 @@ void ButtonSummaries::refresh()
         }
         button->setToolTip(tip);
         button->setAccessibleDescription(description);
-        if (i == table_.selectedButton) {
+        if (i == active) {
             const QString line = tr("Button %1: %2").arg(i + 1).arg(shownSummary(summary.brief));
             QLabel *label = form_.labelSummary;
             // The line is wide enough for the one-line form in every
@@ -73,7 +76,7 @@ void ButtonSummaries::refresh()
             label->setAccessibleDescription(summary.full);
         }
     }
-    if (table_.selectedButton >= Ui_MainWindow::ButtonCount) {
+    if (active < 0 || active >= Ui_MainWindow::ButtonCount) {
         form_.labelSummary->clear();
         form_.labelSummary->setToolTip(QString());
     }

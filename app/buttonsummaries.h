@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class ButtonTable;
@@ -21,7 +22,9 @@ class ButtonSummaries : public QObject
     Q_OBJECT
 
 public:
-    ButtonSummaries(Ui_MainWindow &form, const ButtonTable &table, QAbstractItemModel *listModel,
+    // `activeButton` tells the button the editor shows (NoButton: none).
+    ButtonSummaries(Ui_MainWindow &form, const ButtonTable &table,
+                    std::function<int()> activeButton, QAbstractItemModel *listModel,
                     QObject *parent = nullptr);
 
     // The mark of grid button `index` in words ("active", "empty"), which its
@@ -37,6 +40,7 @@ public Q_SLOTS:
 private:
     Ui_MainWindow &form_;
     const ButtonTable &table_;
+    std::function<int()> activeButton_;
     std::unique_ptr<LayoutKeymap> keymap_;
     QStringList marks_;
     // Many changes come at once (a recording, a readout): one refresh after them.

@@ -1,35 +1,50 @@
 #include "app/contentlistmodel.h"
 
 #include "config/scriptbalance.h"
+#include "document/configdocument.h"
 #include "keyboard/contentrowtext.h"
 #include "keyboard/keynames.h"
-#include "keyboard/recordingstate.h"
 
 #include <QBrush>
 
-mylistviewmodel &mylistviewmodel::instance()
+ContentListModel::ContentListModel(const ConfigDocument &document, const EditorState &editor,
+                                   QObject *parent)
+    : QAbstractListModel(parent)
+    , document_(document)
+    , editor_(editor)
 {
-    static mylistviewmodel model;
-    return model;
+    connect(&document, &ConfigDocument::aboutToChange, this, &ContentListModel::beginResetModel);
+    connect(&document, &ConfigDocument::tableChanged, this, &ContentListModel::endResetModel);
 }
 
-int mylistviewmodel::rowCount(const QModelIndex &parent) const
+void ContentListModel::reread()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+const ButtonContent *ContentListModel::activeContent() const
+{
+    return editor_.hasActiveButton() ? &document_.table().content(editor_.activeButton) : nullptr;
+}
+
+int ContentListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    const ButtonContent *c = ButtonTable::instance().activeContent();
+    const ButtonContent *c = activeContent();
     return c ? c->length : 0;
 }
 
-const ButtonContent *mylistviewmodel::contentFor(const QModelIndex &index) const
+const ButtonContent *ContentListModel::contentFor(const QModelIndex &index) const
 {
-    const ButtonContent *c = ButtonTable::instance().activeContent();
+    const ButtonContent *c = activeContent();
     if (!c || !index.isValid() || index.row() < 0 || index.row() >= c->length)
         return nullptr;
     return c;
 }
 
-QVariant mylistviewmodel::data(const QModelIndex &index, int role) const
+QVariant ContentListModel::data(const QModelIndex &index, int role) const
 {
     const ButtonContent *c = contentFor(index);
     if (!c)
@@ -43,7 +58,7 @@ QVariant mylistviewmodel::data(const QModelIndex &index, int role) const
     if (role == Qt::ForegroundRole) {
         // While keys are being captured the script is incomplete by nature:
         // no colours until the capture ends.
-        if (RecordingState::instance().capturing())
+        if (editor_.capturing())
             return {};
         if (e.action == ActionPress)
             return QBrush(pressUnmatched(*c, row) ? unmatchedColour() : matchedColour());
@@ -52,19 +67,4 @@ QVariant mylistviewmodel::data(const QModelIndex &index, int role) const
         return {};
     }
     return {};
-}
-
-QVariant mylistviewmodel::headerData(int, Qt::Orientation, int) const
-{
-    return {};
-}
-
-void mylistviewmodel::tableAboutToChange()
-{
-    beginResetModel();
-}
-
-void mylistviewmodel::tableChanged()
-{
-    endResetModel();
 }

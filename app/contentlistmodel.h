@@ -1,24 +1,27 @@
 #pragma once
 
 #include "config/buttontable.h"
+#include "controllers/editorstate.h"
 
 #include <QAbstractListModel>
 #include <QColor>
+
+class ConfigDocument;
 
 // The rows of the active button's script for the content list: one row per
 // entry, named by key and direction or as the two halves of a delay, coloured
 // red or black by whether a press or release has its counterpart.
 //
-// It keeps no data: every answer is read from ButtonTable::instance() when
-// asked. The table announces each change through the TableObserver interface,
-// which this model turns into a full reset of the view.
-class mylistviewmodel : public QAbstractListModel, public TableObserver
+// It keeps no data: every answer is read from its document's table and the
+// editor's active button when asked. Each change of the table, announced by
+// the document, is a full reset of the view.
+class ContentListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    // The one model of the process; it outlives every window.
-    static mylistviewmodel &instance();
+    ContentListModel(const ConfigDocument &document, const EditorState &editor,
+                     QObject *parent = nullptr);
 
     // Text colours of the key rows. The red is deep enough to keep 4.5 : 1
     // against the white list and its light selection colour.
@@ -27,16 +30,19 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+    // A list has no headers.
+    QVariant headerData(int, Qt::Orientation, int) const override { return {}; }
 
-    void tableAboutToChange() override;
-    void tableChanged() override;
+    // Every row read afresh: another button became active, or a capture
+    // ended and the colours come back.
+    void reread();
 
 private:
-    mylistviewmodel() = default;
-
     // The active content together with the row of `index`, or nullptr when
     // no button is active or the row lies outside the script.
     const ButtonContent *contentFor(const QModelIndex &index) const;
+    const ButtonContent *activeContent() const;
+
+    const ConfigDocument &document_;
+    const EditorState &editor_;
 };

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "translations/uilanguage.h"
 #include "app/windowplacement.h"
+#include "controllers/filecontroller.h"
 
 #include "qm47version.h"
 
@@ -87,7 +88,7 @@ int main(int argc, char *argv[])
         }
         window.show();
         if (!files.isEmpty())
-            window.openConfigFile(files.first());
+            window.fileCommands().openFile(files.first());
         exitCode = application.exec();
     }
     return exitCode;

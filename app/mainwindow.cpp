@@ -7,14 +7,17 @@
 #include "app/formparts.h"
 #include "app/gridkeynavigation.h"
 #include "app/mainwindow_form.h"
-#include "app/overviewactions.h"
-#include "app/usersettings.h"
+#include "controllers/usersettings.h"
 #include "app/windowplacement.h"
 #include "config/buttontable.h"
-#include "file/filestate.h"
+#include "controllers/controlstates.h"
+#include "controllers/filecontroller.h"
+#include "controllers/recordingcontroller.h"
+#include "controllers/transfercheck.h"
+#include "controllers/transfercontroller.h"
+#include "app/overviewactions.h"
 #include "capture/keyboardhook.h"
 #include "capture/keyboardlayout.h"
-#include "keyboard/recordingstate.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -58,17 +61,14 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     setUpDocument();
-    ButtonTable &table = document_->table();
-    RecordingState &recording = RecordingState::instance();
-    recording.recordingFlag = 0;
-    recording.keyInsertFlag = 0;
-    table.maxReached = 0;
 
     ui->setupUi(this);
+    for (int i = 0; i < Ui_MainWindow::ButtonCount; ++i)
+        connect(ui->buttonAt(i), &QPushButton::clicked, this, [this, i] { selectButton(i); });
     // The grid is one Tab stop, walked with the arrows. It may still ask for
     // the active button while the window's parts go, after the document.
     new GridKeyNavigation(
-        ui->gridLayout, [this] { return document_ ? int(document_->table().selectedButton) : -1; }, this);
+        ui->gridLayout, [this] { return document_ ? int(edits_->state().activeButton) : -1; }, this);
 
     // Keys captured while recording; the hook is not set yet.
     connect(keyboardHook::instance(), &keyboardHook::keyPressed, this, &MainWindow::MyKeyPressed);
@@ -84,32 +84,27 @@ MainWindow::MainWindow(QWidget *parent)
         button->setText(arrow);
         button->setShortcut(accessKey);
     }
-
-    table.buttonCount = ButtonTable::DefaultButtonCount;
-    table.maxEntries = ButtonTable::DefaultMaxEntries;
-    table.selectedButton = NoButton;
-    table.buildTable();
-    recording.heldKeys.clear();
     readKeyboardLayout();
 
-    // The one list model shows the active button's script and is told of
-    // every change of it through the table.
-    ui->listView->setModel(&mylistviewmodel::instance());
-    table.setObserver(&mylistviewmodel::instance());
+    // The list shows the active button's script and re-reads it on every
+    // change the document announces.
+    ui->listView->setModel(listModel_);
     listSelection = ui->listView->selectionModel();
-    summaries_ = new ButtonSummaries(*ui, table, &mylistviewmodel::instance(), this);
+    summaries_ = new ButtonSummaries(
+        *ui, document_->table(), [this] { return int(edits_->state().activeButton); }, listModel_, this);
     overviewActions_ = new OverviewActions(this, ui->menuFile, ui->actionClose, *document_, *summaries_);
 
+    check_ = new TransferCheck(*document_, prompts_, this);
+    files_ = new FileController(*document_, prompts_, *check_, this);
+    transfers_ = new TransferController(*document_, prompts_, prompts_, *files_, *check_, this);
+    setUpFileCommands();
     setUpTransfers();
 
-    setControlMode(NoSelectionMode, true);
     statusBar()->addWidget(&fileLabel, 0);
-    FileState &files = document_->files();
-    files.filePath.clear();
-    files.fileName = QStringLiteral("QM47_File");
     showFileName(document_->shownName());
-    files.defaultDirectory = startFolder();
+    document_->setDefaultDirectory(startFolder());
     rebuildRecentMenu();
+    showControlStates();
 
     // Decoding the logo (and loading the image plug-in it needs) can wait
     // until the window is on the screen.
@@ -118,64 +113,16 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // Gone before the window's parts, which its signals would reach.
+    // Gone before the window's parts, which their signals would reach; the
+    // controllers before the document they work on.
+    delete transfers_;
+    delete files_;
+    delete check_;
     delete document_;
     document_ = nullptr;
     // The status bar must not delete the label it was given: it is a member.
     statusBar()->removeWidget(&fileLabel);
     fileLabel.setParent(nullptr);
-}
-
-DBG &MainWindow::diagnostics()
-{
-    if (!debugWindow)
-        debugWindow = std::make_unique<DBG>();
-    return *debugWindow;
-}
-
-void MainWindow::setControlMode(uint8_t mode, bool entering)
-{
-    Ui_MainWindow &f = *ui;
-    QAction *fileAndDeviceActions[] = {f.actionNew, f.actionOpen, f.actionSave,
-                                       f.actionSave_as, f.actionReadout, f.actionTransmit};
-    const auto setActions = [&](bool on) {
-        for (QAction *a : fileAndDeviceActions)
-            a->setEnabled(on);
-    };
-
-    switch (mode) {
-    case RecordingMode:
-        f.pushButtonStart->setEnabled(!entering);
-        f.pushButtonStop->setEnabled(entering);
-        f.pushButtonKey->setEnabled(!entering);
-        f.pushButtonUp->setEnabled(!entering);
-        f.pushButtonDown->setEnabled(!entering);
-        setActions(!entering);
-        break;
-    case KeyInsertMode:
-        f.pushButtonStart->setEnabled(!entering);
-        f.pushButtonStop->setEnabled(entering);
-        f.pushButtonDelay->setEnabled(!entering);
-        f.pushButtonKey->setEnabled(!entering);
-        f.pushButtonUp->setEnabled(!entering);
-        f.pushButtonDown->setEnabled(!entering);
-        f.pushButtonDelete->setEnabled(!entering);
-        setActions(!entering);
-        break;
-    case NoSelectionMode:
-        f.pushButtonStart->setEnabled(!entering);
-        if (entering)
-            f.pushButtonStop->setEnabled(false);
-        f.pushButtonDelay->setEnabled(!entering);
-        f.pushButtonKey->setEnabled(!entering);
-        f.pushButtonUp->setEnabled(!entering);
-        f.pushButtonDown->setEnabled(!entering);
-        f.pushButtonDelete->setEnabled(!entering);
-        break;
-    default:
-        break;
-    }
-    updateEditActions();
 }
 
 void MainWindow::showFileName(const QString &path)
@@ -210,31 +157,6 @@ void MainWindow::advanceProgress(int buttons)
     bar.advance();
 }
 
-void MainWindow::showMessage(const QString &title, const QString &text)
-{
-    messageBox.setWindowTitle(title);
-    messageBox.setText(text);
-    messageBox.exec();
-}
-
-QMessageBox::StandardButton MainWindow::askQuestion(
-    const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton,
-    const QList<QPair<QMessageBox::StandardButton, QString>> &captions)
-{
-    messageBox.setStandardButtons(buttons);
-    messageBox.setDefaultButton(defaultButton);
-    for (const auto &[button, caption] : captions)
-        if (QAbstractButton *b = messageBox.button(button))
-            b->setText(caption);
-    messageBox.setWindowTitle(title);
-    messageBox.setText(text);
-    const auto answer = static_cast<QMessageBox::StandardButton>(messageBox.exec());
-    messageBox.setStandardButtons(QMessageBox::Ok);
-    messageBox.setDefaultButton(QMessageBox::Ok);
-    return answer;
-}
-
 void MainWindow::setStatusText(const QString &text)
 {
     ui->labelState->setText(text);
@@ -242,7 +164,7 @@ void MainWindow::setStatusText(const QString &text)
 
 void MainWindow::showActiveButtonStatus()
 {
-    const uint8_t selected = document_->table().selectedButton;
+    const uint8_t selected = edits_->state().activeButton;
     if (selected == NoButton)
         setStatusText(tr("Please select a button"));
     else
@@ -251,23 +173,11 @@ void MainWindow::showActiveButtonStatus()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!stopTransferForClose()) {
+    if (!transfers_->stopForClose()) {
         event->ignore();
         return;
     }
-    if (RecordingState::instance().capturing()) {
-        const auto answer = askQuestion(
-            tr("Information"),
-            tr("Recording aktiv, press OK to stop recording und close the application!")
-                + QStringLiteral("\r\n") + tr("Press cancel to continue recording!"),
-            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (answer != QMessageBox::Ok) {
-            event->ignore();
-            return;
-        }
-    }
-    on_pushButtonStop_clicked();
-    if (askSaveChanges())
+    if (recording_->stopForClose() && files_->askSaveChanges())
         event->accept();
     else
         event->ignore();
@@ -276,9 +186,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    // Asked once the activation has settled, outside the event's delivery.
+    // Asked once the activation has settled, outside the event's delivery,
+    // and only while the window takes commands.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        QTimer::singleShot(0, this, &MainWindow::offerReloadOfChangedFile);
+        QTimer::singleShot(0, this, [this] {
+            if (isActiveWindow() && isEnabled() && !edits_->state().capturing())
+                files_->offerReload();
+        });
 }
 
 void MainWindow::on_actionClose_triggered()
@@ -293,27 +207,3 @@ void MainWindow::on_actionAbout_triggered()
     dialog.setVersion(About::versionText());
     dialog.exec();
 }
-
-void MainWindow::on_pushButton1_clicked() { selectButton(0); }
-void MainWindow::on_pushButton2_clicked() { selectButton(1); }
-void MainWindow::on_pushButton3_clicked() { selectButton(2); }
-void MainWindow::on_pushButton4_clicked() { selectButton(3); }
-void MainWindow::on_pushButton5_clicked() { selectButton(4); }
-void MainWindow::on_pushButton6_clicked() { selectButton(5); }
-void MainWindow::on_pushButton7_clicked() { selectButton(6); }
-void MainWindow::on_pushButton8_clicked() { selectButton(7); }
-void MainWindow::on_pushButton9_clicked() { selectButton(8); }
-void MainWindow::on_pushButton10_clicked() { selectButton(9); }
-void MainWindow::on_pushButton11_clicked() { selectButton(10); }
-void MainWindow::on_pushButton12_clicked() { selectButton(11); }
-void MainWindow::on_pushButton13_clicked() { selectButton(12); }
-void MainWindow::on_pushButton14_clicked() { selectButton(13); }
-void MainWindow::on_pushButton15_clicked() { selectButton(14); }
-void MainWindow::on_pushButton16_clicked() { selectButton(15); }
-void MainWindow::on_pushButton17_clicked() { selectButton(16); }
-void MainWindow::on_pushButton18_clicked() { selectButton(17); }
-void MainWindow::on_pushButton19_clicked() { selectButton(18); }
-void MainWindow::on_pushButton20_clicked() { selectButton(19); }
-void MainWindow::on_pushButton21_clicked() { selectButton(20); }
-void MainWindow::on_pushButton22_clicked() { selectButton(21); }
-void MainWindow::on_pushButton23_clicked() { selectButton(22); }

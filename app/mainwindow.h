@@ -1,13 +1,11 @@
 #pragma once
 
-#include "app/debugwindow.h"
-#include "app/portdialog.h"
 #include "app/progresswindow.h"
+#include "app/windowprompts.h"
 #include "config/buttontable.h"
-#include "device/portrecord.h"
-#include "serial/transferresult.h"
+#include "controllers/editcontroller.h"
+#include "controllers/editorstate.h"
 #include "document/configdocument.h"
-#include "file/filefingerprint.h"
 
 #include <QLabel>
 #include <QList>
@@ -18,27 +16,25 @@
 #include <memory>
 
 class ButtonSummaries;
+class ContentListModel;
+class FileController;
 class OverviewActions;
 class QItemSelectionModel;
-class TransferDriver;
+class RecordingController;
+class TransferCheck;
+class TransferController;
 
 namespace Ui {
 class MainWindow;
 }
 
-// Which group of controls setControlMode switches.
-enum ControlMode : uint8_t {
-    RecordingMode = 0,
-    KeyInsertMode = 1,
-    NoSelectionMode = 3,
-};
-
-// The main window: the view of the open configuration (a ConfigDocument) and
-// the hub of every command. Each slot asks the document or the transfer
-// driver and shows the answer. The slots are implemented in one file per
-// subsystem they serve, app/mainwindow_*.cpp (button selection and marks,
-// editing, recording, transfers, file commands); this file's companion .cpp
-// holds the shell.
+// The main window: the view of the open configuration (a ConfigDocument).
+// Each slot hands its command to a controller and shows what comes back:
+// the marks of the buttons, the status line, the list's selection and which
+// controls can be used. The slots are implemented in one file per subsystem
+// they serve, app/mainwindow_*.cpp (button selection and marks, editing,
+// recording, transfers, file commands); this file's companion .cpp holds the
+// shell.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -47,7 +43,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void setControlMode(uint8_t mode, bool entering);
     void showFileName(const QString &path);
     static void centreOver(QWidget *window, const QWidget *reference);
     void showProgress();
@@ -60,28 +55,15 @@ public:
     bool buttonCheck(int index);
     void applyRestingMark(int index);
     void refreshAllMarks();
-    bool preTransferCheck();
 
     // The open configuration, its file and its undo history.
     ConfigDocument &document() const { return *document_; }
-
-    // File commands.
-    bool askSaveChanges();
-    // Opens the configuration at `path` as Open does once its dialog has
-    // chosen it (no save-changes prompt): a configuration file, or the text
-    // form for a path ending in .txt. False when nothing was taken.
-    bool openConfigFile(const QString &path);
-    // Writes the table to the file path; false when nothing could be written.
-    bool writeConfigFile();
-
-    // The last port chosen for a transfer, in this run or an earlier one.
-    PortRecord lastPortRecord() const;
-
-    // Inserts the entries that type `text` with the keyboard layout in force
-    // behind the selected rows of the active button, as one undo step. Tells
-    // the user and inserts nothing when a character cannot be typed or the
-    // entries do not fit.
-    bool typeIntoActiveButton(const QString &text);
+    // The controllers the window's commands go to.
+    FileController &fileCommands() const { return *files_; }
+    TransferController &transfers() const { return *transfers_; }
+    TransferCheck &transferCheck() const { return *check_; }
+    // The editing commands and the active button.
+    EditController &edits() const { return *edits_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -90,35 +72,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 public Q_SLOTS:
-    // Tells the user that a recording filled the button. Recording raises
-    // the flag inside the key hook, where no box may run, and has this run
-    // from the event loop afterwards.
-    void reportRecordingLimit();
-
-    void on_pushButton1_clicked();
-    void on_pushButton2_clicked();
-    void on_pushButton3_clicked();
-    void on_pushButton4_clicked();
-    void on_pushButton5_clicked();
-    void on_pushButton6_clicked();
-    void on_pushButton7_clicked();
-    void on_pushButton8_clicked();
-    void on_pushButton9_clicked();
-    void on_pushButton10_clicked();
-    void on_pushButton11_clicked();
-    void on_pushButton12_clicked();
-    void on_pushButton13_clicked();
-    void on_pushButton14_clicked();
-    void on_pushButton15_clicked();
-    void on_pushButton16_clicked();
-    void on_pushButton17_clicked();
-    void on_pushButton18_clicked();
-    void on_pushButton19_clicked();
-    void on_pushButton20_clicked();
-    void on_pushButton21_clicked();
-    void on_pushButton22_clicked();
-    void on_pushButton23_clicked();
-
     void on_pushButtonStart_clicked();
     void on_pushButtonStop_clicked();
     void on_pushButtonDelay_clicked();
@@ -149,99 +102,46 @@ public Q_SLOTS:
     void MyKeyReleased(uint32_t key, uint32_t scancode, uint32_t flags);
 
 private:
-    // Shows the shared message box with a single OK button.
-    void showMessage(const QString &title, const QString &text);
-    // Shows the shared message box with other buttons and sets the single OK
-    // button back afterwards; returns the button chosen.
-    // `captions` replaces the toolkit's caption of some of the buttons.
-    QMessageBox::StandardButton askQuestion(
-        const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton,
-        const QList<QPair<QMessageBox::StandardButton, QString>> &captions = {});
-
     void selectButton(int index);
+    // The marks, the list and the status after the active button changed.
+    void showActiveButton(int previous, int current);
     void setStatusText(const QString &text);
     // "Button n active", or "Please select a button" without an active button.
     void showActiveButtonStatus();
+    // Enables the controls as the editor state allows.
+    void showControlStates();
 
-    // Editing helpers.
-    void moveSelection(int direction);
-    void completeDelaySelection();
-    QList<int> selectedRowsAscending() const;
-    void selectRow(int row);
+    // The content list's selection, ascending, and what a command left to show.
+    QList<int> selectedRows() const;
+    void showListFocus(const ListFocus &focus);
 
-    // Recording helpers.
-    void addRecordedEntry(uint8_t key, uint8_t request);
+    // The keyboard taken for a capture or given back.
+    void showCapture(Capture capture);
     // What is being recorded, with a line of its own where the desktop may
     // still take shortcuts before they arrive.
     void showCaptureStatus();
 
     // Undo history: the document's steps as the window shows them.
-    using StepScope = ConfigDocument::Scope;
     void setUpDocument();
     // Marks and selection after an undo or redo wrote `buttons` back.
     void showRestored(const QList<int> &buttons, bool wholeTable, int activeButton);
-    void updateEditActions();
-    // Tells what a file operation ran into; true when it was done.
-    bool showFileResult(const FileResult &result);
-    // Writes to `path` (Save as, or Save of an unnamed configuration).
-    bool writeConfigFileAs(const QString &path);
-
-    // Copy and paste.
-    QList<ContentEntry> copySelection();
-    bool insertBehindSelection(const QList<ContentEntry> &entries, const QString &stepText);
-
-
-    // Guards of writeConfigFile, false to stop the save: a table larger than
-    // a file holds, a file changed on disk since it was read or written here
-    // (which may lead to another file path).
-    bool confirmFileCapacity();
-    // `target` is the path about to be written; "Save as..." replaces it.
-    bool confirmOverwriteOfChangedFile(QString &target);
-    // The save dialog of Save, Save as and the save-changes prompt; empty when
-    // cancelled. A name without extension gets the chosen filter's.
-    QString chooseSavePath();
-    void offerReloadOfChangedFile();
-    // Recent files.
-    void rememberRecentFile(const QString &path);
+    void setUpFileCommands();
     void rebuildRecentMenu();
-    // After a recent file failed to open: when it cannot be opened at all,
-    // offers to take it off the list.
-    void offerRecentFileRemoval(const QString &path);
-
-    // Transfer helpers.
     void setUpTransfers();
-    void startTransfer(TransferDirection direction);
-    // Tells the user how a transfer ended and makes the window usable again.
-    void transferConcluded(const TransferResult &result);
-    // Asks whether to stop a transfer under way and, if so, stops it cleanly.
-    // True when no transfer runs any more.
-    bool stopTransferOnRequest();
-    // Before the window closes: a transfer under way is stopped only if the
-    // user agrees; a port still waiting for its close is closed now.
-    bool stopTransferForClose();
 
-    // The port dialog and the progress window are made at the first
-    // transfer: the window opens faster without them, and without listing
-    // the ports that no one asked for yet.
-    comPort &portChooser();
+    // The progress window is made at the first transfer: the window opens
+    // faster without it.
     progressBar &progress();
-
-    PortRecord lastPort;
-    std::unique_ptr<comPort> portDialog;
     std::unique_ptr<progressBar> progressWindow;
-    QMessageBox messageBox;
-    // The file on disk whose reload the user declined, so as not to ask again
-    // for the same change.
-    FileFingerprint reloadDeclined;
-    bool reloadOffered = false;
-    TransferDriver *transferDriver = nullptr;
+    WindowPrompts prompts_{this};
     ConfigDocument *document_ = nullptr;
+    EditController *edits_ = nullptr;
+    RecordingController *recording_ = nullptr;
+    ContentListModel *listModel_ = nullptr;
+    TransferCheck *check_ = nullptr;
+    FileController *files_ = nullptr;
+    TransferController *transfers_ = nullptr;
     QLabel fileLabel;
-    // The diagnostics window, which nothing shows: made only when something
-    // writes to it (its text editor alone would slow the start noticeably).
-    DBG &diagnostics();
-    std::unique_ptr<DBG> debugWindow;
     std::unique_ptr<Ui::MainWindow> ui;
     // What each button does, in words, and the overview sheet of them all.
     ButtonSummaries *summaries_ = nullptr;

@@ -1,13 +1,13 @@
 // Button selection and the coloured marks of the button grid.
 #include "app/mainwindow.h"
 
+#include "app/contentlistmodel.h"
 #include "app/buttonsummaries.h"
 #include "app/mainwindow_form.h"
 #include "app/stylesheet.h"
 #include "config/buttontable.h"
 #include "config/scriptbalance.h"
 #include "capture/keyboardlayout.h"
-#include "keyboard/recordingstate.h"
 
 #include <QListView>
 #include <QPushButton>
@@ -22,18 +22,18 @@ const QString BlackMark = QStringLiteral("black");
 void MainWindow::selectButton(int index)
 {
     readKeyboardLayout();
-    ButtonTable &table = document_->table();
-    if (index == table.selectedButton || RecordingState::instance().capturing())
-        return;
+    edits_->selectButton(index);
+}
 
-    if (table.selectedButton != NoButton)
-        applyRestingMark(table.selectedButton);
-    table.beginChange();
-    table.selectedButton = uint8_t(index);
-    paintButton(index, ActiveMark);
-    setControlMode(NoSelectionMode, false);
+void MainWindow::showActiveButton(int previous, int current)
+{
+    if (previous != NoButton)
+        applyRestingMark(previous);
+    listModel_->reread();
     showActiveButtonStatus();
-    table.endChange();
+    if (current == NoButton)
+        return;
+    paintButton(current, ActiveMark);
     ui->listView->scrollToTop();
 }
 
@@ -56,7 +56,7 @@ bool MainWindow::buttonCheck(int index)
 {
     if (index < 0 || index >= ButtonTable::ButtonCapacity)
         return true;
-    if (checkContent(document_->table().content(uint8_t(index))))
+    if (contentBalanced(document_->table().content(uint8_t(index))))
         return true;
     paintButton(index, RedMark);
     return false;
@@ -72,50 +72,8 @@ void MainWindow::applyRestingMark(int index)
 
 void MainWindow::refreshAllMarks()
 {
-    ButtonTable &table = document_->table();
-    table.beginChange();
-    table.selectedButton = NoButton;
-    for (int i = 0; i < table.buttonCount; ++i)
+    edits_->clearActiveButton();
+    for (int i = 0; i < document_->table().buttonCount; ++i)
         applyRestingMark(i);
-    table.endChange();
-    setControlMode(NoSelectionMode, true);
     setStatusText(tr("Please select a button"));
-}
-
-bool MainWindow::preTransferCheck()
-{
-    ButtonTable &table = document_->table();
-
-    bool successiveDelays = false;
-    for (int i = 0; i < table.buttonCount; ++i)
-        successiveDelays = successiveDelays || hasSuccessiveDelays(table.content(uint8_t(i)));
-    if (successiveDelays) {
-        const auto answer = askQuestion(
-            tr("Attention"),
-            tr("The Button content contains successive delays.\r\n"
-               "If the Autorepeat function is active in the computer's keyboard settings,\r\n"
-               "it is possible that the previous key action is repeated several times.\r\n"
-               "Do you want to continue?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
-            return false;
-    }
-
-    // Every button is checked, also after a failure, so that all unbalanced
-    // buttons turn red before the question.
-    bool allBalanced = true;
-    for (int i = 0; i < table.buttonCount; ++i)
-        allBalanced = buttonCheck(i) && allBalanced;
-    if (allBalanced)
-        return true;
-
-    const auto answer = askQuestion(
-        tr("Possible Error"),
-        tr("The current configuration of the red marked buttons could lead to errors.\r\n"
-           "Do you want to continue?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return false;
-    refreshAllMarks();
-    return true;
 }

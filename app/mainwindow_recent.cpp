@@ -1,42 +1,15 @@
-// The File menu's recent files, kept in the user's settings.
+// The File menu's recent files: the file controller keeps the list, the
+// window shows it.
 #include "app/mainwindow.h"
 
 #include "app/mainwindow_form.h"
-#include "app/usersettings.h"
-#include "file/recentfiles.h"
-#include "file/regularfile.h"
+#include "controllers/filecontroller.h"
 #include "capture/keyboardlayout.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-
-void MainWindow::rememberRecentFile(const QString &path)
-{
-    if (path.isEmpty())
-        return;
-    writeRecentFiles(withRecentFile(readRecentFiles(), path));
-    rebuildRecentMenu();
-}
-
-void MainWindow::offerRecentFileRemoval(const QString &path)
-{
-    // A file that opens but is refused (corrupt, a bad line) stays listed:
-    // it may be mended.
-    QFile probe;
-    if (openRegularFile(probe, path))
-        return;
-    if (askQuestion(tr("Information"),
-                    tr("%1 cannot be opened.\nRemove it from the recent files?")
-                        .arg(QDir::toNativeSeparators(path)),
-                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        != QMessageBox::Yes)
-        return;
-    writeRecentFiles(withoutRecentFile(readRecentFiles(), path));
-    rebuildRecentMenu();
-}
 
 void MainWindow::rebuildRecentMenu()
 {
@@ -46,7 +19,7 @@ void MainWindow::rebuildRecentMenu()
         menu->removeAction(old);
         old->deleteLater();
     }
-    const QStringList files = readRecentFiles();
+    const QStringList files = files_->recentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
         // "&1 office.tkf (/home/me/keypads)": number, name, then the folder.
@@ -60,9 +33,8 @@ void MainWindow::rebuildRecentMenu()
         a->setData(path);
         connect(a, &QAction::triggered, this, [this, path] {
             readKeyboardLayout();
-            if (askSaveChanges() && !openConfigFile(path))
-                offerRecentFileRemoval(path);
+            files_->openRecent(path);
         });
     }
-    updateEditActions();
+    showControlStates();
 }

@@ -2,7 +2,6 @@
 
 #include "app/buttonsummaries.h"
 #include "document/configdocument.h"
-#include "file/filestate.h"
 #include "overview/overviewexport.h"
 
 #include <QAction>
@@ -52,7 +51,7 @@ void OverviewActions::exportSheet()
     const QString png = tr("PNG image (*.png)");
     const QString svg = tr("SVG image (*.svg)");
     QString filter = pdf;
-    const QString folder = document_.files().defaultDirectory;
+    const QString folder = document_.defaultDirectory();
     const QString proposed = QFileInfo(folder, QFileInfo(document_.shownName()).completeBaseName()
                                                    + QStringLiteral(".pdf")).filePath();
     QString path = QFileDialog::getSaveFileName(window_, tr("Export overview"), proposed,

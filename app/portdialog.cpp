@@ -115,7 +115,7 @@ comPort::comPort(QWidget *parent)
     QMetaObject::connectSlotsByName(this);
     connect(&watcher, &PortWatcher::portsChanged, this, &comPort::followPorts);
 
-    tableView->setModel(&MyTableModel::instance());
+    tableView->setModel(&model);
     tableView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
     tableView->setFocus();
 }
@@ -131,7 +131,7 @@ void comPort::refreshPortList(const PortRecord &preselect)
 
 void comPort::showPorts(const QList<PortRecord> &ports, const PortRecord &keep)
 {
-    MyTableModel::instance().replacePorts(ports);
+    model.replacePorts(ports);
     // A row with a stable name shows it on a second line, and grows to fit.
     for (int row = 0; row < ports.size(); ++row)
         if (!ports.at(row).stableNames.isEmpty())
@@ -143,7 +143,7 @@ void comPort::showPorts(const QList<PortRecord> &ports, const PortRecord &keep)
 void comPort::followPorts(const QList<PortRecord> &ports)
 {
     const int row = selectedRow();
-    const PortRecord selected = row >= 0 && row < shownPorts().size() ? shownPorts().at(row)
+    const PortRecord selected = row >= 0 && row < model.ports().size() ? model.ports().at(row)
                                                                       : chosenPort;
     showPorts(ports, selected);
 }
@@ -151,7 +151,7 @@ void comPort::followPorts(const QList<PortRecord> &ports)
 void comPort::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    watcher.start(shownPorts());
+    watcher.start(model.ports());
 }
 
 void comPort::hideEvent(QHideEvent *event)
@@ -176,9 +176,9 @@ int comPort::selectedRow() const
 void comPort::on_pushButtonOk_clicked()
 {
     const int row = selectedRow();
-    if (row < 0 || row >= shownPorts().size())
+    if (row < 0 || row >= model.ports().size())
         return;
-    chosenPort = shownPorts().at(row);
+    chosenPort = model.ports().at(row);
     accept();
 }
 
@@ -190,8 +190,8 @@ void comPort::on_pushButtonCancel_clicked()
 void comPort::on_pushButtonRefresh_clicked()
 {
     const int row = selectedRow();
-    if (row >= 0 && row < shownPorts().size())
-        chosenPort = shownPorts().at(row);
+    if (row >= 0 && row < model.ports().size())
+        chosenPort = model.ports().at(row);
     const PortRecord preselect = chosenPort;
     refreshPortList(preselect);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/porttablemodel.h"
 #include "device/portrecord.h"
 #include "serial/portwatcher.h"
 
@@ -43,6 +44,7 @@ private:
     void showPorts(const QList<PortRecord> &ports, const PortRecord &keep);
     void followPorts(const QList<PortRecord> &ports);
 
+    MyTableModel model;
     PortWatcher watcher;
     QTableView *tableView;
     QPushButton *pushButtonOk;

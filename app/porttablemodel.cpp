@@ -4,21 +4,14 @@
 
 #include <QFileInfo>
 
-QList<PortRecord> &shownPorts()
+MyTableModel::MyTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
 {
-    static QList<PortRecord> ports;
-    return ports;
-}
-
-MyTableModel &MyTableModel::instance()
-{
-    static MyTableModel model;
-    return model;
 }
 
 int MyTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(shownPorts().size());
+    return parent.isValid() ? 0 : int(ports_.size());
 }
 
 int MyTableModel::columnCount(const QModelIndex &parent) const
@@ -28,9 +21,9 @@ int MyTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant MyTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= shownPorts().size())
+    if (!index.isValid() || index.row() >= ports_.size())
         return QVariant();
-    const PortRecord &port = shownPorts().at(index.row());
+    const PortRecord &port = ports_.at(index.row());
     // The stable names in full, for a port that has any.
     if (role == Qt::ToolTipRole)
         return port.stableNames.isEmpty() ? QVariant() : port.stableNames.join(QLatin1Char('\n'));
@@ -79,6 +72,6 @@ Qt::ItemFlags MyTableModel::flags(const QModelIndex &) const
 void MyTableModel::replacePorts(const QList<PortRecord> &ports)
 {
     beginResetModel();
-    shownPorts() = ports;
+    ports_ = ports;
     endResetModel();
 }

@@ -5,18 +5,15 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The ports the selection dialog shows; row r of the table is entry r.
-QList<PortRecord> &shownPorts();
-
-// Two-column view of shownPorts(): the port name, and the description
-// followed by the name in parentheses (and a note when this user may not
-// open the port).
+// The ports the selection dialog shows, in two columns: the port name, and
+// the description followed by the name in parentheses (and a note when this
+// user may not open the port). Row r of the table is entry r of ports().
 class MyTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    static MyTableModel &instance();
+    explicit MyTableModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -26,9 +23,10 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Replaces shownPorts() inside a model reset.
+    const QList<PortRecord> &ports() const { return ports_; }
+    // Replaces the ports inside a model reset.
     void replacePorts(const QList<PortRecord> &ports);
 
 private:
-    MyTableModel() = default;
+    QList<PortRecord> ports_;
 };

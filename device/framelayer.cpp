@@ -454,17 +454,12 @@ void FrameLayer::storeButton(const Frame &frame)
     const int carried = frame.heldLength() >= 2 ? (frame.heldLength() - 2) / 2 : 0;
     const int n = std::min<int>(frame.payloadByte(1), carried);
 
-    const bool shown = table_.selectedButton == index;
-    if (shown)
-        table_.beginChange();
     ButtonContent &content = table_.content(index);
     content.length = uint8_t(n);
     for (int j = 0; j < n; ++j) {
         content.entries[size_t(j)].action = frame.payloadByte(2 + 2 * j);
         content.entries[size_t(j)].key = frame.payloadByte(3 + 2 * j);
     }
-    if (shown)
-        table_.endChange();
 }
 
 void FrameLayer::answerArrived()

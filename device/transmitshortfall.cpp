@@ -7,9 +7,9 @@
 
 namespace {
 
-// This file's texts, in the catalogues' context "MainWindow".
+// This file's texts, in a catalogue context of their own.
 struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+    Q_DECLARE_TR_FUNCTIONS(TransmitShortfall)
 };
 
 // "1, 3, 6-23": button numbers, runs of three or more as a range.

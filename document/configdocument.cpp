@@ -2,12 +2,13 @@
 
 #include "config/buttontable.h"
 #include "file/filefingerprint.h"
-#include "file/filestate.h"
 #include "file/regularfile.h"
 #include "file/tkffile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,7 +16,7 @@ namespace {
 // translated in its context.
 QString stepName(const char *text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("ConfigDocument", text);
 }
 
 QString folderOf(const QString &path) { return QFileInfo(path).absolutePath(); }
@@ -54,8 +55,7 @@ FileResult readInto(const QString &path, ButtonTable &loaded)
     return result;
 }
 
-// Makes the configuration read from a file the one in hand; the selection
-// and the observer of `table` stay.
+// Makes the configuration read from a file or a keypad the one in hand.
 void adoptConfiguration(ButtonTable &table, const ButtonTable &loaded)
 {
     table.buttonCount = loaded.buttonCount;
@@ -66,11 +66,15 @@ void adoptConfiguration(ButtonTable &table, const ButtonTable &loaded)
 
 } // namespace
 
-ConfigDocument::ConfigDocument(ButtonTable &table, FileState &files, QObject *parent)
-    : QObject(parent)
-    , table_(table)
-    , files_(files)
+QString ConfigDocument::defaultName()
 {
+    return QStringLiteral("QM47_File");
+}
+
+ConfigDocument::ConfigDocument(QObject *parent)
+    : QObject(parent)
+{
+    table_.buildTable();
     history_.setUndoLimit(HistoryLimit);
     connect(&history_, &QUndoStack::indexChanged, this, &ConfigDocument::changed);
     connect(&history_, &QUndoStack::cleanChanged, this,
@@ -84,21 +88,16 @@ ConfigDocument::~ConfigDocument()
     history_.clear();
 }
 
-QString ConfigDocument::filePath() const
-{
-    return files_.filePath;
-}
-
 QString ConfigDocument::shownName() const
 {
-    return files_.filePath.isEmpty() ? QStringLiteral("QM47_File") : files_.filePath;
+    return filePath_.isEmpty() ? defaultName() : filePath_;
 }
 
 FileResult ConfigDocument::open(const QString &path)
 {
     if (path.isEmpty())
         return {false, {FileResult::NoPath}, 0, QString(), path};
-    files_.defaultDirectory = folderOf(path);
+    defaultDirectory_ = folderOf(path);
 
     // Read into a table of its own: a refused file must not touch the
     // configuration in hand, which Save would otherwise write over the last
@@ -108,23 +107,21 @@ FileResult ConfigDocument::open(const QString &path)
     if (!result.done)
         return result;
 
-    beginEdit(stepName(QT_TRANSLATE_NOOP("MainWindow", "Open")), Scope::WholeTable);
-    table_.beginChange();
-    adoptConfiguration(table_, loaded);
-    table_.selectedButton = NoButton;
-    table_.endChange();
-    setFileFacts(path, path);
-    files_.onDisk = fingerprintFile(path);
-    endEdit();
+    step(stepName(QT_TRANSLATE_NOOP("ConfigDocument", "Open")), Scope::WholeTable, NoButton, 0,
+         [&](ButtonTable &table) {
+             adoptConfiguration(table, loaded);
+             setFilePath(path);
+             onDisk_ = fingerprintFile(path);
+         });
     history_.setClean();
     return result;
 }
 
 FileResult ConfigDocument::save()
 {
-    if (files_.filePath.isEmpty())
+    if (filePath_.isEmpty())
         return {false, {FileResult::NoPath}, 0, QString(), QString()};
-    return write(files_.filePath);
+    return write(filePath_);
 }
 
 FileResult ConfigDocument::saveAs(const QString &path)
@@ -136,7 +133,7 @@ FileResult ConfigDocument::saveAs(const QString &path)
 
 FileResult ConfigDocument::write(const QString &path)
 {
-    files_.defaultDirectory = folderOf(path);
+    defaultDirectory_ = folderOf(path);
     // The old file is replaced only once the new one is complete, so a
     // failure leaves it, the names and the modified state as they were.
     QString reason;
@@ -144,87 +141,76 @@ FileResult ConfigDocument::write(const QString &path)
                                               : saveConfigFile(path, table_, &reason);
     if (!written)
         return {false, {FileResult::NotWritten}, 0, reason, path};
-    files_.onDisk = fingerprintFile(path);
-    if (files_.filePath != path) {
-        files_.filePath = path;
-        Q_EMIT fileChanged(shownName());
-    }
+    onDisk_ = fingerprintFile(path);
+    setFilePath(path);
     history_.setClean();
     return {true, {}, 0, QString(), path};
 }
 
 void ConfigDocument::newConfiguration()
 {
-    beginEdit(stepName(QT_TRANSLATE_NOOP("MainWindow", "New")), Scope::WholeTable);
-    table_.beginChange();
-    table_.buttonCount = ButtonTable::DefaultButtonCount;
-    table_.maxEntries = ButtonTable::DefaultMaxEntries;
-    table_.selectedButton = NoButton;
-    table_.buildTable();
-    table_.endChange();
-    setFileFacts(QString(), QString());
-    files_.onDisk = FileFingerprint();
-    endEdit();
+    step(stepName(QT_TRANSLATE_NOOP("ConfigDocument", "New")), Scope::WholeTable, NoButton, 0,
+         [&](ButtonTable &table) {
+             table.buttonCount = ButtonTable::DefaultButtonCount;
+             table.maxEntries = ButtonTable::DefaultMaxEntries;
+             table.buildTable();
+             setFilePath(QString());
+             onDisk_ = FileFingerprint();
+         });
     history_.setClean();
 }
 
-void ConfigDocument::beginReadout()
+void ConfigDocument::takeOverReadout(const ButtonTable &readout, int buttonsStored)
 {
-    if (readoutStep_)
+    // The keypad may have reported its counts before failing; nothing of it
+    // was stored, so the configuration stays the open file's.
+    if (buttonsStored == 0)
         return;
-    readoutStep_ = startStep(stepName(QT_TRANSLATE_NOOP("MainWindow", "Get device configuration")),
-                             Scope::WholeTable);
-    buttonCountBeforeReadout_ = table_.buttonCount;
-    maxEntriesBeforeReadout_ = table_.maxEntries;
+    // Buttons read so far are kept (completed or not), and they are no
+    // longer the open file: Save must ask for a name.
+    step(stepName(QT_TRANSLATE_NOOP("ConfigDocument", "Get device configuration")),
+         Scope::WholeTable, NoButton, 0, [&](ButtonTable &table) {
+             adoptConfiguration(table, readout);
+             setFilePath(QString());
+             onDisk_ = FileFingerprint();
+         });
 }
 
-void ConfigDocument::finishReadout(int buttonsStored)
+bool ConfigDocument::insertEntries(uint8_t button, int row, const QList<ContentEntry> &entries,
+                                   const QString &stepName, int joinKey)
 {
-    if (!readoutStep_)
-        return;
-    const PendingStep step = *readoutStep_;
-    readoutStep_.reset();
-    if (buttonsStored == 0) {
-        // The keypad may have reported its counts before failing; nothing of
-        // it was stored, so the configuration stays the open file's.
-        table_.beginChange();
-        table_.buttonCount = buttonCountBeforeReadout_;
-        table_.maxEntries = maxEntriesBeforeReadout_;
-        table_.endChange();
-    } else {
-        // Buttons read so far are kept (completed or not), and they are no
-        // longer the open file: Save must ask for a name.
-        table_.beginChange();
-        table_.selectedButton = NoButton;
-        table_.endChange();
-        setFileFacts(QString(), QString());
-        files_.onDisk = FileFingerprint();
-    }
-    closeStep(step);
+    bool inserted = false;
+    step(stepName, Scope::OneButton, button, joinKey, [&](ButtonTable &table) {
+        inserted = ::insertEntries(table.content(button), row, entries, table.maxEntries);
+    });
+    return inserted;
 }
 
-void ConfigDocument::beginEdit(const QString &text, Scope scope)
+void ConfigDocument::removeRows(uint8_t button, const QList<int> &rowsAscending,
+                                const QString &stepName, int joinKey)
 {
-    if (editDepth_++ > 0)
-        return;
-    editStep_ = startStep(text, scope);
+    step(stepName, Scope::OneButton, button, joinKey, [&](ButtonTable &table) {
+        ButtonContent &content = table.content(button);
+        // From the largest row down, so that the smaller rows stay valid.
+        for (auto it = rowsAscending.crbegin(); it != rowsAscending.crend(); ++it) {
+            const int row = *it;
+            if (row < 0 || row >= content.length)
+                continue;
+            std::copy(content.entries.begin() + row + 1, content.entries.begin() + content.length,
+                      content.entries.begin() + row);
+            --content.length;
+        }
+    });
 }
 
-void ConfigDocument::endEdit()
+QList<int> ConfigDocument::moveRows(uint8_t button, const QList<int> &rowsAscending,
+                                    MoveDirection direction, const QString &stepName)
 {
-    if (editDepth_ == 0 || --editDepth_ > 0 || !editStep_)
-        return;
-    const PendingStep step = *editStep_;
-    editStep_.reset();
-    closeStep(step);
-}
-
-void ConfigDocument::applyEdit(const QString &text, Scope scope,
-                               const std::function<void()> &change)
-{
-    beginEdit(text, scope);
-    change();
-    endEdit();
+    QList<int> moved;
+    step(stepName, Scope::OneButton, button, 0, [&](ButtonTable &table) {
+        moved = moveBlock(table.content(button), rowsAscending, direction);
+    });
+    return moved;
 }
 
 void ConfigDocument::undo()
@@ -239,58 +225,50 @@ void ConfigDocument::redo()
         history_.redo();
 }
 
-ConfigDocument::PendingStep ConfigDocument::startStep(const QString &text, Scope scope) const
+void ConfigDocument::step(const QString &text, Scope scope, uint8_t button, int joinKey,
+                          const std::function<void(ButtonTable &)> &change)
 {
-    PendingStep step;
-    step.text = text;
-    step.scope = scope;
-    if (scope == Scope::ActiveButton && table_.selectedButton != NoButton)
-        step.buttons = {table_.selectedButton};
-    step.before = currentState(scope, step.buttons);
-    return step;
-}
-
-void ConfigDocument::closeStep(const PendingStep &step)
-{
-    EditState after = currentState(step.scope, step.buttons);
+    EditState before = currentState(scope, button);
+    before.activeButton = scope == Scope::OneButton ? button : shownButton_;
+    Q_EMIT aboutToChange();
+    change(table_);
+    Q_EMIT tableChanged();
+    EditState after = currentState(scope, button);
     // A whole-table step ends with no button active (Open, New and a readout
     // all leave the selection).
-    if (step.scope == Scope::WholeTable)
-        after.activeButton = NoButton;
-    if (after.table == step.before.table && after.file == step.before.file)
+    after.activeButton = scope == Scope::OneButton ? button : NoButton;
+    if (after.table == before.table && after.file == before.file)
         return;
-    history_.push(new TableChangeCommand(step.text, step.before, after,
-                                         [this](const EditState &s) { restore(s); }));
+    history_.push(new TableChangeCommand(
+        text, before, after, [this](const EditState &s) { restore(s); }, joinKey));
 }
 
-EditState ConfigDocument::currentState(Scope scope, const QList<int> &buttons) const
+EditState ConfigDocument::currentState(Scope scope, uint8_t button) const
 {
     EditState state;
-    state.activeButton = table_.selectedButton;
     if (scope == Scope::WholeTable) {
         state.table = TableSnapshot::ofTable(table_);
-        state.file = FileFacts{files_.filePath, files_.fileName};
+        state.file = FileFacts{filePath_};
     } else {
-        state.table = TableSnapshot::ofButtons(table_, buttons);
+        state.table = TableSnapshot::ofButtons(table_, {button});
     }
     return state;
 }
 
 void ConfigDocument::restore(const EditState &state)
 {
-    table_.beginChange();
+    Q_EMIT aboutToChange();
     state.table.restore(table_);
-    table_.endChange();
+    Q_EMIT tableChanged();
     if (state.file)
-        setFileFacts(state.file->filePath, state.file->fileName);
+        setFilePath(state.file->filePath);
     Q_EMIT restored(state.table.buttons(), state.table.isWholeTable(), state.activeButton);
 }
 
-void ConfigDocument::setFileFacts(const QString &path, const QString &name)
+void ConfigDocument::setFilePath(const QString &path)
 {
-    const bool shownChanges = path != files_.filePath;
-    files_.filePath = path;
-    files_.fileName = name;
-    if (shownChanges)
-        Q_EMIT fileChanged(shownName());
+    if (path == filePath_)
+        return;
+    filePath_ = path;
+    Q_EMIT fileChanged(shownName());
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/buttontable.h"
+#include "config/contentediting.h"
 #include "document/edithistory.h"
+#include "file/filefingerprint.h"
 
 #include <QList>
 #include <QObject>
@@ -8,10 +11,6 @@
 #include <QUndoStack>
 
 #include <functional>
-#include <optional>
-
-class ButtonTable;
-struct FileState;
 
 // What a file operation came to, for the window to put into words.
 struct FileResult {
@@ -39,33 +38,42 @@ struct FileResult {
 // started afresh), whether or not a file is named. The path and the shown
 // name change only when a file was read or written, or when a step that
 // replaced the whole table is undone or redone. The fingerprint of the file
-// as last read or written here is kept with them (FileState::onDisk).
+// as last read or written here is kept with them.
 //
-// The window is its view: it asks the document, shows the result and follows
-// its signals. No widgets here.
+// Every change of the table is one of the operations below, and each is one
+// undo step that opens and closes inside the call. Views follow the signals;
+// no widgets here.
 class ConfigDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    // Which buttons an editing step keeps a copy of.
-    enum class Scope { ActiveButton, WholeTable };
-
     // Enough for a working session; a step of the whole table is at most a
     // few kilobytes.
     static constexpr int HistoryLimit = 200;
 
-    ConfigDocument(ButtonTable &table, FileState &files, QObject *parent = nullptr);
+    // What the window names a configuration without a file by.
+    static QString defaultName();
+
+    explicit ConfigDocument(QObject *parent = nullptr);
     ~ConfigDocument() override;
 
-    ButtonTable &table() const { return table_; }
-    FileState &files() const { return files_; }
+    const ButtonTable &table() const { return table_; }
 
     // The file last opened or saved; empty for an unnamed configuration.
-    QString filePath() const;
-    // What the window names the configuration by: its path, or "QM47_File".
+    QString filePath() const { return filePath_; }
+    // What the window names the configuration by: its path, or the default name.
     QString shownName() const;
     bool isModified() const { return !history_.isClean(); }
+    // The file at the file path as last read or written here.
+    const FileFingerprint &fingerprint() const { return onDisk_; }
+    // Where the file dialogs start: the folder of the file last read or written.
+    QString defaultDirectory() const { return defaultDirectory_; }
+    void setDefaultDirectory(const QString &folder) { defaultDirectory_ = folder; }
+
+    // The button the editor shows. An undo or redo of a step brings back the
+    // button that was shown when the step was taken (restored()).
+    void setShownButton(uint8_t button) { shownButton_ = button; }
 
     // Reads a configuration file (or the text form, for a path ending in .txt)
     // into the table as one undo step. A refused file leaves the table and the
@@ -77,22 +85,27 @@ public:
     FileResult saveAs(const QString &path);
     // An empty table of the default size, unnamed and unmodified, as one step.
     void newConfiguration();
+    // Takes over what a readout stored in a table of its own, as one step.
+    // With no button stored nothing changes; otherwise the configuration is
+    // the readout's and no longer the open file's.
+    void takeOverReadout(const ButtonTable &readout, int buttonsStored);
 
-    // A readout fills the table from the keypad as one undo step, from
-    // beginReadout() to finishReadout() whatever the outcome. With no button
-    // stored the table keeps its counts and its names; otherwise it is no
-    // longer the open file's.
-    void beginReadout();
-    void finishReadout(int buttonsStored);
-    bool readoutRunning() const { return readoutStep_.has_value(); }
+    // Editing steps on the script of `button`, each named `stepName` in the
+    // history. Steps given the same nonzero `joinKey` one after the other are
+    // undone as one (everything recorded between Start and Stop). A step that
+    // changes nothing is not kept.
 
-    // An editing step: everything changed from beginEdit() to endEdit() is
-    // undone at once. Steps begun inside a running one (a delete during a
-    // recording) join it. A step that changed nothing is not kept.
-    void beginEdit(const QString &text, Scope scope);
-    void endEdit();
-    // The change made by `change` as one step.
-    void applyEdit(const QString &text, Scope scope, const std::function<void()> &change);
+    // Inserts `entries` directly behind `row` (at the end when `row` is the
+    // length). False, and nothing changed, when they do not fit.
+    bool insertEntries(uint8_t button, int row, const QList<ContentEntry> &entries,
+                       const QString &stepName, int joinKey = 0);
+    // Removes the rows `rowsAscending`.
+    void removeRows(uint8_t button, const QList<int> &rowsAscending, const QString &stepName,
+                    int joinKey = 0);
+    // Moves the rows as a block one step; the rows they now occupy (empty
+    // when nothing moved).
+    QList<int> moveRows(uint8_t button, const QList<int> &rowsAscending,
+                        MoveDirection direction, const QString &stepName);
 
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
@@ -102,35 +115,32 @@ public:
     void redo();
 
 Q_SIGNALS:
+    // Around every write of the table, for views that read it.
+    void aboutToChange();
+    void tableChanged();
     // The history moved: a step was kept, undone or redone.
     void changed();
     // An undo or redo wrote `buttons` back (every button for a whole-table
-    // step) and wants `activeButton` active again (NoButton: none).
+    // step) and wants `activeButton` shown again (NoButton: none).
     void restored(const QList<int> &buttons, bool wholeTable, int activeButton);
     void modifiedChanged(bool modified);
     void fileChanged(const QString &shownName);
 
 private:
-    struct PendingStep {
-        QString text;
-        Scope scope = Scope::ActiveButton;
-        QList<int> buttons;
-        EditState before;
-    };
+    enum class Scope { OneButton, WholeTable };
 
-    PendingStep startStep(const QString &text, Scope scope) const;
-    void closeStep(const PendingStep &step);
-    EditState currentState(Scope scope, const QList<int> &buttons) const;
+    // Runs `change` on the table as one step of `scope`.
+    void step(const QString &text, Scope scope, uint8_t button, int joinKey,
+              const std::function<void(ButtonTable &)> &change);
+    EditState currentState(Scope scope, uint8_t button) const;
     void restore(const EditState &state);
     FileResult write(const QString &path);
-    void setFileFacts(const QString &path, const QString &name);
+    void setFilePath(const QString &path);
 
-    ButtonTable &table_;
-    FileState &files_;
+    ButtonTable table_;
+    QString filePath_;
+    QString defaultDirectory_;
+    FileFingerprint onDisk_;
+    uint8_t shownButton_ = NoButton;
     QUndoStack history_;
-    std::optional<PendingStep> editStep_;
-    int editDepth_ = 0;
-    std::optional<PendingStep> readoutStep_;
-    uint8_t buttonCountBeforeReadout_ = 0;
-    uint16_t maxEntriesBeforeReadout_ = 0;
 };

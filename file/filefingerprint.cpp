@@ -1,6 +1,7 @@
 #include "file/filefingerprint.h"
 
 #include "file/regularfile.h"
+#include "file/tkffile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -35,11 +36,24 @@ FileFingerprint fingerprintFile(const QString &path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return print;
-    print.hash = hashOf(path);
-    print.present = !print.hash.isEmpty();
     print.size = info.size();
     print.modified = info.lastModified();
+    if (print.size > TkfMaxTextSize) {
+        // Not read: present as far as a file that opens is concerned.
+        QFile probe;
+        print.present = openRegularFile(probe, path);
+        return print;
+    }
+    print.hash = hashOf(path);
+    print.present = !print.hash.isEmpty();
     return print;
+}
+
+bool fileLooksUnchanged(const FileFingerprint &remembered)
+{
+    const QFileInfo info(remembered.path);
+    return !remembered.path.isEmpty() && info.isFile() && info.size() == remembered.size
+           && info.lastModified() == remembered.modified;
 }
 
 bool fileChangedSince(const FileFingerprint &remembered)
@@ -49,8 +63,14 @@ bool fileChangedSince(const FileFingerprint &remembered)
     const QFileInfo info(remembered.path);
     if (!info.isFile())
         return false;
-    if (info.size() == remembered.size && info.lastModified() == remembered.modified)
+    if (info.size() != remembered.size)
+        return true;
+    if (info.lastModified() == remembered.modified)
         return false;
+    // Same size, another time: only the bytes tell, and a file too large to
+    // be a configuration is not read for them.
+    if (remembered.hash.isEmpty() || info.size() > TkfMaxTextSize)
+        return true;
     const QByteArray hash = hashOf(remembered.path);
     return !hash.isEmpty() && hash != remembered.hash;
 }

@@ -45,10 +45,8 @@ TextLoadResult loadConfigTextFile(const QString &path, ButtonTable &table)
     if (!openRegularFile(file, path))
         return result;
     result.opened = true;
-    // Far more than any configuration needs; a larger file is no text form.
-    constexpr qint64 MaxTextSize = 4 * 1024 * 1024;
-    const QByteArray data = file.read(MaxTextSize + 1);
-    if (data.size() > MaxTextSize) {
+    const QByteArray data = file.read(TkfMaxTextSize + 1);
+    if (data.size() > TkfMaxTextSize) {
         result.error.message =
             QCoreApplication::translate("TkfFile", "the file is too large for a configuration");
         return result;

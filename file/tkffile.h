@@ -22,6 +22,11 @@ struct TkfLoadResult {
 // as many bytes as a configuration can occupy are read.
 TkfLoadResult loadConfigFile(const QString &path, ButtonTable &table);
 
+// The largest text form read: far more than any configuration needs, so a
+// larger file is no text form. No file the program writes or reads in full
+// is larger.
+constexpr qint64 TkfMaxTextSize = 4 * 1024 * 1024;
+
 // The text form (file/tkftext.h) is kept in files named *.txt.
 bool isTextFormPath(const QString &path);
 

@@ -4,9 +4,9 @@
 
 namespace {
 
-// This file's texts, in the catalogues' context "MainWindow".
+// This file's texts, in a catalogue context of their own.
 struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+    Q_DECLARE_TR_FUNCTIONS(TransferMessages)
 };
 
 QString portFailureMessage(const PortFailure &failure)

@@ -8,12 +8,6 @@
 #include <windows.h>
 #endif
 
-TransferSession &TransferSession::instance()
-{
-    static TransferSession session(ButtonTable::instance());
-    return session;
-}
-
 TransferSession::TransferSession(ButtonTable &table, QObject *parent)
     : QObject(parent)
     , sink_(port_)

@@ -26,9 +26,6 @@ public:
     static constexpr qint32 BaudRate = 115200;
     static constexpr int DrainLimitMs = 2000;
 
-    // The process-wide line, working on ButtonTable::instance().
-    static TransferSession &instance();
-
     explicit TransferSession(ButtonTable &table, QObject *parent = nullptr);
     ~TransferSession() override;
 

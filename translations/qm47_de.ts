@@ -42,85 +42,45 @@ Werkzeuge zum Programmieren von Tastenfeldern – talvar.example</translation>
     </message>
 </context>
 <context>
-    <name>DBG</name>
+    <name>ConfigDocument</name>
     <message>
-        <source>Form</source>
-        <translation>Formular</translation>
+        <source>Open</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Konfiguration vom Gerät lesen</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>EditController</name>
     <message>
-        <source>Please select a button</source>
-        <translation>Bitte eine Taste auswählen</translation>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
     </message>
     <message>
-        <source>Button </source>
-        <translation>Taste </translation>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
     </message>
     <message>
-        <source> active</source>
-        <translation> aktiv</translation>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Information</source>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>Die Aufnahme läuft. Mit OK wird sie beendet und das Programm geschlossen.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Mit Abbrechen geht die Aufnahme weiter.</translation>
-    </message>
-    <message>
-        <source>active</source>
-        <translation>aktiv</translation>
-    </message>
-    <message>
-        <source>unbalanced</source>
-        <translation>unausgeglichen</translation>
-    </message>
-    <message>
-        <source>has a script</source>
-        <translation>hat ein Skript</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Achtung</translation>
-    </message>
-    <message>
-        <source>The Button content contains successive delays.<byte value="xd"/>
-If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
-it is possible that the previous key action is repeated several times.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>Der Tasteninhalt enthält aufeinanderfolgende Pausen.<byte value="xd"/>
-Ist in den Tastatureinstellungen des Computers die automatische Tastenwiederholung aktiv,<byte value="xd"/>
-kann sich die vorherige Tastenaktion mehrmals wiederholen.<byte value="xd"/>
-Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>Possible Error</source>
-        <translation>Möglicher Fehler</translation>
-    </message>
-    <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>Die aktuelle Konfiguration der rot markierten Tasten kann zu Fehlern führen.<byte value="xd"/>
-Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
         <source>Max. number of Keys recorded!</source>
         <translation>Höchstzahl an Tasten aufgenommen!</translation>
     </message>
     <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>%1 Einträge werden gebraucht; die Taste hat Platz für %2.</translation>
+        <source>Insert delay</source>
+        <translation>Pause setzen</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -155,21 +115,12 @@ Möchten Sie fortfahren?</translation>
         <translation>Text tippen</translation>
     </message>
     <message>
-        <source>Move up</source>
-        <translation>Nach oben</translation>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>%1 Einträge werden gebraucht; die Taste hat Platz für %2.</translation>
     </message>
-    <message>
-        <source>Move down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Pause setzen</translation>
-    </message>
+</context>
+<context>
+    <name>FileController</name>
     <message>
         <source>QM-47 file (*.tkf)</source>
         <translation>QM-47-Datei (*.tkf)</translation>
@@ -179,36 +130,12 @@ Möchten Sie fortfahren?</translation>
         <translation>Konfigurationstext (*.txt)</translation>
     </message>
     <message>
-        <source>Save button configuration</source>
-        <translation>Tastenkonfiguration speichern</translation>
-    </message>
-    <message>
-        <source>Could not create file!</source>
-        <translation>Datei konnte nicht angelegt werden!</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Konfiguration speichern</translation>
-    </message>
-    <message>
-        <source>Do you want to save your changes?</source>
-        <translation>Möchten Sie die Änderungen speichern?</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Open button configuration</source>
-        <translation>Tastenkonfiguration öffnen</translation>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Could not open file!</source>
         <translation>Datei konnte nicht geöffnet werden!</translation>
-    </message>
-    <message>
-        <source>The configuration text could not be read.</source>
-        <translation>Der Konfigurationstext konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>File corrupt! Could not read the file!</source>
@@ -223,8 +150,143 @@ Möchten Sie fortfahren?</translation>
         <translation>CRC-Fehler beim Lesen der Datei!</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen…</translation>
+        <source>Line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>The configuration text could not be read.</source>
+        <translation>Der Konfigurationstext konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Datei konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Save button configuration</source>
+        <translation>Tastenkonfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>Das Tastenfeld hatte %1 Tasten; eine Datei fasst nur die ersten %2.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>Taste %1 enthält %2 Einträge; eine Datei fasst nur die ersten %3.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>Nur speichern, was eine Datei fasst?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 wurde auf dem Datenträger geändert, seit die Datei hier geöffnet oder gespeichert wurde.
+Mit dieser Konfiguration überschreiben oder diese Konfiguration unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Open button configuration</source>
+        <translation>Tastenkonfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 wurde auf dem Datenträger geändert.
+Möchten Sie die Datei neu laden?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 kann nicht geöffnet werden.
+Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a button</source>
+        <translation>Bitte eine Taste auswählen</translation>
+    </message>
+    <message>
+        <source>Button </source>
+        <translation>Taste </translation>
+    </message>
+    <message>
+        <source> active</source>
+        <translation> aktiv</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>unbalanced</source>
+        <translation>unausgeglichen</translation>
+    </message>
+    <message>
+        <source>has a script</source>
+        <translation>hat ein Skript</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Datei konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>Datei konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Could not read the file!</source>
+        <translation>Datei beschädigt! Die Datei konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Error reading the file.</source>
+        <translation>Datei beschädigt! Fehler beim Lesen der Datei.</translation>
+    </message>
+    <message>
+        <source>CRC error reading the file!</source>
+        <translation>CRC-Fehler beim Lesen der Datei!</translation>
     </message>
     <message>
         <source>Button %1, %2</source>
@@ -233,14 +295,6 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Tastenkonfigurator</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Konfiguration vom Gerät lesen</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Konfiguration an das Gerät senden</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -291,10 +345,6 @@ Möchten Sie fortfahren?</translation>
         <translation>Eine Taste einfügen</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Taste einfügen</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Auswahl oder letzten Eintrag löschen</translation>
     </message>
@@ -311,14 +361,6 @@ Möchten Sie fortfahren?</translation>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>Bitte zuerst eine Taste auswählen!</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>Höchstzahl an Tasten für diese Taste aufgenommen!</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>Aufnahme auf Taste </translation>
     </message>
@@ -327,120 +369,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Taste einfügen in Taste </translation>
     </message>
     <message>
-        <source>Reading configuration</source>
-        <translation>Konfiguration wird gelesen</translation>
-    </message>
-    <message>
-        <source>Transmitting configuration</source>
-        <translation>Konfiguration wird gesendet</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! Port in use.</source>
-        <translation>Fehler beim Verbinden mit der seriellen Schnittstelle! Schnittstelle belegt.</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! %1: %2</source>
-        <translation>Fehler beim Verbinden mit der seriellen Schnittstelle! %1: %2</translation>
-    </message>
-    <message>
-        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
-        <translation>Für den Zugriff treten Sie der Gruppe „%1“ bei, die die Schnittstelle nutzen darf, und melden sich dann ab und wieder an:</translation>
-    </message>
-    <message>
-        <source>Error connecting to seriel port!</source>
-        <translation>Fehler beim Verbinden mit der seriellen Schnittstelle!</translation>
-    </message>
-    <message>
-        <source>Cannot connect to the target! Please check the connection / serial port.</source>
-        <translation>Keine Verbindung zum Gerät! Bitte Verbindung und serielle Schnittstelle prüfen.</translation>
-    </message>
-    <message>
-        <source>An error occured during cummunication, connection refused! Please try again.</source>
-        <translation>Bei der Kommunikation ist ein Fehler aufgetreten, Verbindung abgewiesen! Bitte erneut versuchen.</translation>
-    </message>
-    <message>
-        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
-        <translation>Das Tastenfeld hat %1 Tasten mit je höchstens %2 Einträgen, daher wurde nicht die ganze Konfiguration geschrieben.</translation>
-    </message>
-    <message>
-        <source>The configuration itself is unchanged.</source>
-        <translation>Die Konfiguration selbst bleibt unverändert.</translation>
-    </message>
-    <message>
-        <source>A transfer with the keypad is running. Stop it?</source>
-        <translation>Eine Übertragung mit dem Tastenfeld läuft. Abbrechen?</translation>
-    </message>
-    <message>
-        <source>The transfer was stopped.</source>
-        <translation>Die Übertragung wurde abgebrochen.</translation>
-    </message>
-    <message>
-        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
-        <translation>Das Tastenfeld enthält jetzt möglicherweise einen Teil der neuen Konfiguration (die Tasten 1 bis %1 wurden geschrieben); schreiben Sie sie erneut.</translation>
-    </message>
-    <message>
-        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
-        <translation>Die Tasten 1 bis %1 wurden gelesen; die übrigen zeigen noch die Konfiguration von vorher. Rückgängig stellt die Konfiguration wieder her, wie sie war.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
-        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
-        <translation>Das Tastenfeld hatte %1 Tasten; eine Datei fasst nur die ersten %2.</translation>
-    </message>
-    <message>
-        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
-        <translation>Taste %1 enthält %2 Einträge; eine Datei fasst nur die ersten %3.</translation>
-    </message>
-    <message>
-        <source>Save only what a file holds?</source>
-        <translation>Nur speichern, was eine Datei fasst?</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk since it was opened or saved here.
-Overwrite it with this configuration, or save this configuration under another name?</source>
-        <translation>%1 wurde auf dem Datenträger geändert, seit die Datei hier geöffnet oder gespeichert wurde.
-Mit dieser Konfiguration überschreiben oder diese Konfiguration unter einem anderen Namen speichern?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk.
-Do you want to reload it?</source>
-        <translation>%1 wurde auf dem Datenträger geändert.
-Möchten Sie die Datei neu laden?</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened.
-Remove it from the recent files?</source>
-        <translation>%1 kann nicht geöffnet werden.
-Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
-    </message>
-    <message>
-        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
-        <translation>Das Tastenfeld hat %1 Tasten; nur die ersten %2 werden angezeigt und behalten.</translation>
-    </message>
-    <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>Der Desktop kann Tastenkürzel wie Alt+Tab noch selbst ausführen.</translation>
-    </message>
-    <message>
-        <source>Buttons the keypad does not have: %1.</source>
-        <translation>Tasten, die das Tastenfeld nicht hat: %1.</translation>
-    </message>
-    <message>
-        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
-        <translation>Auf die %1 Einträge des Tastenfelds gekürzte Tasten: %2.</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -650,6 +580,41 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Bitte zuerst eine Taste auswählen!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Höchstzahl an Tasten für diese Taste aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Höchstzahl an Tasten aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>Die Aufnahme läuft. Mit OK wird sie beendet und das Programm geschlossen.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Mit Abbrechen geht die Aufnahme weiter.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Taste einfügen</translation>
+    </message>
+</context>
+<context>
     <name>ScriptSummary</name>
     <message>
         <source>%1 s</source>
@@ -777,6 +742,126 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
     <message>
         <source>the text holds the scripts of several buttons (%1 and %2); take one button at a time</source>
         <translation>der Text enthält die Skripte mehrerer Tasten (%1 und %2); bitte immer nur eine Taste</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCheck</name>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Der Tasteninhalt enthält aufeinanderfolgende Pausen.<byte value="xd"/>
+Ist in den Tastatureinstellungen des Computers die automatische Tastenwiederholung aktiv,<byte value="xd"/>
+kann sich die vorherige Tastenaktion mehrmals wiederholen.<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Possible Error</source>
+        <translation>Möglicher Fehler</translation>
+    </message>
+    <message>
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Die aktuelle Konfiguration der rot markierten Tasten kann zu Fehlern führen.<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <source>Reading configuration</source>
+        <translation>Konfiguration wird gelesen</translation>
+    </message>
+    <message>
+        <source>Transmitting configuration</source>
+        <translation>Konfiguration wird gesendet</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Konfiguration vom Gerät lesen</translation>
+    </message>
+    <message>
+        <source>Set device configuration</source>
+        <translation>Konfiguration an das Gerät senden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>Das Tastenfeld hat %1 Tasten; nur die ersten %2 werden angezeigt und behalten.</translation>
+    </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Eine Übertragung mit dem Tastenfeld läuft. Abbrechen?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message>
+        <source>Error connecting to Serial Port! Port in use.</source>
+        <translation>Fehler beim Verbinden mit der seriellen Schnittstelle! Schnittstelle belegt.</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! %1: %2</source>
+        <translation>Fehler beim Verbinden mit der seriellen Schnittstelle! %1: %2</translation>
+    </message>
+    <message>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
+        <translation>Für den Zugriff treten Sie der Gruppe „%1“ bei, die die Schnittstelle nutzen darf, und melden sich dann ab und wieder an:</translation>
+    </message>
+    <message>
+        <source>Error connecting to seriel port!</source>
+        <translation>Fehler beim Verbinden mit der seriellen Schnittstelle!</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the target! Please check the connection / serial port.</source>
+        <translation>Keine Verbindung zum Gerät! Bitte Verbindung und serielle Schnittstelle prüfen.</translation>
+    </message>
+    <message>
+        <source>An error occured during cummunication, connection refused! Please try again.</source>
+        <translation>Bei der Kommunikation ist ein Fehler aufgetreten, Verbindung abgewiesen! Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>Das Tastenfeld enthält jetzt möglicherweise einen Teil der neuen Konfiguration (die Tasten 1 bis %1 wurden geschrieben); schreiben Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Die Tasten 1 bis %1 wurden gelesen; die übrigen zeigen noch die Konfiguration von vorher. Rückgängig stellt die Konfiguration wieder her, wie sie war.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitShortfall</name>
+    <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Tasten, die das Tastenfeld nicht hat: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Auf die %1 Einträge des Tastenfelds gekürzte Tasten: %2.</translation>
+    </message>
+    <message>
+        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
+        <translation>Das Tastenfeld hat %1 Tasten mit je höchstens %2 Einträgen, daher wurde nicht die ganze Konfiguration geschrieben.</translation>
+    </message>
+    <message>
+        <source>The configuration itself is unchanged.</source>
+        <translation>Die Konfiguration selbst bleibt unverändert.</translation>
     </message>
 </context>
 <context>

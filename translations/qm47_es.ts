@@ -42,85 +42,45 @@ Herramientas para programar teclados – talvar.example</translation>
     </message>
 </context>
 <context>
-    <name>DBG</name>
+    <name>ConfigDocument</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
+        <source>Open</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Leer la configuración del dispositivo</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>EditController</name>
     <message>
-        <source>Please select a button</source>
-        <translation>Seleccione un botón</translation>
+        <source>Move up</source>
+        <translation>Subir</translation>
     </message>
     <message>
-        <source>Button </source>
-        <translation>Botón </translation>
+        <source>Move down</source>
+        <translation>Bajar</translation>
     </message>
     <message>
-        <source> active</source>
-        <translation> activo</translation>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Information</source>
         <translation>Información</translation>
     </message>
     <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>La grabación está en curso. Pulse Aceptar para detenerla y cerrar la aplicación.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Pulse Cancelar para seguir grabando.</translation>
-    </message>
-    <message>
-        <source>active</source>
-        <translation>activo</translation>
-    </message>
-    <message>
-        <source>unbalanced</source>
-        <translation>desequilibrado</translation>
-    </message>
-    <message>
-        <source>has a script</source>
-        <translation>tiene un script</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vacío</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Atención</translation>
-    </message>
-    <message>
-        <source>The Button content contains successive delays.<byte value="xd"/>
-If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
-it is possible that the previous key action is repeated several times.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>El contenido del botón contiene pausas seguidas.<byte value="xd"/>
-Si la repetición automática está activa en la configuración del teclado del ordenador,<byte value="xd"/>
-la acción de tecla anterior puede repetirse varias veces.<byte value="xd"/>
-¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>Possible Error</source>
-        <translation>Posible error</translation>
-    </message>
-    <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>La configuración actual de los botones marcados en rojo puede provocar errores.<byte value="xd"/>
-¿Desea continuar?</translation>
-    </message>
-    <message>
         <source>Max. number of Keys recorded!</source>
         <translation>¡Se ha grabado el número máximo de teclas!</translation>
     </message>
     <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>Se necesitan %1 entradas; el botón tiene espacio para %2.</translation>
+        <source>Insert delay</source>
+        <translation>Añadir pausa</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -155,21 +115,12 @@ Do you want to continue?</source>
         <translation>Escribir texto</translation>
     </message>
     <message>
-        <source>Move up</source>
-        <translation>Subir</translation>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>Se necesitan %1 entradas; el botón tiene espacio para %2.</translation>
     </message>
-    <message>
-        <source>Move down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Añadir pausa</translation>
-    </message>
+</context>
+<context>
+    <name>FileController</name>
     <message>
         <source>QM-47 file (*.tkf)</source>
         <translation>Archivo QM-47 (*.tkf)</translation>
@@ -179,36 +130,12 @@ Do you want to continue?</source>
         <translation>Texto de configuración (*.txt)</translation>
     </message>
     <message>
-        <source>Save button configuration</source>
-        <translation>Guardar la configuración de botones</translation>
-    </message>
-    <message>
-        <source>Could not create file!</source>
-        <translation>¡No se pudo crear el archivo!</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Guardar configuración</translation>
-    </message>
-    <message>
-        <source>Do you want to save your changes?</source>
-        <translation>¿Desea guardar los cambios?</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
-    </message>
-    <message>
-        <source>Open button configuration</source>
-        <translation>Abrir una configuración de botones</translation>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Could not open file!</source>
         <translation>¡No se pudo abrir el archivo!</translation>
-    </message>
-    <message>
-        <source>The configuration text could not be read.</source>
-        <translation>No se pudo leer el texto de configuración.</translation>
     </message>
     <message>
         <source>File corrupt! Could not read the file!</source>
@@ -223,8 +150,143 @@ Do you want to continue?</source>
         <translation>¡Error de CRC al leer el archivo!</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir…</translation>
+        <source>Line %1: </source>
+        <translation>Línea %1: </translation>
+    </message>
+    <message>
+        <source>The configuration text could not be read.</source>
+        <translation>No se pudo leer el texto de configuración.</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>¡No se pudo crear el archivo!</translation>
+    </message>
+    <message>
+        <source>Save button configuration</source>
+        <translation>Guardar la configuración de botones</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Guardar configuración</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>El teclado tenía %1 botones; un archivo solo guarda los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>El botón %1 contiene %2 entradas; un archivo solo guarda las %3 primeras.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>¿Guardar solo lo que cabe en un archivo?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 se ha modificado en el disco desde que se abrió o guardó aquí.
+¿Sobrescribirlo con esta configuración o guardar esta configuración con otro nombre?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Open button configuration</source>
+        <translation>Abrir una configuración de botones</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 se ha modificado en el disco.
+¿Desea volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 no se puede abrir.
+¿Quitarlo de los archivos recientes?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a button</source>
+        <translation>Seleccione un botón</translation>
+    </message>
+    <message>
+        <source>Button </source>
+        <translation>Botón </translation>
+    </message>
+    <message>
+        <source> active</source>
+        <translation> activo</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>activo</translation>
+    </message>
+    <message>
+        <source>unbalanced</source>
+        <translation>desequilibrado</translation>
+    </message>
+    <message>
+        <source>has a script</source>
+        <translation>tiene un script</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>¡No se pudo crear el archivo!</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>¡No se pudo abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Could not read the file!</source>
+        <translation>¡Archivo dañado! ¡No se pudo leer el archivo!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Error reading the file.</source>
+        <translation>¡Archivo dañado! Error al leer el archivo.</translation>
+    </message>
+    <message>
+        <source>CRC error reading the file!</source>
+        <translation>¡Error de CRC al leer el archivo!</translation>
     </message>
     <message>
         <source>Button %1, %2</source>
@@ -233,14 +295,6 @@ Do you want to continue?</source>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Configurador de botones</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Leer la configuración del dispositivo</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Enviar la configuración al dispositivo</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -291,10 +345,6 @@ Do you want to continue?</source>
         <translation>Insertar una tecla</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Añadir tecla</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Eliminar la selección o el último elemento</translation>
     </message>
@@ -311,14 +361,6 @@ Do you want to continue?</source>
         <translation>A&amp;cción</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>¡Seleccione primero un botón!</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>¡Se ha grabado el número máximo de teclas para este botón!</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>Grabando en el botón </translation>
     </message>
@@ -327,120 +369,8 @@ Do you want to continue?</source>
         <translation>Insertar tecla en el botón </translation>
     </message>
     <message>
-        <source>Reading configuration</source>
-        <translation>Leyendo la configuración</translation>
-    </message>
-    <message>
-        <source>Transmitting configuration</source>
-        <translation>Enviando la configuración</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! Port in use.</source>
-        <translation>¡Error al conectar con el puerto serie! Puerto en uso.</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! %1: %2</source>
-        <translation>¡Error al conectar con el puerto serie! %1: %2</translation>
-    </message>
-    <message>
-        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
-        <translation>Para tener acceso, únase al grupo «%1» que puede usar el puerto y después cierre la sesión y vuelva a entrar:</translation>
-    </message>
-    <message>
-        <source>Error connecting to seriel port!</source>
-        <translation>¡Error al conectar con el puerto serie!</translation>
-    </message>
-    <message>
-        <source>Cannot connect to the target! Please check the connection / serial port.</source>
-        <translation>¡No se puede conectar con el dispositivo! Compruebe la conexión y el puerto serie.</translation>
-    </message>
-    <message>
-        <source>An error occured during cummunication, connection refused! Please try again.</source>
-        <translation>Se produjo un error durante la comunicación, ¡conexión rechazada! Vuelva a intentarlo.</translation>
-    </message>
-    <message>
-        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
-        <translation>El teclado tiene %1 botones con %2 entradas como máximo cada uno, así que no se escribió toda la configuración.</translation>
-    </message>
-    <message>
-        <source>The configuration itself is unchanged.</source>
-        <translation>La configuración en sí no ha cambiado.</translation>
-    </message>
-    <message>
-        <source>A transfer with the keypad is running. Stop it?</source>
-        <translation>Hay una transferencia con el teclado en curso. ¿Detenerla?</translation>
-    </message>
-    <message>
-        <source>The transfer was stopped.</source>
-        <translation>La transferencia se ha detenido.</translation>
-    </message>
-    <message>
-        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
-        <translation>Puede que el teclado contenga ahora parte de la nueva configuración (se escribieron los botones 1 a %1); vuelva a escribirla.</translation>
-    </message>
-    <message>
-        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
-        <translation>Se leyeron los botones 1 a %1; los demás siguen mostrando la configuración anterior. Deshacer devuelve la configuración tal como estaba.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ya existe.
-¿Desea reemplazarlo?</translation>
-    </message>
-    <message>
-        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
-        <translation>El teclado tenía %1 botones; un archivo solo guarda los %2 primeros.</translation>
-    </message>
-    <message>
-        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
-        <translation>El botón %1 contiene %2 entradas; un archivo solo guarda las %3 primeras.</translation>
-    </message>
-    <message>
-        <source>Save only what a file holds?</source>
-        <translation>¿Guardar solo lo que cabe en un archivo?</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk since it was opened or saved here.
-Overwrite it with this configuration, or save this configuration under another name?</source>
-        <translation>%1 se ha modificado en el disco desde que se abrió o guardó aquí.
-¿Sobrescribirlo con esta configuración o guardar esta configuración con otro nombre?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Sobrescribir</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk.
-Do you want to reload it?</source>
-        <translation>%1 se ha modificado en el disco.
-¿Desea volver a cargarlo?</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened.
-Remove it from the recent files?</source>
-        <translation>%1 no se puede abrir.
-¿Quitarlo de los archivos recientes?</translation>
-    </message>
-    <message>
-        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
-        <translation>El teclado tiene %1 botones; solo se muestran y conservan los %2 primeros.</translation>
-    </message>
-    <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>El escritorio aún puede interceptar atajos como Alt+Tab.</translation>
-    </message>
-    <message>
-        <source>Buttons the keypad does not have: %1.</source>
-        <translation>Botones que el teclado no tiene: %1.</translation>
-    </message>
-    <message>
-        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
-        <translation>Botones recortados a las %1 entradas del teclado: %2.</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -650,6 +580,41 @@ Remove it from the recent files?</source>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>¡Seleccione primero un botón!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>¡Se ha grabado el número máximo de teclas para este botón!</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>¡Se ha grabado el número máximo de teclas!</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>La grabación está en curso. Pulse Aceptar para detenerla y cerrar la aplicación.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Pulse Cancelar para seguir grabando.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Añadir tecla</translation>
+    </message>
+</context>
+<context>
     <name>ScriptSummary</name>
     <message>
         <source>%1 s</source>
@@ -777,6 +742,126 @@ Remove it from the recent files?</source>
     <message>
         <source>the text holds the scripts of several buttons (%1 and %2); take one button at a time</source>
         <translation>el texto contiene los scripts de varios botones (%1 y %2); tome un botón cada vez</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCheck</name>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>El contenido del botón contiene pausas seguidas.<byte value="xd"/>
+Si la repetición automática está activa en la configuración del teclado del ordenador,<byte value="xd"/>
+la acción de tecla anterior puede repetirse varias veces.<byte value="xd"/>
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Possible Error</source>
+        <translation>Posible error</translation>
+    </message>
+    <message>
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>La configuración actual de los botones marcados en rojo puede provocar errores.<byte value="xd"/>
+¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <source>Reading configuration</source>
+        <translation>Leyendo la configuración</translation>
+    </message>
+    <message>
+        <source>Transmitting configuration</source>
+        <translation>Enviando la configuración</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Leer la configuración del dispositivo</translation>
+    </message>
+    <message>
+        <source>Set device configuration</source>
+        <translation>Enviar la configuración al dispositivo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>El teclado tiene %1 botones; solo se muestran y conservan los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Hay una transferencia con el teclado en curso. ¿Detenerla?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message>
+        <source>Error connecting to Serial Port! Port in use.</source>
+        <translation>¡Error al conectar con el puerto serie! Puerto en uso.</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! %1: %2</source>
+        <translation>¡Error al conectar con el puerto serie! %1: %2</translation>
+    </message>
+    <message>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
+        <translation>Para tener acceso, únase al grupo «%1» que puede usar el puerto y después cierre la sesión y vuelva a entrar:</translation>
+    </message>
+    <message>
+        <source>Error connecting to seriel port!</source>
+        <translation>¡Error al conectar con el puerto serie!</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the target! Please check the connection / serial port.</source>
+        <translation>¡No se puede conectar con el dispositivo! Compruebe la conexión y el puerto serie.</translation>
+    </message>
+    <message>
+        <source>An error occured during cummunication, connection refused! Please try again.</source>
+        <translation>Se produjo un error durante la comunicación, ¡conexión rechazada! Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>La transferencia se ha detenido.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>Puede que el teclado contenga ahora parte de la nueva configuración (se escribieron los botones 1 a %1); vuelva a escribirla.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Se leyeron los botones 1 a %1; los demás siguen mostrando la configuración anterior. Deshacer devuelve la configuración tal como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitShortfall</name>
+    <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Botones que el teclado no tiene: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Botones recortados a las %1 entradas del teclado: %2.</translation>
+    </message>
+    <message>
+        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
+        <translation>El teclado tiene %1 botones con %2 entradas como máximo cada uno, así que no se escribió toda la configuración.</translation>
+    </message>
+    <message>
+        <source>The configuration itself is unchanged.</source>
+        <translation>La configuración en sí no ha cambiado.</translation>
     </message>
 </context>
 <context>

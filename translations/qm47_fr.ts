@@ -42,85 +42,45 @@ Outils de programmation de claviers – talvar.example</translation>
     </message>
 </context>
 <context>
-    <name>DBG</name>
+    <name>ConfigDocument</name>
     <message>
-        <source>Form</source>
-        <translation>Formulaire</translation>
+        <source>Open</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Lire la configuration de l’appareil</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>EditController</name>
     <message>
-        <source>Please select a button</source>
-        <translation>Veuillez choisir un bouton</translation>
+        <source>Move up</source>
+        <translation>Monter</translation>
     </message>
     <message>
-        <source>Button </source>
-        <translation>Bouton </translation>
+        <source>Move down</source>
+        <translation>Descendre</translation>
     </message>
     <message>
-        <source> active</source>
-        <translation> actif</translation>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Information</source>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>L’enregistrement est en cours. Cliquez sur OK pour l’arrêter et fermer l’application.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Cliquez sur Annuler pour poursuivre l’enregistrement.</translation>
-    </message>
-    <message>
-        <source>active</source>
-        <translation>actif</translation>
-    </message>
-    <message>
-        <source>unbalanced</source>
-        <translation>déséquilibré</translation>
-    </message>
-    <message>
-        <source>has a script</source>
-        <translation>contient un script</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Attention</translation>
-    </message>
-    <message>
-        <source>The Button content contains successive delays.<byte value="xd"/>
-If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
-it is possible that the previous key action is repeated several times.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>Le contenu du bouton contient des pauses successives.<byte value="xd"/>
-Si la répétition automatique est active dans les réglages du clavier de l’ordinateur,<byte value="xd"/>
-l’action de touche précédente peut être répétée plusieurs fois.<byte value="xd"/>
-Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>Possible Error</source>
-        <translation>Erreur possible</translation>
-    </message>
-    <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>La configuration actuelle des boutons marqués en rouge peut provoquer des erreurs.<byte value="xd"/>
-Voulez-vous continuer ?</translation>
-    </message>
-    <message>
         <source>Max. number of Keys recorded!</source>
         <translation>Nombre maximal de touches enregistré !</translation>
     </message>
     <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>%1 entrées sont nécessaires ; le bouton a de la place pour %2.</translation>
+        <source>Insert delay</source>
+        <translation>Insérer pause</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -155,21 +115,12 @@ Voulez-vous continuer ?</translation>
         <translation>Saisir du texte</translation>
     </message>
     <message>
-        <source>Move up</source>
-        <translation>Monter</translation>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>%1 entrées sont nécessaires ; le bouton a de la place pour %2.</translation>
     </message>
-    <message>
-        <source>Move down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Insérer pause</translation>
-    </message>
+</context>
+<context>
+    <name>FileController</name>
     <message>
         <source>QM-47 file (*.tkf)</source>
         <translation>Fichier QM-47 (*.tkf)</translation>
@@ -179,36 +130,12 @@ Voulez-vous continuer ?</translation>
         <translation>Texte de configuration (*.txt)</translation>
     </message>
     <message>
-        <source>Save button configuration</source>
-        <translation>Enregistrer la configuration des boutons</translation>
-    </message>
-    <message>
-        <source>Could not create file!</source>
-        <translation>Impossible de créer le fichier !</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Enregistrer la configuration</translation>
-    </message>
-    <message>
-        <source>Do you want to save your changes?</source>
-        <translation>Voulez-vous enregistrer les modifications ?</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Open button configuration</source>
-        <translation>Ouvrir une configuration de boutons</translation>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Could not open file!</source>
         <translation>Impossible d’ouvrir le fichier !</translation>
-    </message>
-    <message>
-        <source>The configuration text could not be read.</source>
-        <translation>Le texte de configuration n’a pas pu être lu.</translation>
     </message>
     <message>
         <source>File corrupt! Could not read the file!</source>
@@ -223,8 +150,143 @@ Voulez-vous continuer ?</translation>
         <translation>Erreur CRC à la lecture du fichier !</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir…</translation>
+        <source>Line %1: </source>
+        <translation>Ligne %1 : </translation>
+    </message>
+    <message>
+        <source>The configuration text could not be read.</source>
+        <translation>Le texte de configuration n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Impossible de créer le fichier !</translation>
+    </message>
+    <message>
+        <source>Save button configuration</source>
+        <translation>Enregistrer la configuration des boutons</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>Le clavier avait %1 touches ; un fichier ne contient que les %2 premières.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>La touche %1 contient %2 entrées ; un fichier ne contient que les %3 premières.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>N&apos;enregistrer que ce qu&apos;un fichier peut contenir ?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 a été modifié sur le disque depuis qu&apos;il a été ouvert ou enregistré ici.
+L&apos;écraser avec cette configuration, ou enregistrer cette configuration sous un autre nom ?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Open button configuration</source>
+        <translation>Ouvrir une configuration de boutons</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 a été modifié sur le disque.
+Voulez-vous le recharger ?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 ne peut pas être ouvert.
+Le retirer des fichiers récents ?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a button</source>
+        <translation>Veuillez choisir un bouton</translation>
+    </message>
+    <message>
+        <source>Button </source>
+        <translation>Bouton </translation>
+    </message>
+    <message>
+        <source> active</source>
+        <translation> actif</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <source>unbalanced</source>
+        <translation>déséquilibré</translation>
+    </message>
+    <message>
+        <source>has a script</source>
+        <translation>contient un script</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Impossible de créer le fichier !</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>Impossible d’ouvrir le fichier !</translation>
+    </message>
+    <message>
+        <source>File corrupt! Could not read the file!</source>
+        <translation>Fichier endommagé ! Impossible de lire le fichier !</translation>
+    </message>
+    <message>
+        <source>File corrupt! Error reading the file.</source>
+        <translation>Fichier endommagé ! Erreur de lecture du fichier.</translation>
+    </message>
+    <message>
+        <source>CRC error reading the file!</source>
+        <translation>Erreur CRC à la lecture du fichier !</translation>
     </message>
     <message>
         <source>Button %1, %2</source>
@@ -233,14 +295,6 @@ Voulez-vous continuer ?</translation>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Configurateur de boutons</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Lire la configuration de l’appareil</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Envoyer la configuration à l’appareil</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -291,10 +345,6 @@ Voulez-vous continuer ?</translation>
         <translation>Insérer une touche</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Insérer touche</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Supprimer la sélection ou le dernier élément</translation>
     </message>
@@ -311,14 +361,6 @@ Voulez-vous continuer ?</translation>
         <translation>A&amp;ction</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>Veuillez d’abord choisir un bouton !</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>Nombre maximal de touches enregistré pour ce bouton !</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>Enregistrement sur le bouton </translation>
     </message>
@@ -327,120 +369,8 @@ Voulez-vous continuer ?</translation>
         <translation>Insérer une touche dans le bouton </translation>
     </message>
     <message>
-        <source>Reading configuration</source>
-        <translation>Lecture de la configuration</translation>
-    </message>
-    <message>
-        <source>Transmitting configuration</source>
-        <translation>Envoi de la configuration</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! Port in use.</source>
-        <translation>Erreur de connexion au port série ! Port occupé.</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! %1: %2</source>
-        <translation>Erreur de connexion au port série ! %1 : %2</translation>
-    </message>
-    <message>
-        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
-        <translation>Pour y accéder, rejoignez le groupe «&#xa0;%1&#xa0;» autorisé à utiliser le port, puis fermez la session et rouvrez-la :</translation>
-    </message>
-    <message>
-        <source>Error connecting to seriel port!</source>
-        <translation>Erreur de connexion au port série !</translation>
-    </message>
-    <message>
-        <source>Cannot connect to the target! Please check the connection / serial port.</source>
-        <translation>Connexion à l’appareil impossible ! Vérifiez la connexion et le port série.</translation>
-    </message>
-    <message>
-        <source>An error occured during cummunication, connection refused! Please try again.</source>
-        <translation>Une erreur est survenue pendant la communication, connexion refusée ! Veuillez réessayer.</translation>
-    </message>
-    <message>
-        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
-        <translation>Le clavier compte %1 boutons d’au plus %2 entrées chacun ; la configuration n’a donc pas été écrite entièrement.</translation>
-    </message>
-    <message>
-        <source>The configuration itself is unchanged.</source>
-        <translation>La configuration elle-même n’a pas changé.</translation>
-    </message>
-    <message>
-        <source>A transfer with the keypad is running. Stop it?</source>
-        <translation>Un transfert avec le clavier est en cours. L’arrêter ?</translation>
-    </message>
-    <message>
-        <source>The transfer was stopped.</source>
-        <translation>Le transfert a été arrêté.</translation>
-    </message>
-    <message>
-        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
-        <translation>Le clavier contient peut-être maintenant une partie de la nouvelle configuration (les boutons 1 à %1 ont été écrits) ; écrivez-la de nouveau.</translation>
-    </message>
-    <message>
-        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
-        <translation>Les boutons 1 à %1 ont été lus ; les autres montrent encore la configuration d’avant. Annuler rétablit la configuration telle qu’elle était.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
-    </message>
-    <message>
-        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
-        <translation>Le clavier avait %1 touches ; un fichier ne contient que les %2 premières.</translation>
-    </message>
-    <message>
-        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
-        <translation>La touche %1 contient %2 entrées ; un fichier ne contient que les %3 premières.</translation>
-    </message>
-    <message>
-        <source>Save only what a file holds?</source>
-        <translation>N&apos;enregistrer que ce qu&apos;un fichier peut contenir ?</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk since it was opened or saved here.
-Overwrite it with this configuration, or save this configuration under another name?</source>
-        <translation>%1 a été modifié sur le disque depuis qu&apos;il a été ouvert ou enregistré ici.
-L&apos;écraser avec cette configuration, ou enregistrer cette configuration sous un autre nom ?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Écraser</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Enregistrer sous...</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk.
-Do you want to reload it?</source>
-        <translation>%1 a été modifié sur le disque.
-Voulez-vous le recharger ?</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened.
-Remove it from the recent files?</source>
-        <translation>%1 ne peut pas être ouvert.
-Le retirer des fichiers récents ?</translation>
-    </message>
-    <message>
-        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
-        <translation>Le clavier a %1 touches ; seules les %2 premières sont affichées et conservées.</translation>
-    </message>
-    <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>Le bureau peut encore intercepter des raccourcis comme Alt+Tab.</translation>
-    </message>
-    <message>
-        <source>Buttons the keypad does not have: %1.</source>
-        <translation>Boutons que le clavier n’a pas : %1.</translation>
-    </message>
-    <message>
-        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
-        <translation>Boutons réduits aux %1 entrées du clavier : %2.</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -650,6 +580,41 @@ Le retirer des fichiers récents ?</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Veuillez d’abord choisir un bouton !</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Nombre maximal de touches enregistré pour ce bouton !</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Nombre maximal de touches enregistré !</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>L’enregistrement est en cours. Cliquez sur OK pour l’arrêter et fermer l’application.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Cliquez sur Annuler pour poursuivre l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Insérer touche</translation>
+    </message>
+</context>
+<context>
     <name>ScriptSummary</name>
     <message>
         <source>%1 s</source>
@@ -777,6 +742,126 @@ Le retirer des fichiers récents ?</translation>
     <message>
         <source>the text holds the scripts of several buttons (%1 and %2); take one button at a time</source>
         <translation>le texte contient les scripts de plusieurs boutons (%1 et %2) ; prenez un bouton à la fois</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCheck</name>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Le contenu du bouton contient des pauses successives.<byte value="xd"/>
+Si la répétition automatique est active dans les réglages du clavier de l’ordinateur,<byte value="xd"/>
+l’action de touche précédente peut être répétée plusieurs fois.<byte value="xd"/>
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Possible Error</source>
+        <translation>Erreur possible</translation>
+    </message>
+    <message>
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>La configuration actuelle des boutons marqués en rouge peut provoquer des erreurs.<byte value="xd"/>
+Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <source>Reading configuration</source>
+        <translation>Lecture de la configuration</translation>
+    </message>
+    <message>
+        <source>Transmitting configuration</source>
+        <translation>Envoi de la configuration</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Lire la configuration de l’appareil</translation>
+    </message>
+    <message>
+        <source>Set device configuration</source>
+        <translation>Envoyer la configuration à l’appareil</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>Le clavier a %1 touches ; seules les %2 premières sont affichées et conservées.</translation>
+    </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Un transfert avec le clavier est en cours. L’arrêter ?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message>
+        <source>Error connecting to Serial Port! Port in use.</source>
+        <translation>Erreur de connexion au port série ! Port occupé.</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! %1: %2</source>
+        <translation>Erreur de connexion au port série ! %1 : %2</translation>
+    </message>
+    <message>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
+        <translation>Pour y accéder, rejoignez le groupe «&#xa0;%1&#xa0;» autorisé à utiliser le port, puis fermez la session et rouvrez-la :</translation>
+    </message>
+    <message>
+        <source>Error connecting to seriel port!</source>
+        <translation>Erreur de connexion au port série !</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the target! Please check the connection / serial port.</source>
+        <translation>Connexion à l’appareil impossible ! Vérifiez la connexion et le port série.</translation>
+    </message>
+    <message>
+        <source>An error occured during cummunication, connection refused! Please try again.</source>
+        <translation>Une erreur est survenue pendant la communication, connexion refusée ! Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Le transfert a été arrêté.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>Le clavier contient peut-être maintenant une partie de la nouvelle configuration (les boutons 1 à %1 ont été écrits) ; écrivez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Les boutons 1 à %1 ont été lus ; les autres montrent encore la configuration d’avant. Annuler rétablit la configuration telle qu’elle était.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitShortfall</name>
+    <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Boutons que le clavier n’a pas : %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Boutons réduits aux %1 entrées du clavier : %2.</translation>
+    </message>
+    <message>
+        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
+        <translation>Le clavier compte %1 boutons d’au plus %2 entrées chacun ; la configuration n’a donc pas été écrite entièrement.</translation>
+    </message>
+    <message>
+        <source>The configuration itself is unchanged.</source>
+        <translation>La configuration elle-même n’a pas changé.</translation>
     </message>
 </context>
 <context>

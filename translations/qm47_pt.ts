@@ -42,85 +42,45 @@ Ferramentas de programação de teclados – talvar.example</translation>
     </message>
 </context>
 <context>
-    <name>DBG</name>
+    <name>ConfigDocument</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
+        <source>Open</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Ler a configuração do dispositivo</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>EditController</name>
     <message>
-        <source>Please select a button</source>
-        <translation>Selecione um botão</translation>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
     </message>
     <message>
-        <source>Button </source>
-        <translation>Botão </translation>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
     </message>
     <message>
-        <source> active</source>
-        <translation> ativo</translation>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Information</source>
         <translation>Informação</translation>
     </message>
     <message>
-        <source>Recording aktiv, press OK to stop recording und close the application!</source>
-        <translation>A gravação está em curso. Prima OK para a parar e fechar a aplicação.</translation>
-    </message>
-    <message>
-        <source>Press cancel to continue recording!</source>
-        <translation>Prima Cancelar para continuar a gravar.</translation>
-    </message>
-    <message>
-        <source>active</source>
-        <translation>ativo</translation>
-    </message>
-    <message>
-        <source>unbalanced</source>
-        <translation>desequilibrado</translation>
-    </message>
-    <message>
-        <source>has a script</source>
-        <translation>tem um script</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>vazio</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Atenção</translation>
-    </message>
-    <message>
-        <source>The Button content contains successive delays.<byte value="xd"/>
-If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
-it is possible that the previous key action is repeated several times.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>O conteúdo do botão contém pausas seguidas.<byte value="xd"/>
-Se a repetição automática estiver ativa nas definições do teclado do computador,<byte value="xd"/>
-a ação de tecla anterior pode ser repetida várias vezes.<byte value="xd"/>
-Pretende continuar?</translation>
-    </message>
-    <message>
-        <source>Possible Error</source>
-        <translation>Possível erro</translation>
-    </message>
-    <message>
-        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
-Do you want to continue?</source>
-        <translation>A configuração atual dos botões assinalados a vermelho pode provocar erros.<byte value="xd"/>
-Pretende continuar?</translation>
-    </message>
-    <message>
         <source>Max. number of Keys recorded!</source>
         <translation>Número máximo de teclas gravado!</translation>
     </message>
     <message>
-        <source>%1 entries are needed; the button has room for %2.</source>
-        <translation>São necessárias %1 entradas; o botão tem espaço para %2.</translation>
+        <source>Insert delay</source>
+        <translation>Inserir pausa</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -155,21 +115,12 @@ Pretende continuar?</translation>
         <translation>Escrever texto</translation>
     </message>
     <message>
-        <source>Move up</source>
-        <translation>Mover para cima</translation>
+        <source>%1 entries are needed; the button has room for %2.</source>
+        <translation>São necessárias %1 entradas; o botão tem espaço para %2.</translation>
     </message>
-    <message>
-        <source>Move down</source>
-        <translation>Mover para baixo</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Insert delay</source>
-        <translation>Inserir pausa</translation>
-    </message>
+</context>
+<context>
+    <name>FileController</name>
     <message>
         <source>QM-47 file (*.tkf)</source>
         <translation>Ficheiro QM-47 (*.tkf)</translation>
@@ -179,36 +130,12 @@ Pretende continuar?</translation>
         <translation>Texto de configuração (*.txt)</translation>
     </message>
     <message>
-        <source>Save button configuration</source>
-        <translation>Guardar a configuração dos botões</translation>
-    </message>
-    <message>
-        <source>Could not create file!</source>
-        <translation>Não foi possível criar o ficheiro!</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation>Guardar configuração</translation>
-    </message>
-    <message>
-        <source>Do you want to save your changes?</source>
-        <translation>Pretende guardar as alterações?</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Novo</translation>
-    </message>
-    <message>
-        <source>Open button configuration</source>
-        <translation>Abrir uma configuração de botões</translation>
+        <source>Error</source>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Could not open file!</source>
         <translation>Não foi possível abrir o ficheiro!</translation>
-    </message>
-    <message>
-        <source>The configuration text could not be read.</source>
-        <translation>Não foi possível ler o texto de configuração.</translation>
     </message>
     <message>
         <source>File corrupt! Could not read the file!</source>
@@ -223,8 +150,143 @@ Pretende continuar?</translation>
         <translation>Erro de CRC ao ler o ficheiro!</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir…</translation>
+        <source>Line %1: </source>
+        <translation>Linha %1: </translation>
+    </message>
+    <message>
+        <source>The configuration text could not be read.</source>
+        <translation>Não foi possível ler o texto de configuração.</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Não foi possível criar o ficheiro!</translation>
+    </message>
+    <message>
+        <source>Save button configuration</source>
+        <translation>Guardar a configuração dos botões</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Guardar configuração</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
+        <translation>O teclado tinha %1 botões; um ficheiro só guarda os primeiros %2.</translation>
+    </message>
+    <message>
+        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
+        <translation>O botão %1 contém %2 entradas; um ficheiro só guarda as primeiras %3.</translation>
+    </message>
+    <message>
+        <source>Save only what a file holds?</source>
+        <translation>Guardar apenas o que cabe num ficheiro?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened or saved here.
+Overwrite it with this configuration, or save this configuration under another name?</source>
+        <translation>%1 foi alterado no disco desde que foi aberto ou guardado aqui.
+Substituí-lo por esta configuração ou guardar esta configuração com outro nome?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Pretende guardar as alterações?</translation>
+    </message>
+    <message>
+        <source>Open button configuration</source>
+        <translation>Abrir uma configuração de botões</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.
+Do you want to reload it?</source>
+        <translation>%1 foi alterado no disco.
+Pretende recarregá-lo?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+Remove it from the recent files?</source>
+        <translation>%1 não pode ser aberto.
+Removê-lo dos ficheiros recentes?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a button</source>
+        <translation>Selecione um botão</translation>
+    </message>
+    <message>
+        <source>Button </source>
+        <translation>Botão </translation>
+    </message>
+    <message>
+        <source> active</source>
+        <translation> ativo</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>ativo</translation>
+    </message>
+    <message>
+        <source>unbalanced</source>
+        <translation>desequilibrado</translation>
+    </message>
+    <message>
+        <source>has a script</source>
+        <translation>tem um script</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Could not create file!</source>
+        <translation>Não foi possível criar o ficheiro!</translation>
+    </message>
+    <message>
+        <source>Could not open file!</source>
+        <translation>Não foi possível abrir o ficheiro!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Could not read the file!</source>
+        <translation>Ficheiro danificado! Não foi possível ler o ficheiro!</translation>
+    </message>
+    <message>
+        <source>File corrupt! Error reading the file.</source>
+        <translation>Ficheiro danificado! Erro ao ler o ficheiro.</translation>
+    </message>
+    <message>
+        <source>CRC error reading the file!</source>
+        <translation>Erro de CRC ao ler o ficheiro!</translation>
     </message>
     <message>
         <source>Button %1, %2</source>
@@ -233,14 +295,6 @@ Pretende continuar?</translation>
     <message>
         <source>Talvar QM-47 Button Configurator</source>
         <translation>Talvar QM-47 Configurador de botões</translation>
-    </message>
-    <message>
-        <source>Get device configuration</source>
-        <translation>Ler a configuração do dispositivo</translation>
-    </message>
-    <message>
-        <source>Set device configuration</source>
-        <translation>Enviar a configuração para o dispositivo</translation>
     </message>
     <message>
         <source>DBG</source>
@@ -291,10 +345,6 @@ Pretende continuar?</translation>
         <translation>Inserir uma tecla</translation>
     </message>
     <message>
-        <source>Insert one key</source>
-        <translation>Inserir tecla</translation>
-    </message>
-    <message>
         <source>Delete the selection or the last element</source>
         <translation>Eliminar a seleção ou o último elemento</translation>
     </message>
@@ -311,14 +361,6 @@ Pretende continuar?</translation>
         <translation>&amp;Ação</translation>
     </message>
     <message>
-        <source>Please activate a button first!</source>
-        <translation>Selecione primeiro um botão!</translation>
-    </message>
-    <message>
-        <source>Max. number of keys for this button recorded!</source>
-        <translation>Número máximo de teclas gravado para este botão!</translation>
-    </message>
-    <message>
         <source>Recording to button </source>
         <translation>A gravar no botão </translation>
     </message>
@@ -327,120 +369,8 @@ Pretende continuar?</translation>
         <translation>Inserir tecla no botão </translation>
     </message>
     <message>
-        <source>Reading configuration</source>
-        <translation>A ler a configuração</translation>
-    </message>
-    <message>
-        <source>Transmitting configuration</source>
-        <translation>A enviar a configuração</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! Port in use.</source>
-        <translation>Erro ao ligar à porta série! Porta em uso.</translation>
-    </message>
-    <message>
-        <source>Error connecting to Serial Port! %1: %2</source>
-        <translation>Erro ao ligar à porta série! %1: %2</translation>
-    </message>
-    <message>
-        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
-        <translation>Para ter acesso, junte-se ao grupo «%1» que pode usar a porta e depois termine a sessão e volte a entrar:</translation>
-    </message>
-    <message>
-        <source>Error connecting to seriel port!</source>
-        <translation>Erro ao ligar à porta série!</translation>
-    </message>
-    <message>
-        <source>Cannot connect to the target! Please check the connection / serial port.</source>
-        <translation>Não é possível ligar ao dispositivo! Verifique a ligação e a porta série.</translation>
-    </message>
-    <message>
-        <source>An error occured during cummunication, connection refused! Please try again.</source>
-        <translation>Ocorreu um erro durante a comunicação, ligação recusada! Tente novamente.</translation>
-    </message>
-    <message>
-        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
-        <translation>O teclado tem %1 botões com no máximo %2 entradas cada um, pelo que nem toda a configuração foi escrita.</translation>
-    </message>
-    <message>
-        <source>The configuration itself is unchanged.</source>
-        <translation>A configuração em si não foi alterada.</translation>
-    </message>
-    <message>
-        <source>A transfer with the keypad is running. Stop it?</source>
-        <translation>Está a decorrer uma transferência com o teclado. Pará-la?</translation>
-    </message>
-    <message>
-        <source>The transfer was stopped.</source>
-        <translation>A transferência foi parada.</translation>
-    </message>
-    <message>
-        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
-        <translation>O teclado pode agora conter parte da nova configuração (os botões 1 a %1 foram escritos); escreva-a novamente.</translation>
-    </message>
-    <message>
-        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
-        <translation>Os botões 1 a %1 foram lidos; os restantes mostram ainda a configuração anterior. Anular repõe a configuração tal como estava.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 já existe.
-Pretende substituí-lo?</translation>
-    </message>
-    <message>
-        <source>The keypad had %1 buttons; a file holds the first %2 only.</source>
-        <translation>O teclado tinha %1 botões; um ficheiro só guarda os primeiros %2.</translation>
-    </message>
-    <message>
-        <source>Button %1 holds %2 entries; a file holds the first %3 only.</source>
-        <translation>O botão %1 contém %2 entradas; um ficheiro só guarda as primeiras %3.</translation>
-    </message>
-    <message>
-        <source>Save only what a file holds?</source>
-        <translation>Guardar apenas o que cabe num ficheiro?</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk since it was opened or saved here.
-Overwrite it with this configuration, or save this configuration under another name?</source>
-        <translation>%1 foi alterado no disco desde que foi aberto ou guardado aqui.
-Substituí-lo por esta configuração ou guardar esta configuração com outro nome?</translation>
-    </message>
-    <message>
-        <source>Overwrite</source>
-        <translation>Substituir</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>%1 was changed on disk.
-Do you want to reload it?</source>
-        <translation>%1 foi alterado no disco.
-Pretende recarregá-lo?</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened.
-Remove it from the recent files?</source>
-        <translation>%1 não pode ser aberto.
-Removê-lo dos ficheiros recentes?</translation>
-    </message>
-    <message>
-        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
-        <translation>O teclado tem %1 botões; só os primeiros %2 são mostrados e mantidos.</translation>
-    </message>
-    <message>
         <source>The desktop may still take shortcuts such as Alt+Tab.</source>
         <translation>O ambiente de trabalho ainda pode intercetar atalhos como Alt+Tab.</translation>
-    </message>
-    <message>
-        <source>Buttons the keypad does not have: %1.</source>
-        <translation>Botões que o teclado não tem: %1.</translation>
-    </message>
-    <message>
-        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
-        <translation>Botões cortados às %1 entradas do teclado: %2.</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -650,6 +580,41 @@ Removê-lo dos ficheiros recentes?</translation>
     </message>
 </context>
 <context>
+    <name>RecordingController</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Please activate a button first!</source>
+        <translation>Selecione primeiro um botão!</translation>
+    </message>
+    <message>
+        <source>Max. number of keys for this button recorded!</source>
+        <translation>Número máximo de teclas gravado para este botão!</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>Max. number of Keys recorded!</source>
+        <translation>Número máximo de teclas gravado!</translation>
+    </message>
+    <message>
+        <source>Recording aktiv, press OK to stop recording und close the application!</source>
+        <translation>A gravação está em curso. Prima OK para a parar e fechar a aplicação.</translation>
+    </message>
+    <message>
+        <source>Press cancel to continue recording!</source>
+        <translation>Prima Cancelar para continuar a gravar.</translation>
+    </message>
+    <message>
+        <source>Insert one key</source>
+        <translation>Inserir tecla</translation>
+    </message>
+</context>
+<context>
     <name>ScriptSummary</name>
     <message>
         <source>%1 s</source>
@@ -777,6 +742,126 @@ Removê-lo dos ficheiros recentes?</translation>
     <message>
         <source>the text holds the scripts of several buttons (%1 and %2); take one button at a time</source>
         <translation>o texto contém os scripts de vários botões (%1 e %2); use um botão de cada vez</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCheck</name>
+    <message>
+        <source>Attention</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>The Button content contains successive delays.<byte value="xd"/>
+If the Autorepeat function is active in the computer&apos;s keyboard settings,<byte value="xd"/>
+it is possible that the previous key action is repeated several times.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>O conteúdo do botão contém pausas seguidas.<byte value="xd"/>
+Se a repetição automática estiver ativa nas definições do teclado do computador,<byte value="xd"/>
+a ação de tecla anterior pode ser repetida várias vezes.<byte value="xd"/>
+Pretende continuar?</translation>
+    </message>
+    <message>
+        <source>Possible Error</source>
+        <translation>Possível erro</translation>
+    </message>
+    <message>
+        <source>The current configuration of the red marked buttons could lead to errors.<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>A configuração atual dos botões assinalados a vermelho pode provocar erros.<byte value="xd"/>
+Pretende continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <source>Reading configuration</source>
+        <translation>A ler a configuração</translation>
+    </message>
+    <message>
+        <source>Transmitting configuration</source>
+        <translation>A enviar a configuração</translation>
+    </message>
+    <message>
+        <source>Get device configuration</source>
+        <translation>Ler a configuração do dispositivo</translation>
+    </message>
+    <message>
+        <source>Set device configuration</source>
+        <translation>Enviar a configuração para o dispositivo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>The keypad has %1 buttons; only the first %2 are shown and kept.</source>
+        <translation>O teclado tem %1 botões; só os primeiros %2 são mostrados e mantidos.</translation>
+    </message>
+    <message>
+        <source>A transfer with the keypad is running. Stop it?</source>
+        <translation>Está a decorrer uma transferência com o teclado. Pará-la?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message>
+        <source>Error connecting to Serial Port! Port in use.</source>
+        <translation>Erro ao ligar à porta série! Porta em uso.</translation>
+    </message>
+    <message>
+        <source>Error connecting to Serial Port! %1: %2</source>
+        <translation>Erro ao ligar à porta série! %1: %2</translation>
+    </message>
+    <message>
+        <source>To get access, join the group &quot;%1&quot; that may use the port, then log out and in again:</source>
+        <translation>Para ter acesso, junte-se ao grupo «%1» que pode usar a porta e depois termine a sessão e volte a entrar:</translation>
+    </message>
+    <message>
+        <source>Error connecting to seriel port!</source>
+        <translation>Erro ao ligar à porta série!</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the target! Please check the connection / serial port.</source>
+        <translation>Não é possível ligar ao dispositivo! Verifique a ligação e a porta série.</translation>
+    </message>
+    <message>
+        <source>An error occured during cummunication, connection refused! Please try again.</source>
+        <translation>Ocorreu um erro durante a comunicação, ligação recusada! Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>A transferência foi parada.</translation>
+    </message>
+    <message>
+        <source>The keypad may now hold part of the new configuration (buttons 1 to %1 were written); write it again.</source>
+        <translation>O teclado pode agora conter parte da nova configuração (os botões 1 a %1 foram escritos); escreva-a novamente.</translation>
+    </message>
+    <message>
+        <source>Buttons 1 to %1 were read; the others still show the configuration from before. Undo brings back the configuration as it was.</source>
+        <translation>Os botões 1 a %1 foram lidos; os restantes mostram ainda a configuração anterior. Anular repõe a configuração tal como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitShortfall</name>
+    <message>
+        <source>Buttons the keypad does not have: %1.</source>
+        <translation>Botões que o teclado não tem: %1.</translation>
+    </message>
+    <message>
+        <source>Buttons cut to the keypad&apos;s %1 entries: %2.</source>
+        <translation>Botões cortados às %1 entradas do teclado: %2.</translation>
+    </message>
+    <message>
+        <source>The keypad holds %1 buttons with at most %2 entries each, so not all of the configuration was written.</source>
+        <translation>O teclado tem %1 botões com no máximo %2 entradas cada um, pelo que nem toda a configuração foi escrita.</translation>
+    </message>
+    <message>
+        <source>The configuration itself is unchanged.</source>
+        <translation>A configuração em si não foi alterada.</translation>
     </message>
 </context>
 <context>

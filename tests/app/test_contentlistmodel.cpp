@@ -1,31 +1,35 @@
 #include "app/contentlistmodel.h"
-#include "app/mainwindow.h"
 #include "config/buttontable.h"
 #include "config/scripttext.h"
+#include "document/configdocument.h"
 #include "keyboard/keynames.h"
-#include "keyboard/recordingstate.h"
-#include "support/mainwindowfixture.h"
+#include "support/tablecontent.h"
 
 #include <QBrush>
-#include <QListView>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
 using scripttext::keyOf;
 
-class TestContentListModel : public MainWindowFixture
+class TestContentListModel : public QObject
 {
     Q_OBJECT
 
-    mylistviewmodel &model = mylistviewmodel::instance();
+    ConfigDocument document;
+    EditorState editor;
+    ContentListModel model{document, editor};
 
+    // Puts a script into button `index` (0-based).
+    void load(int index, const QString &text)
+    {
+        document.insertEntries(uint8_t(index), 0, entriesOf(scripttext::script(text)), "Edit");
+    }
     // Loads a script into button 1 and makes it the active button.
     void showScript(const QString &text)
     {
-        scripttext::setScript(ButtonTable::instance().content(0), text);
-        button(1)->click();
-        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(0));
+        load(0, text);
+        editor.activeButton = 0;
+        model.reread();
     }
     // One letter per row: r = red, k = black, - = no colour.
     QString colours() const
@@ -53,30 +57,15 @@ class TestContentListModel : public MainWindowFixture
 private Q_SLOTS:
     void init()
     {
-        clearRecordingState();
-        QVERIFY(openWindow());
-    }
-    void cleanup()
-    {
-        clearRecordingState();
-        window.reset();
-    }
-
-    void theViewShowsTheOneModel()
-    {
-        QCOMPARE(listView()->model(), static_cast<QAbstractItemModel *>(&model));
-        QCOMPARE(listView()->model()->columnCount(), 1);
-        // A second window would get the same model.
-        window.reset();
-        window = std::make_unique<MainWindow>();
-        QCOMPARE(listView()->model(), static_cast<QAbstractItemModel *>(&model));
+        document.newConfiguration();
+        editor = EditorState();
+        model.reread();
     }
 
     void noRowsWithoutActiveButton()
     {
-        scripttext::setScript(ButtonTable::instance().content(0), "a+ a-");
+        load(0, "a+ a-");
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(listView()->model()->rowCount(), 0);
         QVERIFY(!model.index(0, 0).isValid());
     }
 
@@ -97,9 +86,6 @@ private Q_SLOTS:
         const QString b = keyName(keyOf('b'));
         QCOMPARE(texts, (QStringList{a + " down", "Delay", "0.5s", a + " up", b, b + " down",
                                      b + " up"}));
-        // The view's own reading gives the same rows.
-        QCOMPARE(listView()->model()->data(listView()->model()->index(1, 0)).toString(),
-                 QString("Delay"));
         // A list row has no children.
         QCOMPARE(model.rowCount(model.index(0, 0)), 0);
     }
@@ -139,13 +125,11 @@ private Q_SLOTS:
         QFETCH(bool, keyInsert);
         showScript("a+ a+ a- [ ] b-");
         QCOMPARE(colours(), QString("rkk--r"));
-        (keyInsert ? RecordingState::instance().keyInsertFlag
-                   : RecordingState::instance().recordingFlag) = 1;
+        editor.capture = keyInsert ? Capture::KeyInsert : Capture::Recording;
         QCOMPARE(colours(), QString("------"));
         // The texts stay.
         QCOMPARE(model.data(model.index(3, 0), Qt::DisplayRole).toString(), QString("Delay"));
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
+        editor.capture = Capture::None;
         QCOMPARE(colours(), QString("rkk--r"));
     }
 
@@ -175,22 +159,15 @@ private Q_SLOTS:
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
-        ButtonTable &table = ButtonTable::instance();
-        QVERIFY(table.insertEntryAfter(1, ActionPress, keyOf('c')));
+        document.insertEntries(0, 1, {{ActionPress, keyOf('c')}}, "Edit");
         QCOMPARE(reset.size(), 1);
-        QCOMPARE(listView()->model()->rowCount(), 3);
-        QVERIFY(table.removeEntry(0));
+        QCOMPARE(model.rowCount(), 3);
+        document.removeRows(0, {0}, "Edit");
         QCOMPARE(reset.size(), 2);
-        QCOMPARE(listView()->model()->rowCount(), 2);
-
-        scripttext::setScript(table.content(4), "a+ a- b+ b-");
-        button(5)->click();
+        QCOMPARE(model.rowCount(), 2);
+        document.undo();
         QCOMPARE(reset.size(), 3);
-        QCOMPARE(listView()->model()->rowCount(), 4);
-
-        window->refreshAllMarks();
-        QCOMPARE(reset.size(), 4);
-        QCOMPARE(listView()->model()->rowCount(), 0);
+        QCOMPARE(model.rowCount(), 3);
 
         QCOMPARE(aboutToReset.size(), reset.size());
         QCOMPARE(inserted.size(), 0);
@@ -199,5 +176,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestContentListModel)
+QTEST_GUILESS_MAIN(TestContentListModel)
 #include "test_contentlistmodel.moc"

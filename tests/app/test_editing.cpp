@@ -1,11 +1,11 @@
-// Undo and redo, copy and paste, typing text, shortcuts, recent files and the
-// file argument, driven through a real main window (offscreen).
+// The wiring of every editing command through a real main window (offscreen):
+// each one undone and redone from the menu; shortcuts, recent files and the
+// file argument.
 #include "app/mainwindow.h"
 #include "app/typetextdialog.h"
 #include "serial/portlist.h"
 #include "file/tkffile.h"
 #include "file/tkftext.h"
-#include "keyboard/keynames.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 #include "support/portdialoganswerer.h"
@@ -24,21 +24,10 @@ namespace {
 
 enum XKey : uint32_t { XA = 38, XB = 56 };
 
-ButtonTable &table() { return ButtonTable::instance(); }
-
 const ContentEntry Delay1{ActionDelay, DelayFirstHalf};
 const ContentEntry Delay2{ActionDelay, DelaySecondHalf};
 ContentEntry down(uint8_t k) { return {ActionPress, k}; }
 ContentEntry up(uint8_t k) { return {ActionRelease, k}; }
-
-// The active button's script as names of `names`: "LSHIFT down, Z down, ...".
-QString spelled(NameTable names)
-{
-    QStringList out;
-    for (const ContentEntry &e : entriesOf(*table().activeContent()))
-        out << keyNameIn(names, e.key) + (e.action == ActionPress ? " down" : " up");
-    return out.join(", ");
-}
 
 // Answers the Type text dialog with `text` when it opens; should it open
 // again, remembers the text it offers then and cancels it.
@@ -86,11 +75,14 @@ class TestEditing : public MainWindowFixture
             listView()->selectionModel()->select(listView()->model()->index(r, 0),
                                                  QItemSelectionModel::Select);
     }
-    // Button 1: A stroke; button 2: B down, delay, B up, C stroke; button 2 active.
+    // Button 1: A stroke; button 2: B down, delay, B up, C stroke; button 2
+    // active and the configuration saved.
     void fillAndSelect()
     {
-        setButton(table(), 0, {down(0x1C), up(0x1C)});
-        setButton(table(), 1, {down(0x32), Delay1, Delay2, up(0x32), down(0x21), up(0x21)});
+        edit(0, {down(0x1C), up(0x1C)});
+        edit(1, {down(0x32), Delay1, Delay2, up(0x32), down(0x21), up(0x21)});
+        // Saved, so that New asks nothing.
+        QVERIFY(window->document().saveAs(dir.filePath("start.tkf")).done);
         button(2)->click();
     }
 
@@ -160,12 +152,13 @@ private Q_SLOTS:
             QGuiApplication::clipboard()->setText("LSHIFT down\nLSHIFT up");
             action("actionPaste")->trigger();
         } else if (command == "type text") {
-            QVERIFY(window->typeIntoActiveButton("Ab c"));
+            TypeTextAnswerer answer("Ab c");
+            action("actionType_text")->trigger();
         } else if (command == "open") {
             ButtonTable other = makeTable();
             setButton(other, 4, {down(0x12), up(0x12)});
             QVERIFY(saveConfigFile(dir.filePath("other.tkf"), other));
-            QVERIFY(window->openConfigFile(dir.filePath("other.tkf")));
+            QVERIFY(window->fileCommands().openFile(dir.filePath("other.tkf")));
         } else {
             QFAIL("no such command");
         }
@@ -182,88 +175,6 @@ private Q_SLOTS:
             QVERIFY2(sameContents(table(), after), qPrintable(firstDifference(table(), after, 256)));
             QCOMPARE(fileLabel(), labelAfter);
         }
-    }
-
-    void copyAndPaste()
-    {
-        ModalAnswerer boxes;
-        fillAndSelect();
-        // The second half of the delay and C down: the delay is copied whole.
-        selectRows({2, 4});
-        listView()->setFocus();
-        QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::ControlModifier);
-        QList<ContentEntry> copied;
-        TkfTextError error;
-        QVERIFY(scriptFromText(QGuiApplication::clipboard()->text(), copied, error));
-        QCOMPARE(copied, (QList<ContentEntry>{Delay1, Delay2, down(0x21)}));
-
-        // Pasted behind the first half of a delay: behind the whole pair.
-        button(1)->click();
-        setButton(table(), 0, {down(0x1C), Delay1, Delay2, up(0x1C)});
-        selectRows({1});
-        action("actionPaste")->trigger();
-        QCOMPARE(entriesOf(table(), 0), (QList<ContentEntry>{down(0x1C), Delay1, Delay2, Delay1,
-                                                             Delay2, down(0x21), up(0x1C)}));
-        QCOMPARE(window->document().isModified(), bool(1));
-
-        // Nothing selected: the whole button is copied, and pasting appends.
-        selectRows({});
-        action("actionCopy")->trigger();
-        const QList<ContentEntry> whole = entriesOf(table(), 0);
-        QVERIFY(scriptFromText(QGuiApplication::clipboard()->text(), copied, error));
-        QCOMPARE(copied, whole);
-
-        // No room for it: refused, unchanged.
-        table().maxEntries = uint16_t(whole.size() + 2);
-        action("actionPaste")->trigger();
-        QCOMPARE(boxes.last().title, QString("Information"));
-        QCOMPARE(entriesOf(table(), 0), whole);
-        table().maxEntries = 250;
-
-        // Text that is no script: the reader's message and line, unchanged.
-        QGuiApplication::clipboard()->setText("A down\nA sideways\n");
-        action("actionPaste")->trigger();
-        QCOMPARE(boxes.last().title, QString("Error"));
-        QVERIFY2(boxes.last().text.contains("Line 2: \"sideways\" is not an action"),
-                 qPrintable(boxes.last().text));
-        QCOMPARE(entriesOf(table(), 0), whole);
-    }
-
-    void typeText_data()
-    {
-        QTest::addColumn<int>("layout");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("typed"); // named in the layout's table
-        QTest::addColumn<QString>("refused");
-        QTest::newRow("English z") << 0x409 << "z" << "Z down, Z up" << "";
-        QTest::newRow("German z") << 0x407 << "z" << "Z down, Z up" << "";
-        QTest::newRow("German Z and umlaut")
-            << 0x407 << "Z\u00F6" << "LSHIFT down, Z down, Z up, LSHIFT up, \u00D6 down, \u00D6 up" << "";
-        QTest::newRow("English Hi!") << 0x409 << "Hi!"
-            << "LSHIFT down, H down, H up, LSHIFT up, I down, I up, LSHIFT down, 1 down, 1 up, LSHIFT up"
-            << "";
-        QTest::newRow("English umlaut") << 0x409 << "a\u00F6b\u20AC\u00F6" << "" << "\u00F6 \u20AC";
-    }
-    void typeText()
-    {
-        QFETCH(int, layout);
-        QFETCH(QString, text);
-        QFETCH(QString, typed);
-        QFETCH(QString, refused);
-        ModalAnswerer boxes;
-        button(1)->click();
-        setKeyboardLayoutId(layout);
-        TypeTextAnswerer answer(text);
-        action("actionType_text")->trigger();
-        QCOMPARE(spelled(nameTableFor(layout)), typed);
-        if (refused.isEmpty()) {
-            QVERIFY(boxes.seen().isEmpty());
-            QVERIFY(answer.offeredAgain.isNull());
-        } else {
-            QVERIFY2(boxes.last().text.endsWith(refused), qPrintable(boxes.last().text));
-            QCOMPARE(answer.offeredAgain, text); // back in the dialog for correction
-        }
-        setKeyboardLayoutId(0);
     }
 
     // Keys during a recording are recorded, never taken as shortcuts.
@@ -284,7 +195,7 @@ private Q_SLOTS:
                        QKeySequence::SelectAll, QKeySequence::HelpContents})
             press(k);
         QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.last().text));
-        QVERIFY(RecordingState::instance().recordingFlag);
+        QCOMPARE(window->edits().state().capture, Capture::Recording);
         QVERIFY(entriesOf(table(), 0).size() > delayOnly.size() + 5);
         QCOMPARE(entriesOf(table(), 0).mid(0, 2), delayOnly);
         button("pushButtonStop")->click();
@@ -309,7 +220,7 @@ private Q_SLOTS:
                                                   : saveConfigFile(paths.last(), t));
         }
         for (const QString &p : {paths[0], paths[1], paths[2], paths[0]})
-            QVERIFY(window->openConfigFile(p));
+            QVERIFY(window->fileCommands().openFile(p));
 
         // A port chosen for a readout (which then fails: there is no such port).
         qputenv(ExtraPortsVariable, "/dev/qm47-none-1:/dev/qm47-none-2");
@@ -320,15 +231,15 @@ private Q_SLOTS:
 
         window.reset();
         QVERIFY(openWindow());
-        QCOMPARE(window->lastPortRecord().portName, QString("/dev/qm47-none-2"));
+        QCOMPARE(window->transfers().lastPort().portName, QString("/dev/qm47-none-2"));
         const auto recent = [this] { return window->findChild<QMenu *>("menuRecent")->actions(); };
         QCOMPARE(recent().size(), 3);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(recent()[i]->data().toString(), paths[(3 - i) % 3]);
         recent()[1]->trigger();
-        QCOMPARE(FileState::instance().filePath, paths[2]);
+        QCOMPARE(window->document().filePath(), paths[2]);
         recent()[2]->trigger(); // the text form, now the oldest
-        QCOMPARE(FileState::instance().filePath, paths[1]);
+        QCOMPARE(window->document().filePath(), paths[1]);
         QCOMPARE(entriesOf(table(), 0), (QList<ContentEntry>{down(0x16), up(0x16)}));
 
         // A file that has gone is offered for removal from the list.
@@ -339,7 +250,7 @@ private Q_SLOTS:
         QCOMPARE(boxes.seen()[0].text, "Could not open file!\n" + paths[2] + ": No such file or directory");
         QVERIFY(boxes.last().text.contains("Remove it from the recent files?"));
         QCOMPARE(recent().size(), 2);
-        QCOMPARE(FileState::instance().filePath, paths[1]);
+        QCOMPARE(window->document().filePath(), paths[1]);
     }
 
     // The program opens the file it is given: it then lists it as recent.

@@ -7,12 +7,14 @@
 #include "translations/uilanguage.h"
 #include "config/buttontable.h"
 #include "config/scripttext.h"
+#include "capture/keyboardlayout.h"
+#include "keyboard/keynames.h"
 #include "serial/portlist.h"
-#include "keyboard/recordingstate.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -166,25 +168,19 @@ class TestMainWindow : public MainWindowFixture
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        clearRecordingState();
-        QVERIFY(openWindow([this] { window->move(700, 345); }));
-    }
-    void cleanup()
-    {
-        clearRecordingState();
-        window.reset();
-    }
+    void init() { QVERIFY(openWindow([this] { window->move(700, 345); })); }
+    void cleanup() { window.reset(); }
 
     // What the forms (test_windowforms) leave out: the file name, the table
     // left as it was, the marks of the grid and the focus order.
     void startUpState()
     {
         QCOMPARE(fileLabel(), QString("QM47_File"));
-        QCOMPARE(ButtonTable::instance().selectedButton, NoButton);
-        QCOMPARE(ButtonTable::instance().buttonCount, uint8_t(23));
-        QCOMPARE(ButtonTable::instance().maxEntries, uint16_t(250));
+        QCOMPARE(window->edits().state().activeButton, NoButton);
+        QCOMPARE(table().buttonCount, uint8_t(23));
+        QCOMPARE(table().maxEntries, uint16_t(250));
+        QCOMPARE(editState(), QString("0000000"));
+        QCOMPARE(actionState(), QString("111111"));
         for (int n = 1; n <= 23; ++n)
             QVERIFY(button(n)->styleSheet().contains("border-color: rgb(0, 0, 0)"));
         // Focus order: 4 -> 5 and 23 -> Start.
@@ -196,7 +192,7 @@ private Q_SLOTS:
     {
         button("pushButton5")->click();
         QCOMPARE(status(), QString("Button 5 active"));
-        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(4));
+        QCOMPARE(window->edits().state().activeButton, uint8_t(4));
         QCOMPARE(editState(), QString("1011111"));
         QVERIFY(button("pushButton5")->styleSheet().contains("rgb(255, 255, 0)"));
 
@@ -206,38 +202,15 @@ private Q_SLOTS:
         QVERIFY(button("pushButton5")->styleSheet().contains("border-color: black"));
         QVERIFY(button("pushButton2")->styleSheet().contains("rgb(255, 255, 0)"));
 
-        // Clicks while recording change nothing.
-        RecordingState::instance().recordingFlag = 1;
+        // Clicks while recording change nothing; the controls follow the
+        // editor state.
+        window->edits().setCapture(Capture::Recording);
         button("pushButton7")->click();
-        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(1));
+        QCOMPARE(window->edits().state().activeButton, uint8_t(1));
         QCOMPARE(status(), QString("Button 2 active"));
-    }
-
-    void controlModeTable()
-    {
-        window->setControlMode(NoSelectionMode, false);
-        QCOMPARE(editState(), QString("1011111"));
-        window->setControlMode(RecordingMode, true);
-        QCOMPARE(editState(), QString("0110001")); // Delay and Delete keep their state
+        QCOMPARE(editState(), QString("0110001"));
         QCOMPARE(actionState(), QString("000000"));
-        window->setControlMode(RecordingMode, false);
-        QCOMPARE(editState(), QString("1011111"));
-        QCOMPARE(actionState(), QString("111111"));
-        window->setControlMode(KeyInsertMode, true);
-        QCOMPARE(editState(), QString("0100000"));
-        QCOMPARE(actionState(), QString("000000"));
-        window->setControlMode(KeyInsertMode, false);
-        QCOMPARE(editState(), QString("1011111"));
-        QCOMPARE(actionState(), QString("111111"));
-        // Stop is left alone when the no-selection mode is left.
-        button("pushButtonStop")->setEnabled(true);
-        window->setControlMode(NoSelectionMode, false);
-        QVERIFY(button("pushButtonStop")->isEnabled());
-        window->setControlMode(NoSelectionMode, true);
-        QCOMPARE(editState(), QString("0000000"));
-        QCOMPARE(actionState(), QString("111111")); // actions untouched
-        window->setControlMode(2, false); // not a mode
-        QCOMPARE(editState(), QString("0000000"));
+        window->edits().setCapture(Capture::None);
     }
 
     void closeWithoutQuestions()
@@ -251,7 +224,7 @@ private Q_SLOTS:
     {
         ModalAnswerer answerer;
         answerer.enqueue(QMessageBox::Cancel);
-        RecordingState::instance().recordingFlag = 1;
+        window->edits().setCapture(Capture::Recording);
         QVERIFY(!window->close());
         QCOMPARE(answerer.seen().size(), 1);
         const auto seen = answerer.last();
@@ -260,24 +233,24 @@ private Q_SLOTS:
                                     "application!\r\nPress cancel to continue recording!"));
         QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(seen.defaultButton, QMessageBox::Cancel);
-        QCOMPARE(RecordingState::instance().recordingFlag, uint8_t(1));
+        QCOMPARE(window->edits().state().capture, Capture::Recording);
         QVERIFY(window->isVisible());
 
         // The next message has a single OK button again.
-        window->findChild<QAction *>("actionAbout"); // keep the window alive
-        ButtonTable::instance().maxReached = 1;
-        QMetaObject::invokeMethod(window.get(), &MainWindow::reportRecordingLimit,
-                                  Qt::QueuedConnection);
-        QTRY_COMPARE(answerer.seen().size(), 2);
+        window->edits().setCapture(Capture::None);
+        button(1)->click();
+        QGuiApplication::clipboard()->setText("no script");
+        action("actionPaste")->trigger();
+        QCOMPARE(answerer.seen().size(), 2);
         QCOMPARE(answerer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(answerer.last().text, QString("Max. number of Keys recorded!"));
+        QCOMPARE(answerer.last().title, QString("Error"));
     }
 
     void closeWhileWaitingForAKeyAsksToo()
     {
         ModalAnswerer answerer;
         answerer.enqueue(QMessageBox::Ok);
-        RecordingState::instance().keyInsertFlag = 1;
+        window->edits().setCapture(Capture::KeyInsert);
         action("actionClose")->trigger();
         QCOMPARE(answerer.seen().size(), 1);
         QVERIFY(!window->isVisible());
@@ -341,7 +314,7 @@ private Q_SLOTS:
         QVERIFY(openWindow());
 
         // Rows of both colours, one of them selected.
-        scripttext::setScript(ButtonTable::instance().content(0), "a+ b+ a- [ ]");
+        edit(0, entriesOf(scripttext::script("a+ b+ a- [ ]")));
         button(1)->click();
         listView()->setCurrentIndex(listView()->model()->index(1, 0));
         QCOMPARE(clippedTexts(window.get()).join(", "), QString());
@@ -373,7 +346,6 @@ private Q_SLOTS:
         QHeaderView *header = ports.findChild<QTableView *>("tableView")->horizontalHeader();
         header->ensurePolished();
         QCOMPARE(QFontInfo(header->font()).pixelSize(), qRound(12 * formScaleFactor(font)));
-        ButtonTable::instance().buildTable();
     }
 
     // The keyboard focus frame of a grid button stands out from its face and
@@ -405,8 +377,8 @@ private Q_SLOTS:
     // and the marks of the grid in words.
     void accessibleTexts()
     {
-        scripttext::setScript(ButtonTable::instance().content(0), "2:28 3:28");
-        scripttext::setScript(ButtonTable::instance().content(1), "a- a+");
+        edit(0, entriesOf(scripttext::script("2:28 3:28")));
+        edit(1, entriesOf(scripttext::script("a- a+")));
         window->refreshAllMarks();
         button(3)->click();
         comPort ports;
@@ -425,7 +397,6 @@ private Q_SLOTS:
             QVERIFY(face);
             QTRY_COMPARE(face->text(row.role), QString(row.expected));
         }
-        ButtonTable::instance().buildTable();
     }
 
     // The active button's summary follows its script; the grid's tips tell
@@ -435,11 +406,12 @@ private Q_SLOTS:
         auto *line = window->findChild<QLabel *>("labelSummary");
         button(2)->click();
         QTRY_COMPARE(line->text(), QString("Button 2: empty"));
-        QVERIFY(window->typeIntoActiveButton("Hi\n"));
+        bool typed = false;
+        window->edits().typeText({}, "Hi\n", nameTableFor(keyboardLayoutId()), &typed);
+        QVERIFY(typed);
         QTRY_COMPARE(line->text(), QString("Button 2: Hi\u23CE"));
         QTRY_VERIFY(button(2)->toolTip().contains("Hi\u23CE"));
         QCOMPARE(button(3)->toolTip(), QString("Select button 3"));
-        ButtonTable::instance().buildTable();
     }
 
     void progressWindow()

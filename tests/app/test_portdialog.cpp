@@ -1,6 +1,6 @@
 #include "app/portdialog.h"
 #include "app/porttablemodel.h"
-#include "app/usersettings.h"
+#include "controllers/usersettings.h"
 #include "serial/portlist.h"
 #include "device/portmatch.h"
 
@@ -27,10 +27,15 @@ class TestPortDialog : public QObject
 {
     Q_OBJECT
 
-    static int rowOf(const QString &name)
+    static MyTableModel &modelOf(comPort &dialog)
     {
-        for (int r = 0; r < shownPorts().size(); ++r)
-            if (shownPorts().at(r).portName == name)
+        return *qobject_cast<MyTableModel *>(dialog.findChild<QTableView *>("tableView")->model());
+    }
+    static int rowOf(comPort &dialog, const QString &name)
+    {
+        const QList<PortRecord> &ports = modelOf(dialog).ports();
+        for (int r = 0; r < ports.size(); ++r)
+            if (ports.at(r).portName == name)
                 return r;
         return -1;
     }
@@ -64,8 +69,8 @@ private Q_SLOTS:
     {
         comPort dialog;
         dialog.refreshPortList(PortRecord());
-        MyTableModel &model = MyTableModel::instance();
-        const int row = rowOf("COM3");
+        MyTableModel &model = modelOf(dialog);
+        const int row = rowOf(dialog, "COM3");
         QVERIFY(row >= 0);
         QCOMPARE(model.columnCount(), 2);
         QCOMPARE(model.data(model.index(row, 0)).toString(), QString("COM3"));
@@ -87,7 +92,7 @@ private Q_SLOTS:
         p.description = "FT232R USB UART";
         p.stableNames = QStringList{"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
                                     "/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0"};
-        MyTableModel &model = MyTableModel::instance();
+        MyTableModel model;
         model.replacePorts({p, named("ttyS0")});
         QCOMPARE(model.data(model.index(0, 1)).toString(),
                  QString("FT232R USB UART (ttyUSB1)\nusb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
@@ -118,7 +123,7 @@ private Q_SLOTS:
     {
         comPort dialog;
         dialog.refreshPortList(named("COM3"));
-        QCOMPARE(selectedRow(dialog), rowOf("COM3"));
+        QCOMPARE(selectedRow(dialog), rowOf(dialog, "COM3"));
         QVERIFY(dialog.findChild<QTableView *>("tableView")->hasFocus()
                 || !dialog.isVisible());
 
@@ -138,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(row >= 0);
         dialog.findChild<QPushButton *>("pushButtonOk")->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.chosenPort.portName, shownPorts().at(row).portName);
+        QCOMPARE(dialog.chosenPort.portName, modelOf(dialog).ports().at(row).portName);
     }
 
     void enterAcceptsThroughTheDefaultButton()
@@ -178,12 +183,12 @@ private Q_SLOTS:
     {
         comPort dialog;
         dialog.refreshPortList(named("COM1"));
-        const int pts = rowOf("/dev/pts/77");
+        const int pts = rowOf(dialog, "/dev/pts/77");
         dialog.findChild<QTableView *>("tableView")->selectRow(pts);
         // The port list changes order before the refresh.
         qputenv(ExtraPortsVariable, "/dev/pts/77:COM1:COM3");
         dialog.findChild<QPushButton *>("pushButtonRefresh")->click();
-        QCOMPARE(selectedRow(dialog), rowOf("/dev/pts/77"));
+        QCOMPARE(selectedRow(dialog), rowOf(dialog, "/dev/pts/77"));
         QCOMPARE(dialog.chosenPort.portName, QString("/dev/pts/77"));
     }
 
@@ -198,20 +203,20 @@ private Q_SLOTS:
         auto plugIn = std::make_unique<Pty>();
         const QString pulled = plugIn->path();
         qputenv(ExtraPortsVariable, "/dev/pts/77:COM1:COM3:" + pulled.toLocal8Bit());
-        QTRY_VERIFY_WITH_TIMEOUT(rowOf(pulled) >= 0, 1500);
-        QCOMPARE(selectedRow(dialog), rowOf("COM3"));
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(dialog, pulled) >= 0, 1500);
+        QCOMPARE(selectedRow(dialog), rowOf(dialog, "COM3"));
 
         qputenv(ExtraPortsVariable, "COM3");
         plugIn.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(rowOf(pulled) < 0 && rowOf("COM1") < 0, 1500);
-        QCOMPARE(selectedRow(dialog), rowOf("COM3"));
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(dialog, pulled) < 0 && rowOf(dialog, "COM1") < 0, 1500);
+        QCOMPARE(selectedRow(dialog), rowOf(dialog, "COM3"));
 
         dialog.hide();
-        const QList<PortRecord> before = shownPorts();
+        const QList<PortRecord> before = modelOf(dialog).ports();
         qputenv(ExtraPortsVariable, "COM1:COM3");
         Pty unseen;
         QTest::qWait(2 * PortWatcher::SettleMs + 200);
-        QCOMPARE(shownPorts(), before);
+        QCOMPARE(modelOf(dialog).ports(), before);
     }
 
     void titleAndToolTipPerTransfer()

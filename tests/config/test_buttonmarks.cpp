@@ -21,15 +21,6 @@ const QString Red = sheet("red");
 const QString Green = sheet("rgb(75, 255, 0)");
 const QString Black = sheet("black");
 
-const QString SuccessiveText =
-    "The Button content contains successive delays.\r\n"
-    "If the Autorepeat function is active in the computer's keyboard settings,\r\n"
-    "it is possible that the previous key action is repeated several times.\r\n"
-    "Do you want to continue?";
-const QString PossibleErrorText =
-    "The current configuration of the red marked buttons could lead to errors.\r\n"
-    "Do you want to continue?";
-
 } // namespace
 
 class TestButtonMarks : public MainWindowFixture
@@ -48,15 +39,23 @@ class TestButtonMarks : public MainWindowFixture
     int listRows() const { return listView()->model()->rowCount(); }
     void load(int number, const QString &text)
     {
-        scripttext::setScript(ButtonTable::instance().content(uint8_t(number - 1)), text);
+        const ButtonContent c = scripttext::script(text);
+        edit(number - 1, entriesOf(c));
+    }
+    // The table's button count, as a readout of a keypad with `count` buttons
+    // leaves it.
+    void setButtonCount(int count)
+    {
+        ButtonTable t = table();
+        t.buttonCount = uint8_t(count);
+        window->document().takeOverReadout(t, 1);
     }
     // Shows the next message (the limit of Insert delay on a full button 20)
     // and checks that the shared box has its single OK button again.
     void expectPlainBoxNext(ModalAnswerer &answerer)
     {
         const int before = int(answerer.seen().size());
-        ButtonContent &full = ButtonTable::instance().content(19);
-        full.length = 250;
+        load(20, QString("a+ ").repeated(250).trimmed());
         button(20)->click();
         button("pushButtonDelay")->click();
         QCOMPARE(int(answerer.seen().size()), before + 1);
@@ -68,15 +67,10 @@ class TestButtonMarks : public MainWindowFixture
 private Q_SLOTS:
     void init()
     {
-        clearRecordingState();
         QVERIFY(openWindow());
         initialSheet = mark(1);
     }
-    void cleanup()
-    {
-        window.reset();
-        ButtonTable::instance().buttonCount = ButtonTable::DefaultButtonCount;
-    }
+    void cleanup() { window.reset(); }
 
     void restingMarksAfterSelection()
     {
@@ -90,7 +84,6 @@ private Q_SLOTS:
         QCOMPARE(mark(3), Yellow);
         button(4)->click();
         QCOMPARE(mark(3), Red);
-        QCOMPARE(ButtonTable::instance().content(2).faulty, uint8_t(1));
         button(2)->click();
         QCOMPARE(mark(4), Black);
         // Only the left and the new button were repainted.
@@ -124,9 +117,7 @@ private Q_SLOTS:
         button(7)->click();
         button(8)->click();
         QCOMPARE(mark(7), colour);
-        ButtonTable::instance().content(6).faulty = colour == Red ? 0 : 1;
         QCOMPARE(window->buttonCheck(6), colour != Red);
-        QCOMPARE(ButtonTable::instance().content(6).faulty, uint8_t(colour == Red ? 1 : 0));
         // Judged twice: the same verdict and mark.
         window->applyRestingMark(6);
         window->applyRestingMark(6);
@@ -143,7 +134,7 @@ private Q_SLOTS:
         button(1)->click();
         QCOMPARE(listRows(), 2);
         window->refreshAllMarks();
-        QCOMPARE(ButtonTable::instance().selectedButton, NoButton);
+        QCOMPARE(window->edits().state().activeButton, NoButton);
         QCOMPARE(mark(1), Green);
         QCOMPARE(mark(2), Red);
         QCOMPARE(mark(3), Black);
@@ -159,77 +150,17 @@ private Q_SLOTS:
 
     void refreshAllMarksBeyondTheGrid()
     {
-        ButtonTable &table = ButtonTable::instance();
-        table.buttonCount = 255;
         load(23, "a-");
-        scripttext::setScript(table.content(200), "a+");
-        table.content(200).faulty = 0;
-        scripttext::setScript(table.content(254), "a+ a-");
-        table.content(254).faulty = 1;
+        load(201, "a+");
+        setButtonCount(255);
         window->refreshAllMarks();
         QCOMPARE(mark(23), Red);
-        QCOMPARE(table.content(200).faulty, uint8_t(1));
-        QCOMPARE(table.content(254).faulty, uint8_t(0));
 
         // Buttons behind the count are not touched.
-        table.buttonCount = 3;
+        setButtonCount(3);
         load(10, "a-");
-        table.content(9).faulty = 0;
         window->refreshAllMarks();
         QCOMPARE(mark(10), Black); // from the previous refresh
-        QCOMPARE(table.content(9).faulty, uint8_t(0));
-    }
-
-    void preTransferCheckClean()
-    {
-        ModalAnswerer answerer;
-        load(1, "a+ a-");
-        load(2, "[ ] a+ a- [ ]");
-        button(2)->click();
-        QVERIFY(window->preTransferCheck());
-        QVERIFY(answerer.seen().isEmpty());
-        // Nothing asked, so the selection stays.
-        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(1));
-    }
-
-    void successiveDelaysAnsweredNo()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::No);
-        load(5, "a+ a- [ ] [ ]");
-        load(6, "a+");
-        ButtonTable::instance().content(5).faulty = 0;
-        QVERIFY(!window->preTransferCheck());
-        QCOMPARE(answerer.seen().size(), 1);
-        const auto seen = answerer.last();
-        QCOMPARE(seen.title, QString("Attention"));
-        QCOMPARE(seen.text, SuccessiveText);
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(seen.defaultButton, QMessageBox::No);
-        // No balance check ran: nothing painted, no verdict.
-        QCOMPARE(mark(6), initialSheet);
-        QCOMPARE(ButtonTable::instance().content(5).faulty, uint8_t(0));
-        expectPlainBoxNext(answerer);
-    }
-
-    void successiveDelaysAnsweredYes()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::Yes);
-        load(23, "[ ] [ ]");
-        QVERIFY(window->preTransferCheck());
-        QCOMPARE(answerer.seen().size(), 1);
-        QCOMPARE(answerer.last().title, QString("Attention"));
-        expectPlainBoxNext(answerer);
-    }
-
-    void successiveDelaysBeyondTheCountAreNotSeen()
-    {
-        ModalAnswerer answerer;
-        ButtonTable::instance().buttonCount = 22;
-        load(23, "[ ] [ ]");
-        QVERIFY(window->preTransferCheck());
-        QVERIFY(answerer.seen().isEmpty());
     }
 
     void possibleErrorAnsweredNo()
@@ -240,19 +171,15 @@ private Q_SLOTS:
         load(4, "a- a+");
         load(9, "a+ a+ a-");
         button(4)->click();
-        QVERIFY(!window->preTransferCheck());
+        QVERIFY(!window->transferCheck().confirm());
         QCOMPARE(answerer.seen().size(), 1);
-        const auto seen = answerer.last();
-        QCOMPARE(seen.title, QString("Possible Error"));
-        QCOMPARE(seen.text, PossibleErrorText);
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(seen.defaultButton, QMessageBox::No);
+        QCOMPARE(answerer.last().title, QString("Possible Error"));
         // Every unbalanced button is red, the active one included; the
         // balanced ones are not repainted and the selection stays.
         QCOMPARE(mark(4), Red);
         QCOMPARE(mark(9), Red);
         QCOMPARE(mark(2), initialSheet);
-        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(3));
+        QCOMPARE(window->edits().state().activeButton, uint8_t(3));
         QCOMPARE(status(), QString("Button 4 active"));
         QCOMPARE(listRows(), 2);
         expectPlainBoxNext(answerer);
@@ -265,42 +192,17 @@ private Q_SLOTS:
         load(2, "a+ a-");
         load(4, "a- a+");
         button(4)->click();
-        QVERIFY(window->preTransferCheck());
+        QVERIFY(window->transferCheck().confirm());
         QCOMPARE(answerer.seen().size(), 1);
         QCOMPARE(answerer.last().title, QString("Possible Error"));
         // All marks refreshed, no button active.
-        QCOMPARE(ButtonTable::instance().selectedButton, NoButton);
+        QCOMPARE(window->edits().state().activeButton, NoButton);
         QCOMPARE(mark(4), Red);
         QCOMPARE(mark(2), Green);
         QCOMPARE(mark(1), Black);
         QCOMPARE(listRows(), 0);
         QCOMPARE(status(), QString("Please select a button"));
         expectPlainBoxNext(answerer);
-    }
-
-    void bothQuestions()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::Yes);
-        answerer.enqueue(QMessageBox::No);
-        load(1, "[ ] [ ]");
-        load(2, "a+");
-        QVERIFY(!window->preTransferCheck());
-        QCOMPARE(answerer.seen().size(), 2);
-        QCOMPARE(answerer.seen()[0].title, QString("Attention"));
-        QCOMPARE(answerer.seen()[1].title, QString("Possible Error"));
-        QCOMPARE(mark(2), Red);
-    }
-
-    void noButtonsNoQuestions()
-    {
-        ModalAnswerer answerer;
-        ButtonTable::instance().buttonCount = 0;
-        load(1, "[ ] [ ]");
-        load(2, "a+");
-        QVERIFY(window->preTransferCheck());
-        QVERIFY(answerer.seen().isEmpty());
-        QCOMPARE(mark(2), initialSheet);
     }
 };
 

@@ -3,7 +3,6 @@
 #include "config/crc32.h"
 #include "device/framelayer.h"
 #include "support/buttonframe.h"
-#include "support/countingobserver.h"
 #include "support/hexbytes.h"
 #include "support/recordingsink.h"
 #include "support/tablecontent.h"
@@ -626,22 +625,13 @@ private Q_SLOTS:
         QCOMPARE(table->content(255).length, uint8_t(1));
     }
 
-    void storingKeepsFaultyFlagAndNotifiesView()
+    void storingKeepsFaultyFlag()
     {
-        CountingObserver observer;
-        table->setObserver(&observer);
-        table->selectedButton = 6;
         table->content(6).faulty = 1;
         due(CmdGetButton, 6);
         feedPerTick(buttonFrame(CmdGetButton, 6, {{99, 1}}).toWire());
         QCOMPARE(table->content(6).faulty, uint8_t(1));
         QCOMPARE(table->content(6).entries[0], (ContentEntry{99, 1})); // stored as received
-        QCOMPARE(observer.begins, 1);
-        QCOMPARE(observer.ends, 1);
-        due(CmdGetButton, 7);
-        feedPerTick(buttonFrame(CmdGetButton, 7, {}).toWire());
-        QCOMPARE(observer.begins, 1); // a button not shown: no notification
-        table->setObserver(nullptr);
     }
 
     // --- closed port, transfer bracket, hand-over ---------------------------

@@ -3,7 +3,6 @@
 // operations and the state it must leave.
 #include "config/buttontable.h"
 #include "document/configdocument.h"
-#include "file/filestate.h"
 #include "file/tkfcodec.h"
 #include "support/filebytes.h"
 #include "support/tablecontent.h"
@@ -118,9 +117,8 @@ private Q_SLOTS:
         QFETCH(QString, firstButton);
         QFETCH(Problems, problems);
 
-        ButtonTable table = makeTable();
-        FileState files;
-        ConfigDocument document(table, files);
+        ConfigDocument document;
+        const ButtonTable &table = document.table();
         QSignalSpy modifiedSpy(&document, &ConfigDocument::modifiedChanged);
         QSignalSpy fileSpy(&document, &ConfigDocument::fileChanged);
         FileResult last{true, {}, 0, QString(), QString()};
@@ -128,11 +126,7 @@ private Q_SLOTS:
             const QString verb = step.section(QLatin1Char(':'), 0, 0);
             const QString argument = step.section(QLatin1Char(':'), 1);
             if (verb == "edit") {
-                // As the editing commands do: on the active button.
-                table.selectedButton = 0;
-                document.applyEdit("Edit", ConfigDocument::Scope::ActiveButton, [&] {
-                    setButton(table, 0, entriesOf(table, 0) + KeyStroke);
-                });
+                document.insertEntries(0, table.content(0).length, KeyStroke, "Edit");
             } else if (verb == "open") {
                 last = document.open(path(argument));
             } else if (verb == "save") {
@@ -142,14 +136,13 @@ private Q_SLOTS:
             } else if (verb == "new") {
                 document.newConfiguration();
             } else if (verb == "readout") {
-                // As the frame layer does: the keypad's counts first, then
-                // one button after the other.
-                document.beginReadout();
-                table.buttonCount = 23;
-                table.maxEntries = 100;
+                // As the transfer leaves its table: the keypad's counts,
+                // then one button after the other.
+                ButtonTable readout = table;
+                readout.maxEntries = 100;
                 for (int i = 0; i < argument.toInt(); ++i)
-                    setButton(table, i, KeyStroke);
-                document.finishReadout(argument.toInt());
+                    setButton(readout, i, KeyStroke);
+                document.takeOverReadout(readout, argument.toInt());
             } else if (verb == "undo") {
                 document.undo();
             } else if (verb == "redo") {
@@ -177,32 +170,6 @@ private Q_SLOTS:
         // and unmodified equals its file.
         if (!modified && !file.isEmpty() && file.endsWith(".tkf"))
             QCOMPARE(readAll(path(file)), encodeConfig(table));
-    }
-
-    // A readout keeps the counts the keypad reported only when it stored a
-    // button; otherwise the table's own come back.
-    void readoutCounts_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("maxEntries");
-        QTest::newRow("nothing stored") << 0 << 250;
-        QTest::newRow("one button stored") << 1 << 100;
-    }
-    void readoutCounts()
-    {
-        QFETCH(int, stored);
-        QFETCH(int, maxEntries);
-        ButtonTable table = makeTable();
-        FileState files;
-        ConfigDocument document(table, files);
-        document.beginReadout();
-        table.maxEntries = 100;
-        for (int i = 0; i < stored; ++i)
-            setButton(table, i, KeyStroke);
-        document.finishReadout(stored);
-        QCOMPARE(int(table.maxEntries), maxEntries);
-        QVERIFY(!document.readoutRunning());
-        QCOMPARE(document.canUndo(), stored > 0);
     }
 };
 

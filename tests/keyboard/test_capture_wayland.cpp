@@ -11,7 +11,6 @@
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
 #include "capture/keyboardhook.h"
-#include "keyboard/recordingstate.h"
 #include "support/asnobody.h"
 #include "support/tablecontent.h"
 
@@ -158,6 +157,19 @@ private:
     QProcess keyboard;
     std::unique_ptr<MainWindow> window;
 
+    const EditorState &editor() const { return window->edits().state(); }
+    // "2:12,3:12": the active button's script.
+    QString activeEntryCodes() const
+    {
+        return editor().hasActiveButton()
+                   ? entryCodes(window->document().table().content(editor().activeButton))
+                   : QString();
+    }
+    int activeLength() const
+    {
+        return window->document().table().content(editor().activeButton).length;
+    }
+
     // Types "down CODE" and "up CODE" commands (Linux input event codes);
     // "hold MS" keeps the keys as they are while the event loop runs.
     bool type(const QString &commands)
@@ -209,7 +221,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_COMPARE(QGuiApplication::focusWindow(), window->windowHandle());
         QTest::mouseClick(window->findChild<QPushButton *>("pushButton1"), Qt::LeftButton);
-        QCOMPARE(ButtonTable::instance().selectedButton, uint8_t(0));
+        QCOMPARE(editor().activeButton, uint8_t(0));
     }
 
     void cleanupTestCase()

@@ -8,7 +8,6 @@
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
 #include "capture/keyboardhook.h"
-#include "keyboard/recordingstate.h"
 #include "capture/x11detectablerepeat.h"
 #include "support/tablecontent.h"
 #include "support/testdisplay.h"
@@ -87,6 +86,19 @@ class TestCaptureX11 : public QObject
     QProcess secondClient;
     QString secondClientWindow;
     std::unique_ptr<MainWindow> window;
+
+    const EditorState &editor() const { return window->edits().state(); }
+    // "2:12,3:12": the active button's script.
+    QString activeEntryCodes() const
+    {
+        return editor().hasActiveButton()
+                   ? entryCodes(window->document().table().content(editor().activeButton))
+                   : QString();
+    }
+    int activeLength() const
+    {
+        return window->document().table().content(editor().activeButton).length;
+    }
 
     // Runs an X tool against the test display; true when it succeeded. The
     // event loop keeps running meanwhile, as it does while a user types.
@@ -176,14 +188,13 @@ private Q_SLOTS:
 
     void recordsTheKeysOfTheWholeDesktop()
     {
-        RecordingState &recording = RecordingState::instance();
         QVERIFY(clickOn("pushButton1"));
-        QTRY_COMPARE(ButtonTable::instance().selectedButton, uint8_t(0));
+        QTRY_COMPARE(editor().activeButton, uint8_t(0));
 
         // The other client has the input focus before and during the recording.
         QVERIFY(focusSecondClient());
         QVERIFY(clickOn("pushButtonStart"));
-        QTRY_COMPARE(recording.recordingFlag, uint8_t(1));
+        QTRY_COMPARE(editor().capture, Capture::Recording);
         QVERIFY(focusSecondClient());
 
         // Shift+A, the numeric-pad Enter and Home, by X keycode.
@@ -193,7 +204,7 @@ private Q_SLOTS:
 
         // The mouse still works: Stop is clicked.
         QVERIFY(clickOn("pushButtonStop"));
-        QTRY_COMPARE(recording.recordingFlag, uint8_t(0));
+        QTRY_COMPARE(editor().capture, Capture::None);
         QVERIFY(!keyboardHook::instance()->isCapturing());
 
         // Now a key goes to the focused client, and it is the first it sees.
@@ -209,20 +220,19 @@ private Q_SLOTS:
     // focused client.
     void stopReleasesTheKeyboardAtOnce()
     {
-        const ButtonContent *content = ButtonTable::instance().activeContent();
-        QVERIFY(content);
-        const int before = content->length;
+        QVERIFY(editor().hasActiveButton());
+        const int before = activeLength();
         QVERIFY(clickOn("pushButtonStart"));
-        QTRY_COMPARE(RecordingState::instance().recordingFlag, uint8_t(1));
+        QTRY_COMPARE(editor().capture, Capture::Recording);
         QVERIFY(focusSecondClient());
         QVERIFY(run("xdotool", {"key", "40"}));
-        QTRY_COMPARE(int(content->length), before + 2);
+        QTRY_COMPARE(activeLength(), before + 2);
 
         window->on_pushButtonStop_clicked();
         QVERIFY(run("xdotool", {"key", "41"}));
         QCOMPARE(secondClientLinesUntil("release 41"), QStringList({"press 41", "release 41"}));
         QTest::qWait(50);
-        QCOMPARE(int(content->length), before + 2);
+        QCOMPARE(activeLength(), before + 2);
     }
 
     // With the server's auto-repeat on and the machine busy, a held key is
@@ -254,9 +264,9 @@ private Q_SLOTS:
         QVERIFY(run("xset", {"r", "rate", "150", "40"}));
         BusyLoad load;
         QVERIFY(clickOn("pushButton2"));
-        QTRY_COMPARE(ButtonTable::instance().selectedButton, uint8_t(1));
+        QTRY_COMPARE(editor().activeButton, uint8_t(1));
         QVERIFY(clickOn("pushButtonStart"));
-        QTRY_COMPARE(RecordingState::instance().recordingFlag, uint8_t(1));
+        QTRY_COMPARE(editor().capture, Capture::Recording);
         for (int round = 0; round < 3; ++round) {
             const QString before = activeEntryCodes();
             QVERIFY(run("xdotool", keys));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "controllers/filecontroller.h"
+#include "controllers/transfercheck.h"
+#include "controllers/transfercontroller.h"
 #include "config/buttontable.h"
-#include "file/filestate.h"
-#include "keyboard/recordingstate.h"
+#include "support/tablecontent.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -25,14 +27,6 @@ class MainWindowFixture : public QObject
 protected:
     std::unique_ptr<MainWindow> window;
 
-    // Recording and key insertion off, so that no test inherits a capture
-    // left running by the one before.
-    static void clearRecordingState()
-    {
-        RecordingState::instance().recordingFlag = 0;
-        RecordingState::instance().keyInsertFlag = 0;
-    }
-
     // Makes a new window and shows it; `beforeShow` runs in between, to place
     // the window or to set what it must find when it is shown. True once the
     // window is exposed.
@@ -53,22 +47,29 @@ protected:
         QCoreApplication::sendEvent(window->windowHandle(), &event);
     }
 
-    // Changes the table through the open document, as an editing command
-    // does: one undoable step, after which the configuration is modified.
-    void edit(const std::function<void()> &change)
+    // Replaces the script of `button` (0-based) through the open document,
+    // as editing commands do: one undoable step, after which the
+    // configuration is modified.
+    void edit(int button, const QList<ContentEntry> &entries)
     {
-        window->document().applyEdit(QStringLiteral("Edit"), ConfigDocument::Scope::WholeTable,
-                                     change);
+        static int step = 0;
+        ConfigDocument &document = window->document();
+        const int length = document.table().content(uint8_t(button)).length;
+        QList<int> rows;
+        for (int row = 0; row < length; ++row)
+            rows.append(row);
+        document.removeRows(uint8_t(button), rows, QStringLiteral("Edit"), --step);
+        document.insertEntries(uint8_t(button), 0, entries, QStringLiteral("Edit"), step);
     }
-
-    // A new window over an empty, unmodified configuration that is no file's,
-    // with no capture running.
-    bool openFreshWindow()
+    // Every window starts with an empty, unmodified configuration of its own.
+    bool openFreshWindow() { return openWindow(); }
+    const ButtonTable &table() const { return window->document().table(); }
+    // The script of the active button as entryCodes() gives it; empty when
+    // no button is active.
+    QString activeEntryCodes() const
     {
-        clearRecordingState();
-        ButtonTable::instance().buildTable();
-        FileState::instance() = FileState();
-        return openWindow();
+        const EditorState &state = window->edits().state();
+        return state.hasActiveButton() ? entryCodes(table().content(state.activeButton)) : QString();
     }
 
     QPushButton *button(const char *name) const

@@ -66,13 +66,11 @@ inline bool sameContents(const ButtonTable &a, const ButtonTable &b,
            && firstDifference(a, b, count).isEmpty();
 }
 
-// "2:12,3:12": action and key of every entry of the active button of the
-// process-wide table; empty when no button is active.
-inline QString activeEntryCodes()
+// "2:12,3:12": action and key of every entry of a button's script.
+inline QString entryCodes(const ButtonContent &c)
 {
     QStringList parts;
-    const ButtonContent *c = ButtonTable::instance().activeContent();
-    for (int i = 0; c && i < c->length; ++i)
-        parts << QString::asprintf("%X:%02X", c->entries[i].action, c->entries[i].key);
+    for (int i = 0; i < c.length; ++i)
+        parts << QString::asprintf("%X:%02X", c.entries[i].action, c.entries[i].key);
     return parts.join(',');
 }

@@ -22,7 +22,6 @@ QString hexBytes(const QByteArray &bytes)
 KeypadEngine::KeypadEngine(const ButtonTable &memory)
     : memory_(memory)
 {
-    memory_.setObserver(nullptr);
 }
 
 void KeypadEngine::receive(const QByteArray &bytes)

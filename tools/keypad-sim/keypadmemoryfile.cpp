@@ -15,7 +15,6 @@ MemoryFileStatus loadKeypadMemory(const QString &path, ButtonTable &memory)
     const TkfLoadResult result = loadConfigFile(path, loaded);
     if (!result.opened || !result.read.accepted())
         return MemoryFileStatus::Invalid;
-    loaded.setObserver(nullptr);
     memory = loaded;
     return MemoryFileStatus::Loaded;
 }
@@ -23,7 +22,6 @@ MemoryFileStatus loadKeypadMemory(const QString &path, ButtonTable &memory)
 bool saveKeypadMemory(const QString &path, const ButtonTable &memory)
 {
     ButtonTable image = memory;
-    image.setObserver(nullptr);
     image.buttonCount = std::min(image.buttonCount, TkfMaxButtons);
     image.maxEntries = std::min(image.maxEntries, TkfMaxEntries);
     for (int i = 0; i < image.buttonCount; ++i) {

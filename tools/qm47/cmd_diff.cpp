@@ -5,7 +5,7 @@
 #include "keypadcompare.h"
 #include "portjob.h"
 #include "portresults.h"
-#include "transfer.h"
+#include "portarguments.h"
 #include "texts.h"
 
 #include "device/transmitshortfall.h"

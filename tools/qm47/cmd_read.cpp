@@ -6,7 +6,7 @@
 #include "interruptsignals.h"
 #include "portjob.h"
 #include "portresults.h"
-#include "transfer.h"
+#include "portarguments.h"
 #include "texts.h"
 
 #include "config/buttontable.h"

@@ -8,7 +8,7 @@
 #include "interruptsignals.h"
 #include "portjob.h"
 #include "portresults.h"
-#include "transfer.h"
+#include "portarguments.h"
 #include "texts.h"
 
 #include "device/transmitshortfall.h"

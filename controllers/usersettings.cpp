@@ -1,4 +1,4 @@
-#include "app/usersettings.h"
+#include "controllers/usersettings.h"
 
 #include "file/recentfiles.h"
 

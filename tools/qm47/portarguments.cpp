@@ -1,4 +1,4 @@
-#include "transfer.h"
+#include "portarguments.h"
 #include "texts.h"
 
 #include "serial/portlist.h"

@@ -1,7 +1,0 @@
-#include "file/filestate.h"
-
-FileState &FileState::instance()
-{
-    static FileState state;
-    return state;
-}

@@ -1,7 +1,0 @@
-#include "keyboard/recordingstate.h"
-
-RecordingState &RecordingState::instance()
-{
-    static RecordingState state;
-    return state;
-}
