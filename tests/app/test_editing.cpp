@@ -119,7 +119,6 @@ private Q_SLOTS:
         QTest::newRow("cut") << "actionCut" << QList<int>{4, 5};
         QTest::newRow("paste") << "paste" << QList<int>{1};
         QTest::newRow("type text") << "type text" << QList<int>{};
-        QTest::newRow("open") << "open" << QList<int>{};
         QTest::newRow("new") << "actionNew" << QList<int>{};
     }
     void undoRedoRestoresTheTable()
@@ -154,11 +153,6 @@ private Q_SLOTS:
         } else if (command == "type text") {
             TypeTextAnswerer answer("Ab c");
             action("actionType_text")->trigger();
-        } else if (command == "open") {
-            ButtonTable other = makeTable();
-            setButton(other, 4, {down(0x12), up(0x12)});
-            QVERIFY(saveConfigFile(dir.filePath("other.tkf"), other));
-            QVERIFY(window->fileCommands().openFile(dir.filePath("other.tkf")));
         } else {
             QFAIL("no such command");
         }

@@ -202,15 +202,6 @@ private Q_SLOTS:
         QVERIFY(button("pushButton5")->styleSheet().contains("border-color: black"));
         QVERIFY(button("pushButton2")->styleSheet().contains("rgb(255, 255, 0)"));
 
-        // Clicks while recording change nothing; the controls follow the
-        // editor state.
-        window->edits().setCapture(Capture::Recording);
-        button("pushButton7")->click();
-        QCOMPARE(window->edits().state().activeButton, uint8_t(1));
-        QCOMPARE(status(), QString("Button 2 active"));
-        QCOMPARE(editState(), QString("0110001"));
-        QCOMPARE(actionState(), QString("000000"));
-        window->edits().setCapture(Capture::None);
     }
 
     void closeWithoutQuestions()
@@ -244,16 +235,6 @@ private Q_SLOTS:
         QCOMPARE(answerer.seen().size(), 2);
         QCOMPARE(answerer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(answerer.last().title, QString("Error"));
-    }
-
-    void closeWhileWaitingForAKeyAsksToo()
-    {
-        ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::Ok);
-        window->edits().setCapture(Capture::KeyInsert);
-        action("actionClose")->trigger();
-        QCOMPARE(answerer.seen().size(), 1);
-        QVERIFY(!window->isVisible());
     }
 
     void aboutDialog()

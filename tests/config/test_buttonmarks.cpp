@@ -94,36 +94,6 @@ private Q_SLOTS:
         QCOMPARE(mark(2), Yellow);
     }
 
-    void restingMarkRules_data()
-    {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("colour");
-
-        QTest::newRow("empty") << "" << Black;
-        QTest::newRow("key stroke") << "a+ a-" << Green;
-        QTest::newRow("combination") << "s+ a+ a- s-" << Green;
-        QTest::newRow("delay only") << "[ ]" << Green;
-        QTest::newRow("odd length") << "a+ a- [" << Red;
-        QTest::newRow("starts with release") << "a- a+" << Red;
-        QTest::newRow("released before pressed") << "a+ b- b+ a-" << Red;
-        QTest::newRow("pressed twice") << "a+ a+ a- a-" << Red;
-    }
-
-    void restingMarkRules()
-    {
-        QFETCH(QString, content);
-        QFETCH(QString, colour);
-        load(7, content);
-        button(7)->click();
-        button(8)->click();
-        QCOMPARE(mark(7), colour);
-        QCOMPARE(window->buttonCheck(6), colour != Red);
-        // Judged twice: the same verdict and mark.
-        window->applyRestingMark(6);
-        window->applyRestingMark(6);
-        QCOMPARE(mark(7), colour);
-    }
-
     void refreshAllMarksClearsTheSelection()
     {
         load(1, "a+ a-");

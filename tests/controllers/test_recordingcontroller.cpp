@@ -164,18 +164,22 @@ private Q_SLOTS:
     // Closing while keys are captured asks first; only OK ends the capture.
     void stopForClose_data()
     {
+        QTest::addColumn<bool>("oneKey"); // Insert one key instead of Start
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("OK") << int(UserPrompts::Ok) << true;
-        QTest::newRow("Cancel") << int(UserPrompts::Cancel) << false;
+        QTest::newRow("recording, OK") << false << int(UserPrompts::Ok) << true;
+        QTest::newRow("recording, Cancel") << false << int(UserPrompts::Cancel) << false;
+        QTest::newRow("waiting for a key, OK") << true << int(UserPrompts::Ok) << true;
     }
     void stopForClose()
     {
+        QFETCH(bool, oneKey);
         QFETCH(int, answer);
         QFETCH(bool, closes);
         prefill(0, 250);
         QVERIFY(recording->stopForClose()); // nothing captured: nothing asked
-        QVERIFY(recording->start());
+        QVERIFY(prompts->asked().isEmpty());
+        QVERIFY(oneKey ? recording->insertKey() : recording->start());
         prompts->answer(UserPrompts::Answer(answer));
         QCOMPARE(recording->stopForClose(), closes);
         QCOMPARE(prompts->asked().size(), 1);
