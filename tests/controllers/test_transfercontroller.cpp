@@ -8,11 +8,10 @@
 #include "serial/portlist.h"
 #include "document/configdocument.h"
 #include "file/tkfcodec.h"
-#include "keypadengine.h"
-#include "keypadline.h"
 #include "support/asnobody.h"
 #include "support/filebytes.h"
 #include "support/scriptedprompts.h"
+#include "support/simulatedkeypad.h"
 
 #include <QProcess>
 #include <QSerialPort>
@@ -78,20 +77,15 @@ class TestTransferController : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<KeypadEngine> engine;
-    std::unique_ptr<KeypadLine> line;
+    SimulatedKeypad keypad;
     std::unique_ptr<Transfers> t;
     QTemporaryDir dir;
 
     void startKeypad(const ButtonTable &memory, const KeypadFaults &faults = {})
     {
-        engine = std::make_unique<KeypadEngine>(memory);
-        engine->setFaults(faults);
-        line = std::make_unique<KeypadLine>(*engine);
         QString error;
-        QVERIFY2(line->open(&error), qPrintable(error));
-        qputenv(ExtraPortsVariable, line->slavePath().toLocal8Bit());
-        t->ports.port = line->slavePath();
+        QVERIFY2(keypad.start(memory, faults, &error), qPrintable(error));
+        t->ports.port = keypad.line->slavePath();
     }
     // Runs a transfer and waits for its end.
     void run(TransferDirection direction)
@@ -118,8 +112,7 @@ private Q_SLOTS:
     void cleanup()
     {
         t.reset();
-        line.reset();
-        engine.reset();
+        keypad.stop();
     }
 
     // The document takes over what the readout stored, as one undo step.
@@ -143,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(t->prompts.texts(), told);
         QCOMPARE(t->ports.titles, QStringList{"Get device configuration"});
         QCOMPARE(t->ended.first().first().toBool(), true);
-        QCOMPARE(encodeConfig(table()), encodeConfig(engine->memory()));
+        QCOMPARE(encodeConfig(table()), encodeConfig(keypad.engine->memory()));
         QCOMPARE(int(table().buttonCount), buttons);
         QCOMPARE(int(table().maxEntries), 200);
         QVERIFY(t->document.isModified());
@@ -171,10 +164,10 @@ private Q_SLOTS:
         QFETCH(int, keypadButtons);
         QFETCH(int, keypadEntries);
         QFETCH(QStringList, told);
-        ButtonTable keypad;
-        keypad.buttonCount = uint8_t(keypadButtons);
-        keypad.maxEntries = uint16_t(keypadEntries);
-        startKeypad(keypad);
+        ButtonTable memory;
+        memory.buttonCount = uint8_t(keypadButtons);
+        memory.maxEntries = uint16_t(keypadEntries);
+        startKeypad(memory);
         const QByteArray saved = readAll(dir.filePath("desk.tkf"));
         run(TransferDirection::Transmit);
 
@@ -185,8 +178,8 @@ private Q_SLOTS:
         QVERIFY(!t->document.isModified());
         QCOMPARE(t->document.filePath(), dir.filePath("desk.tkf"));
         if (keypadButtons == 23)
-            QCOMPARE(encodeConfig(engine->memory()), saved);
-        QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 5000);
+            QCOMPARE(encodeConfig(keypad.engine->memory()), saved);
+        QTRY_VERIFY_WITH_TIMEOUT(keypad.engine->receivedCommands().contains(0x04), 5000);
     }
 
     // A readout that fails: once it stored a button the configuration is no
@@ -260,12 +253,12 @@ private Q_SLOTS:
         startKeypad(deviceConfiguration(23, 250), faults);
         QTimer unplug;
         connect(&unplug, &QTimer::timeout, this, [&] {
-            if (fault == "vanish" && t->port().isOpen() && line->isOpen())
-                line->close();
+            if (fault == "vanish" && t->port().isOpen() && keypad.line->isOpen())
+                keypad.line->close();
         });
         unplug.start(1);
         QSerialPort other;
-        other.setPortName(line->slavePath());
+        other.setPortName(keypad.line->slavePath());
         QVERIFY(fault != "in use" || other.open(QIODevice::ReadWrite));
         run(readout ? TransferDirection::Readout : TransferDirection::Transmit);
 
@@ -274,7 +267,7 @@ private Q_SLOTS:
         QCOMPARE(t->prompts.lastAsked().text, message);
         QTRY_VERIFY_WITH_TIMEOUT(!t->port().isOpen(), 10000);
         if (fault == "vanish" || fault == "in use")
-            QCOMPARE(engine->wakeUpsSeen(), 0);
+            QCOMPARE(keypad.engine->wakeUpsSeen(), 0);
         QTest::qWait(200); // nothing further comes
         QCOMPARE(t->prompts.asked().size(), 1);
     }
@@ -295,7 +288,7 @@ private Q_SLOTS:
             if (!AsNobody::unavailable().isEmpty())
                 QSKIP(qPrintable(AsNobody::unavailable()));
             startKeypad(deviceConfiguration(23, 250));
-            QVERIFY(QFile::setPermissions(line->slavePath(), QFile::ReadOwner | QFile::WriteOwner));
+            QVERIFY(QFile::setPermissions(keypad.line->slavePath(), QFile::ReadOwner | QFile::WriteOwner));
             QProcess process;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert("QM47_TEST_AS_NOBODY", "1");
@@ -354,7 +347,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, stop);
         startKeypad(deviceConfiguration(23, 250));
-        line->setPaced(true);
+        keypad.line->setPaced(true);
         ButtonTable full = deviceConfiguration(23, 250);
         for (int b = 0; b < 23; ++b) { // a full, slow transmit
             ButtonContent &c = full.content(uint8_t(b));
@@ -378,7 +371,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!t->port().isOpen());
-        QTRY_VERIFY_WITH_TIMEOUT(engine->receivedCommands().contains(0x04), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(keypad.engine->receivedCommands().contains(0x04), 15000);
         QCOMPARE(t->prompts.asked().size(), 2);
         const QRegularExpressionMatch match =
             QRegularExpression("^The transfer was stopped.\nThe keypad may now hold part of the "

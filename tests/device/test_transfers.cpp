@@ -8,11 +8,10 @@
 #include "serial/transferdriver.h"
 #include "serial/transfersession.h"
 #include "file/tkfcodec.h"
-#include "keypadengine.h"
-#include "keypadline.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalanswerer.h"
 #include "support/portdialoganswerer.h"
+#include "support/simulatedkeypad.h"
 
 #include <QProgressBar>
 #include <QSerialPort>
@@ -69,8 +68,7 @@ class TestTransfers : public MainWindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<KeypadEngine> engine;
-    std::unique_ptr<KeypadLine> line;
+    SimulatedKeypad keypad;
 
     static QProgressBar *progress()
     {
@@ -85,12 +83,8 @@ class TestTransfers : public MainWindowFixture
     // Starts the keypad simulator with the given memory and faults.
     void startKeypad(const ButtonTable &memory, const KeypadFaults &faults = {})
     {
-        engine = std::make_unique<KeypadEngine>(memory);
-        engine->setFaults(faults);
-        line = std::make_unique<KeypadLine>(*engine);
         QString error;
-        QVERIFY2(line->open(&error), qPrintable(error));
-        qputenv(ExtraPortsVariable, line->slavePath().toLocal8Bit());
+        QVERIFY2(keypad.start(memory, faults, &error), qPrintable(error));
     }
 
     QSerialPort &port() const { return window->transfers().driver().session().port(); }
@@ -107,8 +101,7 @@ private Q_SLOTS:
     void cleanup()
     {
         window.reset();
-        line.reset();
-        engine.reset();
+        keypad.stop();
     }
 
     // What the window shows of a readout: the progress bar over as many
@@ -118,7 +111,7 @@ private Q_SLOTS:
         const int buttons = 30;
         ModalAnswerer answerer;
         startKeypad(deviceConfiguration(uint8_t(buttons), 200));
-        PortDialogAnswerer dialog(line->slavePath());
+        PortDialogAnswerer dialog(keypad.line->slavePath());
         button(3)->click();
         runTransfer("actionReadout");
 
@@ -158,7 +151,7 @@ private Q_SLOTS:
         QFETCH(bool, stop);
         ModalAnswerer boxes;
         startKeypad(deviceConfiguration(23, 250));
-        line->setPaced(true);
+        keypad.line->setPaced(true);
         ButtonTable full;
         for (int b = 0; b < 23; ++b) { // a full, slow transmit
             ButtonContent &c = full.content(uint8_t(b));
@@ -169,7 +162,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         window->document().takeOverReadout(full, 23);
         QVERIFY(window->document().saveAs(dir.filePath("full.tkf")).done);
-        PortDialogAnswerer dialog(line->slavePath());
+        PortDialogAnswerer dialog(keypad.line->slavePath());
         action("actionTransmit")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(progressShown() && progress()->value() >= 4, 10000);
 
@@ -196,12 +189,12 @@ private Q_SLOTS:
         QTest::qWait(2000);
         QCOMPARE(ticks.count, 0);
 
-        const ButtonTable keypad = deviceConfiguration(23, 250);
-        startKeypad(keypad);
-        PortDialogAnswerer dialog(line->slavePath());
+        const ButtonTable memory = deviceConfiguration(23, 250);
+        startKeypad(memory);
+        PortDialogAnswerer dialog(keypad.line->slavePath());
         runTransfer("actionReadout");
         QVERIFY(ticks.count > 0);
-        QCOMPARE(encodeConfig(window->document().table()), encodeConfig(keypad));
+        QCOMPARE(encodeConfig(window->document().table()), encodeConfig(memory));
 
         QTRY_VERIFY_WITH_TIMEOUT(!port().isOpen(), 3000);
         ticks.count = 0;
