@@ -285,8 +285,9 @@ private Q_SLOTS:
         QFETCH(bool, denied);
         const bool child = qEnvironmentVariableIsSet("QM47_TEST_AS_NOBODY");
         if (denied && !child) {
-            if (!AsNobody::unavailable().isEmpty())
-                QSKIP(qPrintable(AsNobody::unavailable()));
+            const QString unavailable = AsNobody::unavailable(QCoreApplication::applicationFilePath());
+            if (!unavailable.isEmpty())
+                QSKIP(qPrintable(unavailable));
             startKeypad(deviceConfiguration(23, 250));
             QVERIFY(QFile::setPermissions(keypad.line->slavePath(), QFile::ReadOwner | QFile::WriteOwner));
             QProcess process;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 
@@ -12,11 +14,24 @@ namespace AsNobody {
 
 constexpr uid_t Id = 65534;
 
-// Why children cannot be started as nobody; empty when they can.
-inline QString unavailable()
+// Why children cannot be started as nobody; empty when they can. With a
+// `program`, nobody must also be able to reach and run it: a checkout in a
+// private folder (such as one made by mktemp -d) is closed to other users.
+inline QString unavailable(const QString &program = QString())
 {
-    return ::geteuid() == 0 ? QString()
-                            : QStringLiteral("not run as root: privileges cannot be dropped");
+    if (::geteuid() != 0)
+        return QStringLiteral("not run as root: privileges cannot be dropped");
+    if (program.isEmpty())
+        return QString();
+    QFileInfo step(QFileInfo(program).absoluteFilePath());
+    if (!(step.permissions() & QFileDevice::ExeOther))
+        return program + QStringLiteral(" may not be run by other users");
+    for (QDir dir = step.absoluteDir();; ) {
+        if (!(QFileInfo(dir.absolutePath()).permissions() & QFileDevice::ExeOther))
+            return dir.absolutePath() + QStringLiteral(" is closed to other users");
+        if (!dir.cdUp())
+            return QString();
+    }
 }
 
 // `process` will drop root's privileges in the child before it runs.

@@ -911,8 +911,9 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QString, cause);
         const bool denied = cause == "permission";
-        if (denied && !AsNobody::unavailable().isEmpty())
-            QSKIP(qPrintable(AsNobody::unavailable()));
+        const QString unavailable = AsNobody::unavailable(QStringLiteral(QM47_CLI));
+        if (denied && !unavailable.isEmpty())
+            QSKIP(qPrintable(unavailable));
         SimulatorProcess sim;
         QSerialPort holder;
         QString port = "/dev/qm47-no-such-port";
