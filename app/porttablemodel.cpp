@@ -24,9 +24,15 @@ QVariant MyTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= ports_.size())
         return QVariant();
     const PortRecord &port = ports_.at(index.row());
-    // The stable names in full, for a port that has any.
-    if (role == Qt::ToolTipRole)
-        return port.stableNames.isEmpty() ? QVariant() : port.stableNames.join(QLatin1Char('\n'));
+    // The stable names in full, for a port that has any, and the links that
+    // cannot be offered, so that a missing adapter name is explained.
+    if (role == Qt::ToolTipRole) {
+        QStringList lines = port.stableNames;
+        for (const QString &link : port.unlistedLinks)
+            lines << tr("%1 (not usable: the name is not valid in the system's character encoding)")
+                         .arg(link);
+        return lines.isEmpty() ? QVariant() : lines.join(QLatin1Char('\n'));
+    }
     if (role != Qt::DisplayRole)
         return QVariant();
     switch (index.column()) {

@@ -14,9 +14,13 @@ struct PortRecord {
     // of the port's identity.
     bool accessible = true;
     // Links to the device that survive renumbering, by-id ones first (see
-    // stableNamesOf). Found anew with the port list; not part of the
+    // stableLinksOf). Found anew with the port list; not part of the
     // port's identity either.
     QStringList stableNames;
+    // Links to the device whose names this system's encoding cannot carry,
+    // with those bytes escaped: shown so the user knows why they are missing
+    // from stableNames, never opened or remembered.
+    QStringList unlistedLinks;
 
     // The name to remember the port by: its first stable name, else empty.
     QString stableName() const { return stableNames.value(0); }

@@ -12,11 +12,20 @@
 // The folders searched for such links, by-id first.
 QStringList stableLinkFolders();
 
-// The links in `folders` that lead to the device at `location`, in the order
-// of the folders and by name within each; empty when there is none (a port
-// that is no USB adapter, or a system without these folders).
-QStringList stableNamesOf(const QString &location,
-                          const QStringList &folders = stableLinkFolders());
+struct StableLinks {
+    // The links in the folders that lead to the device, in the order of the
+    // folders and by name within each.
+    QStringList names;
+    // Links to the device whose names are not valid in the locale's encoding
+    // (an adapter's serial number in another encoding), their bytes escaped
+    // as \xHH: a name that cannot be carried as text cannot be opened or
+    // remembered, so these are only reported.
+    QStringList unlisted;
+};
+
+// The links in `folders` that lead to the device at `location`; none for a
+// port that is no USB adapter, or a system without these folders.
+StableLinks stableLinksOf(const QString &location, const QStringList &folders = stableLinkFolders());
 
 // The device a path leads to after every symbolic link is followed, as an
 // absolute path; `path` itself when it leads nowhere (a missing device keeps

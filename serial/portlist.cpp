@@ -27,7 +27,9 @@ QList<PortRecord> availablePorts()
     }
     for (PortRecord &port : ports) {
         port.accessible = userMayOpen(port.systemLocation);
-        port.stableNames = stableNamesOf(port.systemLocation);
+        const StableLinks links = stableLinksOf(port.systemLocation);
+        port.stableNames = links.names;
+        port.unlistedLinks = links.unlisted;
     }
     return ports;
 }

@@ -487,6 +487,10 @@ Aus der Liste der zuletzt verwendeten Dateien entfernen?</translation>
         <source>Device name</source>
         <translation>Gerätename</translation>
     </message>
+    <message>
+        <source>%1 (not usable: the name is not valid in the system&apos;s character encoding)</source>
+        <translation>%1 (nicht verwendbar: Der Name ist in der Zeichenkodierung des Systems nicht gültig)</translation>
+    </message>
 </context>
 <context>
     <name>NameTable</name>
@@ -1317,7 +1321,9 @@ marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; 
 A port with names that survive renumbering (the links to it under
 /dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
 names, separated by spaces; give one of them as PORT where adapters are
-plugged in and out.
+plugged in and out. A link whose name is not valid in the system&apos;s character
+encoding cannot be given as PORT; it is named on standard error instead, with
+its other bytes written as \xHH (&quot;unlisted_links&quot; in JSON).
 </source>
         <translation>Listet die Schnittstellen, die der Schnittstellendialog des Konfigurators
 anbietet, je Zeile eine: ihr Name, ein Tabulator und ihre Beschreibung. Das
@@ -1332,6 +1338,10 @@ Eine Schnittstelle mit Namen, die eine Umnummerierung überdauern (die Links
 auf sie unter /dev/serial/by-id und /dev/serial/by-path), erhält einen
 weiteren Tabulator und diese Namen, durch Leerzeichen getrennt; geben Sie
 einen davon als PORT an, wo Adapter ein- und ausgesteckt werden.
+Ein Link, dessen Name in der Zeichenkodierung des Systems nicht gültig ist,
+kann nicht als PORT angegeben werden; er wird stattdessen auf der
+Standardfehlerausgabe genannt, seine übrigen Bytes als \xHH geschrieben
+(„unlisted_links“ in JSON).
 </translation>
     </message>
     <message>
@@ -1560,6 +1570,10 @@ Unter der Überschrift jeder Taste sagt eine Zeile in Worten, was sie tut:
 den Text, den sie mit dieser Belegung tippt, ihre Tastenkombinationen
 („Ctrl+Alt+T“), Pausen und gehaltene Tasten.
 </translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 but is left out: the name is not valid in the system&apos;s character encoding</source>
+        <translation>%1 führt zu %2, wird aber ausgelassen: Der Name ist in der Zeichenkodierung des Systems nicht gültig</translation>
     </message>
 </context>
 </TS>

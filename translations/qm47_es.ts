@@ -487,6 +487,10 @@ Remove it from the recent files?</source>
         <source>Device name</source>
         <translation>Nombre del dispositivo</translation>
     </message>
+    <message>
+        <source>%1 (not usable: the name is not valid in the system&apos;s character encoding)</source>
+        <translation>%1 (no utilizable: el nombre no es válido en la codificación de caracteres del sistema)</translation>
+    </message>
 </context>
 <context>
     <name>NameTable</name>
@@ -1320,7 +1324,9 @@ marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; 
 A port with names that survive renumbering (the links to it under
 /dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
 names, separated by spaces; give one of them as PORT where adapters are
-plugged in and out.
+plugged in and out. A link whose name is not valid in the system&apos;s character
+encoding cannot be given as PORT; it is named on standard error instead, with
+its other bytes written as \xHH (&quot;unlisted_links&quot; in JSON).
 </source>
         <translation>Lista los puertos que ofrece el diálogo de puertos del configurador, uno por
 línea: el nombre del puerto, un tabulador y su descripción. Son los puertos
@@ -1334,6 +1340,9 @@ Un puerto con nombres que sobreviven a la renumeración (los enlaces a él en
 /dev/serial/by-id y /dev/serial/by-path) recibe otro tabulador y esos
 nombres, separados por espacios; indique uno de ellos como PORT donde se
 conectan y desconectan adaptadores.
+Un enlace cuyo nombre no es válido en la codificación de caracteres del
+sistema no puede indicarse como PORT; se nombra en la salida de errores, con
+sus demás bytes escritos como \xHH («unlisted_links» en JSON).
 </translation>
     </message>
     <message>
@@ -1551,6 +1560,10 @@ Bajo el encabezado de cada botón, una línea dice en palabras lo que hace: el
 texto que escribe con esa distribución, sus combinaciones («Ctrl+Alt+T»),
 sus retardos y las teclas mantenidas.
 </translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 but is left out: the name is not valid in the system&apos;s character encoding</source>
+        <translation>%1 lleva a %2 pero se omite: el nombre no es válido en la codificación de caracteres del sistema</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,10 @@ Le retirer des fichiers récents ?</translation>
         <source>Device name</source>
         <translation>Nom de l’appareil</translation>
     </message>
+    <message>
+        <source>%1 (not usable: the name is not valid in the system&apos;s character encoding)</source>
+        <translation>%1 (inutilisable : le nom n’est pas valide dans le codage de caractères du système)</translation>
+    </message>
 </context>
 <context>
     <name>NameTable</name>
@@ -1320,7 +1324,9 @@ marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; 
 A port with names that survive renumbering (the links to it under
 /dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
 names, separated by spaces; give one of them as PORT where adapters are
-plugged in and out.
+plugged in and out. A link whose name is not valid in the system&apos;s character
+encoding cannot be given as PORT; it is named on standard error instead, with
+its other bytes written as \xHH (&quot;unlisted_links&quot; in JSON).
 </source>
         <translation>Liste les ports que propose la boîte de dialogue des ports du configurateur,
 un par ligne : le nom du port, une tabulation et sa description. Ce sont les
@@ -1335,6 +1341,9 @@ Un port dont des noms survivent à la renumérotation (les liens vers lui sous
 /dev/serial/by-id et /dev/serial/by-path) reçoit une tabulation de plus et
 ces noms, séparés par des espaces ; donnez l’un d’eux comme PORT là où des
 adaptateurs sont branchés et débranchés.
+Un lien dont le nom n’est pas valide dans le codage de caractères du système
+ne peut pas être donné comme PORT ; il est nommé sur la sortie d’erreur à la
+place, ses autres octets écrits \xHH (« unlisted_links » en JSON).
 </translation>
     </message>
     <message>
@@ -1559,6 +1568,10 @@ Sous l’en-tête de chaque bouton, une ligne dit en mots ce qu’il fait : le
 texte qu’il tape avec cette disposition, ses combinaisons (« Ctrl+Alt+T »),
 ses délais et les touches maintenues.
 </translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 but is left out: the name is not valid in the system&apos;s character encoding</source>
+        <translation>%1 mène à %2 mais est laissé de côté : le nom n’est pas valide dans le codage de caractères du système</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,10 @@ Removê-lo dos ficheiros recentes?</translation>
         <source>Device name</source>
         <translation>Nome do dispositivo</translation>
     </message>
+    <message>
+        <source>%1 (not usable: the name is not valid in the system&apos;s character encoding)</source>
+        <translation>%1 (não utilizável: o nome não é válido na codificação de caracteres do sistema)</translation>
+    </message>
 </context>
 <context>
     <name>NameTable</name>
@@ -1319,7 +1323,9 @@ marked &quot;[no permission]&quot; (see &quot;Serial port access on Linux&quot; 
 A port with names that survive renumbering (the links to it under
 /dev/serial/by-id and /dev/serial/by-path) gets a further tab and these
 names, separated by spaces; give one of them as PORT where adapters are
-plugged in and out.
+plugged in and out. A link whose name is not valid in the system&apos;s character
+encoding cannot be given as PORT; it is named on standard error instead, with
+its other bytes written as \xHH (&quot;unlisted_links&quot; in JSON).
 </source>
         <translation>Lista as portas que a caixa de diálogo de portas do configurador oferece, uma
 por linha: o nome da porta, uma tabulação e a sua descrição. São as portas
@@ -1333,6 +1339,9 @@ Uma porta com nomes que sobrevivem à renumeração (as ligações para ela em
 /dev/serial/by-id e /dev/serial/by-path) recebe mais uma tabulação e esses
 nomes, separados por espaços; indique um deles como PORT onde se ligam e
 desligam adaptadores.
+Uma ligação cujo nome não é válido na codificação de caracteres do sistema
+não pode ser indicada como PORT; é nomeada na saída de erros, com os seus
+outros bytes escritos como \xHH («unlisted_links» em JSON).
 </translation>
     </message>
     <message>
@@ -1551,6 +1560,10 @@ Sob o título de cada botão, uma linha diz em palavras o que faz: o texto
 que escreve com essa disposição, as suas combinações («Ctrl+Alt+T»), as
 pausas e as teclas mantidas.
 </translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 but is left out: the name is not valid in the system&apos;s character encoding</source>
+        <translation>%1 leva a %2 mas é omitida: o nome não é válido na codificação de caracteres do sistema</translation>
     </message>
 </context>
 </TS>

@@ -98,6 +98,15 @@ private Q_SLOTS:
                  QString("FT232R USB UART (ttyUSB1)\nusb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
         QCOMPARE(model.data(model.index(0, 0), Qt::ToolTipRole).toString(), p.stableNames.join('\n'));
         QVERIFY(!model.data(model.index(1, 1), Qt::ToolTipRole).isValid());
+
+        // A link that cannot be offered is named in the tool tip, not listed.
+        PortRecord odd = named("ttyUSB2");
+        odd.unlistedLinks = QStringList{"/dev/serial/by-id/usb-x\\xFF"};
+        model.replacePorts({odd});
+        QCOMPARE(model.data(model.index(0, 0), Qt::ToolTipRole).toString(),
+                 QString("/dev/serial/by-id/usb-x\\xFF (not usable: the name is not valid in the system's "
+                         "character encoding)"));
+        QVERIFY(!model.data(model.index(0, 1)).toString().contains('\n'));
     }
 
     // The port used last is kept with its stable name, and found by it once

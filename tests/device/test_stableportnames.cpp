@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -30,7 +33,7 @@ class TestStablePortNames : public QObject
 private Q_SLOTS:
     // Links in by-id and by-path to a device (a plain file stands in for it),
     // relative and chained ones too; links elsewhere and broken ones are not
-    // its names.
+    // its names, and one whose name is not valid text is only reported.
     void linksToTheDevice()
     {
         QTemporaryDir dir;
@@ -44,13 +47,24 @@ private Q_SLOTS:
         QVERIFY(QFile::link(dir.filePath("ttyUSB0"), dir.filePath("by-id/usb-C")));
         QVERIFY(QFile::link(dir.filePath("gone"), dir.filePath("by-id/usb-D")));
         QVERIFY(QFile::link(device, dir.filePath("by-path/pci-1")));
+        // A name that is not UTF-8 cannot be carried as text: reported, not listed.
+        const QByteArray oddName = QFile::encodeName(dir.filePath("by-id/usb-")) + "\xff\x01";
+        QCOMPARE(::symlink(QFile::encodeName(device).constData(), oddName.constData()), 0);
+        // The temporary folder cannot remove what it cannot name.
+        const auto removeOdd = qScopeGuard([&] { ::unlink(oddName.constData()); });
         const QStringList folders{dir.filePath("by-id"), dir.filePath("by-path")};
         const QStringList expected{dir.filePath("by-id/usb-A"), dir.filePath("by-id/usb-B"),
                                    dir.filePath("by-path/pci-1")};
 
-        QCOMPARE(stableNamesOf(device, folders), expected);
-        QCOMPARE(stableNamesOf(dir.filePath("by-id/usb-A"), folders), expected);
-        QVERIFY(stableNamesOf(dir.filePath("gone"), folders).isEmpty());
+        const QStringList unlisted{dir.filePath("by-id/usb-") + "\\xFF\\x01"};
+
+        for (const QString &name : {device, dir.filePath("by-id/usb-A")}) {
+            const StableLinks links = stableLinksOf(name, folders);
+            QCOMPARE(links.names, expected);
+            QCOMPARE(links.unlisted, unlisted);
+        }
+        const StableLinks none = stableLinksOf(dir.filePath("gone"), folders);
+        QVERIFY(none.names.isEmpty() && none.unlisted.isEmpty());
         QCOMPARE(deviceBehind(dir.filePath("by-id/usb-A")), device);
         QCOMPARE(deviceBehind(dir.filePath("gone")), dir.filePath("gone"));
     }

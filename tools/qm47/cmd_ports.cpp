@@ -17,6 +17,7 @@ QJsonObject portJson(const PortRecord &port)
             {QStringLiteral("location"), port.systemLocation},
             {QStringLiteral("stable_name"), textOrNull(port.stableName())},
             {QStringLiteral("stable_names"), QJsonArray::fromStringList(port.stableNames)},
+            {QStringLiteral("unlisted_links"), QJsonArray::fromStringList(port.unlistedLinks)},
             {QStringLiteral("description"), port.description},
             {QStringLiteral("manufacturer"), port.manufacturer},
             {QStringLiteral("accessible"), port.accessible}};
@@ -44,6 +45,12 @@ int runPorts(const Invocation &invocation)
         if (!port.stableNames.isEmpty())
             out() << '\t' << port.stableNames.join(QLatin1Char(' '));
         out() << '\n';
+        for (const QString &link : port.unlistedLinks)
+            err() << "qm47: "
+                  << Texts::tr("%1 leads to %2 but is left out: the name is not valid in the "
+                               "system's character encoding")
+                         .arg(link, port.portName)
+                  << Qt::endl;
     }
     if (ports.isEmpty())
         err() << "qm47: " << Texts::tr("no serial ports found") << Qt::endl;
@@ -68,7 +75,9 @@ Command portsCommand()
         "A port with names that survive renumbering (the links to it under\n"
         "/dev/serial/by-id and /dev/serial/by-path) gets a further tab and these\n"
         "names, separated by spaces; give one of them as PORT where adapters are\n"
-        "plugged in and out.\n");
+        "plugged in and out. A link whose name is not valid in the system's character\n"
+        "encoding cannot be given as PORT; it is named on standard error instead, with\n"
+        "its other bytes written as \\xHH (\"unlisted_links\" in JSON).\n");
     c.options = {{QStringLiteral("json"), QString(),
                   Texts::tr("Print the list as a JSON document.")}};
     c.run = runPorts;

@@ -1,30 +1,16 @@
 #include "commandwords.h"
 
-#include <QFile>
+#include "file/systemfilenames.h"
 
 CommandWords commandWords(int argc, const char *const *argv)
 {
     CommandWords result;
     for (int i = 1; i < argc; ++i) {
         const QByteArray bytes(argv[i]);
-        const QString word = QFile::decodeName(bytes);
-        result.words.append(word);
-        if (QFile::encodeName(word) != bytes)
+        QString word;
+        if (!decodeFileName(bytes, &word))
             result.unreadable.append(escapedBytes(bytes));
+        result.words.append(word);
     }
     return result;
-}
-
-QString escapedBytes(const QByteArray &bytes)
-{
-    QString text;
-    for (char c : bytes) {
-        const auto byte = uchar(c);
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\')
-            text += QLatin1Char(c);
-        else
-            text += QStringLiteral("\\x")
-                    + QString::number(byte, 16).rightJustified(2, QLatin1Char('0')).toUpper();
-    }
-    return text;
 }

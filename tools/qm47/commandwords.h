@@ -16,6 +16,3 @@ struct CommandWords {
 };
 
 CommandWords commandWords(int argc, const char *const *argv);
-
-// `bytes` for a message: printable ASCII as it is, every other byte as \xHH.
-QString escapedBytes(const QByteArray &bytes);

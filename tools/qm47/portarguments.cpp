@@ -14,7 +14,9 @@ PortRecord resolvePort(const QString &argument)
     // opening it by another name finds it in use.
     if (argument.contains(QLatin1Char('/')) || argument.contains(QLatin1Char('\\'))) {
         port.systemLocation = deviceBehind(argument);
-        port.stableNames = stableNamesOf(port.systemLocation);
+        const StableLinks links = stableLinksOf(port.systemLocation);
+        port.stableNames = links.names;
+        port.unlistedLinks = links.unlisted;
         return port;
     }
     const QList<PortRecord> ports = availablePorts();
