@@ -1,6 +1,7 @@
 #include "app/formscale.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLayout>
@@ -98,7 +99,14 @@ QFont referenceFormFont()
 
 qreal formScaleFactor(const QFont &font)
 {
-    const QFontMetricsF reference(referenceFormFont());
+    // The form's own font needs no measuring; loading the reference font
+    // beside it would only slow the start.
+    const QFont form = referenceFormFont();
+    const QFontInfo given(font);
+    if (given.family() == form.family() && given.pointSizeF() == form.pointSizeF()
+        && given.weight() == form.weight() && given.style() == form.style())
+        return 1.0;
+    const QFontMetricsF reference(form);
     const QFontMetricsF actual(font);
     const QString sample = QStringLiteral("Insert one key Please select a button 0123456789");
     const qreal factor = std::max(actual.height() / reference.height(),

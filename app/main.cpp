@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "translations/uilanguage.h"
 #include "app/windowplacement.h"
+#include "app/fontconfigwarmup.h"
 #include "controllers/filecontroller.h"
 
 #include "qm47version.h"
@@ -62,7 +63,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(QM47_VERSION));
     answerHelpOrVersion(argc, argv);
 
+    // The font configuration is read while the application connects to the
+    // display, and is complete before the first text is measured.
+    FontConfigurationWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.finish();
     // The language first: the parser's messages and the windows speak it.
     installTranslations(languageArgument(QCoreApplication::arguments()));
     QCommandLineParser parser;

@@ -3,6 +3,7 @@
 #include "app/formparts.h"
 #include "app/formscale.h"
 #include "app/formscheme.h"
+#include "app/lazyicon.h"
 #include "app/stylesheet.h"
 
 #include <QAbstractItemView>
@@ -31,13 +32,8 @@ QAction *makeAction(QMainWindow *window, const char *objectName, const char *ico
 {
     auto *action = new QAction(window);
     action->setObjectName(QString::fromLatin1(objectName));
-    if (iconPath) {
-        // Read as what it is: guessing the format of a file would load every
-        // image format plug-in, which slows the start.
-        QIcon icon;
-        icon.addPixmap(QPixmap(QString::fromLatin1(iconPath), "PNG"), QIcon::Normal, QIcon::Off);
-        action->setIcon(icon);
-    }
+    if (iconPath)
+        action->setIcon(lazyPngIcon(QString::fromLatin1(iconPath)));
     return action;
 }
 

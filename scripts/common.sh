@@ -11,7 +11,7 @@
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-qpa-plugins
-    libgl-dev libxcb1-dev libxcb-xkb-dev
+    libgl-dev libxcb1-dev libxcb-xkb-dev libfontconfig-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # catalogues: CMake support, tools, Qt's own
     qt6-wayland libwayland-dev wayland-protocols qt6-base-private-dev
     fonts-dejavu-core
