@@ -5,27 +5,21 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef Q_OS_WIN
 #include <algorithm>
 
-#ifndef Q_OS_WIN
 #include <dirent.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#endif
 
 namespace {
 
 // The device a link leads to, as bytes; empty where it leads nowhere.
 QByteArray resolvedBytes(const QByteArray &path)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(path);
-    return {};
-#else
     char resolved[PATH_MAX];
     return ::realpath(path.constData(), resolved) ? QByteArray(resolved) : QByteArray();
-#endif
 }
 
 // The names in a folder as the system keeps them, sorted. The folder is read
@@ -34,7 +28,6 @@ QByteArray resolvedBytes(const QByteArray &path)
 QList<QByteArray> entryBytes(const QByteArray &folder)
 {
     QList<QByteArray> names;
-#ifndef Q_OS_WIN
     DIR *dir = ::opendir(folder.constData());
     if (!dir)
         return names;
@@ -45,24 +38,17 @@ QList<QByteArray> entryBytes(const QByteArray &folder)
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
-#else
-    Q_UNUSED(folder);
-#endif
     return names;
 }
 
 bool isSymLink(const QByteArray &path)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(path);
-    return false;
-#else
     struct stat status {};
     return ::lstat(path.constData(), &status) == 0 && S_ISLNK(status.st_mode);
-#endif
 }
 
 } // namespace
+#endif
 
 QStringList stableLinkFolders()
 {
@@ -72,6 +58,11 @@ QStringList stableLinkFolders()
 StableLinks stableLinksOf(const QString &location, const QStringList &folders)
 {
     StableLinks links;
+#ifdef Q_OS_WIN
+    // Windows keeps no such links.
+    Q_UNUSED(location);
+    Q_UNUSED(folders);
+#else
     const QByteArray device = resolvedBytes(QFile::encodeName(location));
     if (device.isEmpty())
         return links;
@@ -88,6 +79,7 @@ StableLinks stableLinksOf(const QString &location, const QStringList &folders)
                 links.unlisted.append(escapedBytes(path));
         }
     }
+#endif
     return links;
 }
 
