@@ -9,6 +9,7 @@
 // again as the user nobody, from copies in a temporary folder that nobody can
 // read (the build tree may not be).
 #include "app/mainwindow.h"
+#include "support/activescript.h"
 #include "config/buttontable.h"
 #include "capture/keyboardhook.h"
 #include "support/asnobody.h"
@@ -158,17 +159,8 @@ private:
     std::unique_ptr<MainWindow> window;
 
     const EditorState &editor() const { return window->edits().state(); }
-    // "2:12,3:12": the active button's script.
-    QString activeEntryCodes() const
-    {
-        return editor().hasActiveButton()
-                   ? entryCodes(window->document().table().content(editor().activeButton))
-                   : QString();
-    }
-    int activeLength() const
-    {
-        return window->document().table().content(editor().activeButton).length;
-    }
+    QString activeEntryCodes() const { return ::activeEntryCodes(*window); }
+    int activeLength() const { return ::activeLength(*window); }
 
     // Types "down CODE" and "up CODE" commands (Linux input event codes);
     // "hold MS" keeps the keys as they are while the event loop runs.

@@ -6,6 +6,7 @@
 // The same executable, started with --second-client, is the other X client: a
 // small window that prints every key it receives.
 #include "app/mainwindow.h"
+#include "support/activescript.h"
 #include "config/buttontable.h"
 #include "capture/keyboardhook.h"
 #include "capture/x11detectablerepeat.h"
@@ -88,17 +89,8 @@ class TestCaptureX11 : public QObject
     std::unique_ptr<MainWindow> window;
 
     const EditorState &editor() const { return window->edits().state(); }
-    // "2:12,3:12": the active button's script.
-    QString activeEntryCodes() const
-    {
-        return editor().hasActiveButton()
-                   ? entryCodes(window->document().table().content(editor().activeButton))
-                   : QString();
-    }
-    int activeLength() const
-    {
-        return window->document().table().content(editor().activeButton).length;
-    }
+    QString activeEntryCodes() const { return ::activeEntryCodes(*window); }
+    int activeLength() const { return ::activeLength(*window); }
 
     // Runs an X tool against the test display; true when it succeeded. The
     // event loop keeps running meanwhile, as it does while a user types.

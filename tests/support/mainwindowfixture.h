@@ -5,6 +5,7 @@
 #include "controllers/transfercheck.h"
 #include "controllers/transfercontroller.h"
 #include "config/buttontable.h"
+#include "support/activescript.h"
 #include "support/tablecontent.h"
 
 #include <QAction>
@@ -64,13 +65,7 @@ protected:
     // Every window starts with an empty, unmodified configuration of its own.
     bool openFreshWindow() { return openWindow(); }
     const ButtonTable &table() const { return window->document().table(); }
-    // The script of the active button as entryCodes() gives it; empty when
-    // no button is active.
-    QString activeEntryCodes() const
-    {
-        const EditorState &state = window->edits().state();
-        return state.hasActiveButton() ? entryCodes(table().content(state.activeButton)) : QString();
-    }
+    QString activeEntryCodes() const { return ::activeEntryCodes(*window); }
 
     QPushButton *button(const char *name) const
     {
