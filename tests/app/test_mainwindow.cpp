@@ -211,23 +211,14 @@ private Q_SLOTS:
         QVERIFY(answerer.seen().isEmpty());
     }
 
-    void closeWhileRecordingCancelled()
+    // A question's buttons do not stay on the next message, which has a
+    // single OK again.
+    void messagesAfterAQuestion()
     {
         ModalAnswerer answerer;
         answerer.enqueue(QMessageBox::Cancel);
         window->edits().setCapture(Capture::Recording);
         QVERIFY(!window->close());
-        QCOMPARE(answerer.seen().size(), 1);
-        const auto seen = answerer.last();
-        QCOMPARE(seen.title, QString("Information"));
-        QCOMPARE(seen.text, QString("Recording aktiv, press OK to stop recording und close the "
-                                    "application!\r\nPress cancel to continue recording!"));
-        QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(seen.defaultButton, QMessageBox::Cancel);
-        QCOMPARE(window->edits().state().capture, Capture::Recording);
-        QVERIFY(window->isVisible());
-
-        // The next message has a single OK button again.
         window->edits().setCapture(Capture::None);
         button(1)->click();
         QGuiApplication::clipboard()->setText("no script");

@@ -13,6 +13,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QtTest>
@@ -185,24 +186,39 @@ private Q_SLOTS:
         QCOMPARE(fired, 2);
     }
 
-    // OK to the recording question stops the recording; cancelling the
-    // save-changes prompt that follows keeps the window, now with a button
-    // selected and no capture.
-    void closeConfirmedThenSaveCancelled()
+    // Closing while recording asks first (the question as the window shows
+    // it). Cancel keeps recording; OK stops it, and cancelling the
+    // save-changes prompt that follows keeps the window, with no capture.
+    void closeWhileRecording_data()
     {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<int>("capture");
+        QTest::newRow("Cancel") << QList<int>{QMessageBox::Cancel} << int(Capture::Recording);
+        QTest::newRow("OK, then cancel saving")
+            << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << int(Capture::None);
+    }
+    void closeWhileRecording()
+    {
+        QFETCH(QList<int>, answers);
+        QFETCH(int, capture);
         ModalAnswerer answerer;
-        answerer.enqueue(QMessageBox::Ok);
-        answerer.enqueue(QMessageBox::Cancel);
+        for (int answer : answers)
+            answerer.enqueue(QMessageBox::StandardButton(answer));
         button("pushButtonStart")->click();
         stroke(XA);
         QVERIFY(!window->close());
-        QCOMPARE(answerer.seen().size(), 2);
-        QCOMPARE(answerer.seen().at(1).title, QString("Save configuration"));
+        QCOMPARE(answerer.seen().size(), answers.size());
+        const auto question = answerer.seen().first();
+        QCOMPARE(question.title, QString("Information"));
+        QCOMPARE(question.text, QString("Recording aktiv, press OK to stop recording und close the "
+                                        "application!\r\nPress cancel to continue recording!"));
+        QCOMPARE(question.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(question.defaultButton, QMessageBox::Cancel);
+        if (answers.size() > 1)
+            QCOMPARE(answerer.seen().at(1).title, QString("Save configuration"));
         QVERIFY(window->isVisible());
-        QCOMPARE(capture(), Capture::None);
-        QVERIFY(!keyboardHook::instance()->isCapturing());
-        QCOMPARE(editState(), QString("1011111"));
-        QCOMPARE(status(), QString("Button 1 active"));
+        QCOMPARE(int(this->capture()), capture);
+        QCOMPARE(keyboardHook::instance()->isCapturing(), capture != int(Capture::None));
         QCOMPARE(activeEntryCodes(), QString("2:1C,3:1C"));
     }
 };
