@@ -2,6 +2,7 @@
 #include "config/buttontable.h"
 #include "controllers/filecontroller.h"
 #include "controllers/transfercheck.h"
+#include "controllers/usersettings.h"
 #include "document/configdocument.h"
 #include "file/tkfcodec.h"
 #include "file/tkffile.h"
@@ -237,8 +238,40 @@ private Q_SLOTS:
             QCOMPARE(readAll(path("office.tkf")), written ? expected : EmptyImage);
         else
             QVERIFY(!QFile::exists(path("office.tkf")));
-        QCOMPARE(f->table().content(7).length, uint8_t(newRuns ? 0 : 2));
+        // New leaves the empty configuration, whose file is the empty image.
+        QCOMPARE(encodeConfig(f->table()).toHex(' '), (newRuns ? EmptyImage : expected).toHex(' '));
         QCOMPARE(f->document.isModified(), !newRuns);
+    }
+
+    // Nothing modified: New runs without a question. Modified: Open asks
+    // first, and its dialog comes only once the changes may go.
+    void savePromptBeforeACommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer"); // 0: nothing modified, so no question
+        QTest::addColumn<bool>("goesOn");
+        QTest::newRow("new, nothing modified") << "new" << 0 << true;
+        QTest::newRow("open, cancelled") << "open" << int(UserPrompts::Cancel) << false;
+        QTest::newRow("open, discarded") << "open" << int(UserPrompts::Discard) << true;
+    }
+    void savePromptBeforeACommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        QFETCH(bool, goesOn);
+        QVERIFY(writeBytes(path("office.tkf"), DelayImage));
+        QVERIFY(f->controller.openFile(path("office.tkf")));
+        if (answer) {
+            f->edit(7, KeyStroke);
+            f->prompts.answer(UserPrompts::Answer(answer));
+        }
+        command == "new" ? f->controller.newConfiguration() : f->controller.open();
+
+        QCOMPARE(f->prompts.texts(), answer ? QStringList{SaveQuestion} : QStringList{});
+        if (command == "new")
+            QCOMPARE(f->document.filePath(), goesOn ? QString() : path("office.tkf"));
+        else
+            QCOMPARE(f->prompts.dialogs().size(), goesOn ? 1 : 0);
     }
 
     // A write that fails keeps the old file and the modified state, and the
@@ -342,6 +375,70 @@ private Q_SLOTS:
             QCOMPARE(f->document.filePath(), path(written));
     }
 
+    // The recent files, newest first: a file opened goes first, once however
+    // its path is spelt, and the list keeps the last 8. One that can no longer
+    // be opened is offered for removal; one that opens but is refused stays,
+    // as it may be mended.
+    void recentFiles_data()
+    {
+        QTest::addColumn<QString>("steps"); // open:NAME, recent:NAME, gone:NAME, corrupt:NAME
+        QTest::addColumn<int>("answer");    // to the removal question
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("told"); // %1: the file of the last step
+        QTest::newRow("newest first, reopened goes first")
+            << "open:a open:b open:c open:a" << 0 << QStringList{"a", "c", "b"} << QStringList{};
+        QTest::newRow("the same file spelt otherwise")
+            << "open:a open:b open:./a" << 0 << QStringList{"a", "b"} << QStringList{};
+        QTest::newRow("at most 8")
+            << "open:a open:b open:c open:d open:e open:f open:g open:h open:i open:j" << 0
+            << QStringList{"j", "i", "h", "g", "f", "e", "d", "c"} << QStringList{};
+        QTest::newRow("opened from the list goes first")
+            << "open:a open:b recent:a" << 0 << QStringList{"a", "b"} << QStringList{};
+        const QStringList gone{"Could not open file!\n%1: No such file or directory",
+                               "%1 cannot be opened.\nRemove it from the recent files?"};
+        QTest::newRow("gone, removed") << "open:a open:b gone:a recent:a" << int(UserPrompts::Yes)
+                                       << QStringList{"b"} << gone;
+        QTest::newRow("gone, kept") << "open:a open:b gone:a recent:a" << int(UserPrompts::No)
+                                    << QStringList{"b", "a"} << gone;
+        QTest::newRow("refused, stays") << "open:a open:b corrupt:a recent:a" << 0
+                                        << QStringList{"b", "a"}
+                                        << QStringList{"File corrupt! Could not read the file!"};
+    }
+    void recentFiles()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, answer);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, told);
+        writeRecentFiles({});
+        QByteArray corrupt = DelayImage;
+        corrupt[1] = char(0x3D);
+        if (answer)
+            f->prompts.answer(UserPrompts::Answer(answer));
+        QString file;
+        for (const QString &step : steps.split(' ')) {
+            const QString verb = step.section(':', 0, 0);
+            file = path(step.section(':', 1) + ".tkf");
+            if (verb == "open") {
+                QVERIFY(QFile::exists(file) || writeBytes(file, DelayImage));
+                QVERIFY(f->controller.openFile(file));
+            } else if (verb == "recent") {
+                f->controller.openRecent(file);
+            } else if (verb == "gone") {
+                QVERIFY(QFile::remove(file));
+            } else if (verb == "corrupt") {
+                QVERIFY(writeBytes(file, corrupt));
+            } else {
+                QFAIL(qPrintable("unknown step " + step));
+            }
+        }
+
+        QCOMPARE(f->prompts.texts(), told.replaceInStrings("%1", file));
+        for (QString &name : listed)
+            name = path(name + ".tkf");
+        QCOMPARE(f->controller.recentFiles(), listed);
+    }
+
     // Someone else changed the open file: reloading is offered when nothing
     // here is unsaved, once for each change.
     void reloadOffer_data()
@@ -373,9 +470,11 @@ private Q_SLOTS:
         f->controller.offerReload();
         f->controller.offerReload();
         QCOMPARE(f->prompts.asked().size(), answer ? 1 : 0);
-        if (answer)
+        if (answer) {
             QCOMPARE(f->prompts.lastAsked().text,
                      path("office.tkf") + " was changed on disk.\nDo you want to reload it?");
+            QCOMPARE(f->prompts.lastAsked().defaultButton, UserPrompts::Yes);
+        }
         QCOMPARE(f->table().buttonCount, uint8_t(answer == UserPrompts::Yes ? 5 : 23));
         QCOMPARE(f->document.isModified(), modifiedHere);
     }

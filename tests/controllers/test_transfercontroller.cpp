@@ -115,7 +115,8 @@ private Q_SLOTS:
         keypad.stop();
     }
 
-    // The document takes over what the readout stored, as one undo step.
+    // The document takes over what the readout stored, as one undo step; the
+    // progress counts the keypad's buttons, also those the table does not keep.
     void readoutTakesOverTheKeypad_data()
     {
         QTest::addColumn<int>("buttons");
@@ -131,9 +132,14 @@ private Q_SLOTS:
         QFETCH(QStringList, told);
         startKeypad(deviceConfiguration(uint8_t(buttons), 200));
         const QByteArray before = encodeConfig(table());
+        QSignalSpy progress(&t->controller, &TransferController::progressed);
         run(TransferDirection::Readout);
 
         QCOMPARE(t->prompts.texts(), told);
+        for (const auto &asked : t->prompts.asked())
+            QCOMPARE(asked.title, QString("Information"));
+        QCOMPARE(progress.size(), buttons);
+        QCOMPARE(progress.last().first().toInt(), buttons);
         QCOMPARE(t->ports.titles, QStringList{"Get device configuration"});
         QCOMPARE(t->ended.first().first().toBool(), true);
         QCOMPARE(encodeConfig(table()), encodeConfig(keypad.engine->memory()));
@@ -332,6 +338,7 @@ private Q_SLOTS:
         QCOMPARE(busy.size(), 2);
         QCOMPARE(busy.last().first().toBool(), false);
         QVERIFY(!t->controller.driver().isRunning());
+        QVERIFY(!t->port().isOpen());
         QVERIFY(t->prompts.asked().isEmpty());
     }
 

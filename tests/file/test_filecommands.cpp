@@ -1,8 +1,10 @@
 // The file commands as the window offers them: its dialogs, marks, label and
 // questions on closing and on coming back. The rules behind them are the
-// file controller's.
+// file controller's; here only that the window's commands reach it and that
+// the window shows what it did.
 #include "app/mainwindow.h"
 #include "config/buttontable.h"
+#include "controllers/filecontroller.h"
 #include "file/tkfcodec.h"
 #include "support/filebytes.h"
 #include "support/filedialogdriver.h"
@@ -21,13 +23,9 @@
 
 namespace {
 
-const QByteArray EmptyImage = QByteArray::fromHex(
-    "C33C17FA00" "0000000000000000000000000000000000000000000000" "23C31BD9");
 const QByteArray DelayImage = QByteArray::fromHex(
     "C33C17FA00" "02FA02FA03" "00000000000000000000000000000000000000000000" "3DD1AF3F");
 
-const QStringList Filters = {QStringLiteral("QM-47 file (*.tkf)"),
-                             QStringLiteral("Configuration text (*.txt)")};
 const QString SaveCaption = QStringLiteral("Save button configuration");
 const QString OpenCaption = QStringLiteral("Open button configuration");
 
@@ -81,13 +79,14 @@ private Q_SLOTS:
         QCOMPARE(window->document().defaultDirectory(), documents ? path("Documents") : dir.path());
     }
 
-    void newThenSaveAsWritesTheEmptyConfiguration()
+    // New clears the active button; Save as shows its dialog, in save mode,
+    // with the caption, filters and folder the controller asks for, over a
+    // disabled window, and names the written file in the label.
+    void newThenSaveAs()
     {
-        ModalAnswerer answerer;
         FileDialogDriver dialogs;
         button(4)->click();
-        action("actionNew")->trigger(); // nothing modified: no question
-        QVERIFY(answerer.seen().isEmpty());
+        action("actionNew")->trigger();
         QCOMPARE(status(), QString("Please select a button"));
 
         QDir().mkpath(path("sub"));
@@ -96,22 +95,20 @@ private Q_SLOTS:
         QCOMPARE(dialogs.seen().size(), 1);
         const auto seen = dialogs.last();
         QCOMPARE(seen.caption, SaveCaption);
-        QCOMPARE(seen.nameFilters, Filters);
+        QCOMPARE(seen.nameFilters, FileController::fileFilters());
         QCOMPARE(seen.directory, dir.path());
         QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
         QVERIFY(!seen.parentEnabled);
         QVERIFY(seen.enabled);
         QVERIFY(window->isEnabled());
-
-        QCOMPARE(readAll(path("sub/office.tkf")).toHex(' '), EmptyImage.toHex(' '));
+        QVERIFY(QFile::exists(path("sub/office.tkf")));
         QCOMPARE(fileLabel(), QString("office"));
-        QCOMPARE(window->document().filePath(), path("sub/office.tkf"));
-        QVERIFY(answerer.seen().isEmpty());
     }
 
+    // Open shows its dialog in open mode over a disabled window; the window
+    // then shows the file read: its marks, no active button, its name.
     void openReadsAConfiguration()
     {
-        ModalAnswerer answerer;
         FileDialogDriver dialogs;
         QDir().mkpath(path("cfg"));
         QVERIFY(writeBytes(path("cfg/desk.tkf"), DelayImage));
@@ -122,45 +119,37 @@ private Q_SLOTS:
         QCOMPARE(dialogs.seen().size(), 1);
         const auto seen = dialogs.last();
         QCOMPARE(seen.caption, OpenCaption);
-        QCOMPARE(seen.nameFilters, Filters);
+        QCOMPARE(seen.nameFilters, FileController::fileFilters());
         QCOMPARE(seen.directory, dir.path());
         QCOMPARE(seen.acceptMode, QFileDialog::AcceptOpen);
         QVERIFY(!seen.parentEnabled);
         QVERIFY(seen.enabled);
-        QVERIFY(answerer.seen().isEmpty());
 
-        QCOMPARE(table().content(0).length, uint8_t(2));
         QCOMPARE(status(), QString("Please select a button"));
         QVERIFY(button(1)->styleSheet().contains("rgb(75, 255, 0)"));
         QVERIFY(button(6)->styleSheet().contains("border-color: black"));
-        QCOMPARE(window->document().filePath(), path("cfg/desk.tkf"));
         QCOMPARE(fileLabel(), QString("desk"));
-        QCOMPARE(window->document().isModified(), bool(0));
         QVERIFY(window->isEnabled());
     }
 
-    void promptGuardsOpenAndClose()
+    // Closing the window with unsaved changes goes through the save-changes
+    // question: Cancel keeps the window open, Discard lets it close.
+    void closeAsksToSaveChanges()
     {
         ModalAnswerer answerer;
-        FileDialogDriver dialogs;
         QVERIFY(window->document().insertEntries(0, 0, KeyStroke, "Edit"));
-        answerer.enqueue(QMessageBox::Cancel);
-        action("actionOpen")->trigger();
-        QCOMPARE(answerer.seen().size(), 1);
-        QVERIFY(dialogs.seen().isEmpty());
-
         answerer.enqueue(QMessageBox::Cancel);
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
+        QCOMPARE(answerer.seen().size(), 1);
 
         answerer.enqueue(QMessageBox::Discard);
         QVERIFY(window->close());
-        QCOMPARE(answerer.seen().size(), 3);
-        QVERIFY(dialogs.seen().isEmpty());
+        QCOMPARE(answerer.seen().size(), 2);
     }
 
-    // Back in the window after someone else changed its file, the reload is
-    // offered once; Yes reloads it.
+    // Coming back to the window offers the reload of its file someone else
+    // changed; Yes reloads it, and no button is active then.
     void reloadOnActivation()
     {
         ModalAnswerer answerer;
@@ -175,8 +164,6 @@ private Q_SLOTS:
         QEvent activation(QEvent::ActivationChange);
         QCoreApplication::sendEvent(window.get(), &activation);
         QTRY_COMPARE(table().buttonCount, uint8_t(5));
-        QCOMPARE(answerer.seen().size(), 1);
-        QCOMPARE(answerer.last().defaultButton, QMessageBox::Yes);
         QCOMPARE(status(), QString("Please select a button"));
     }
 };
