@@ -260,17 +260,17 @@ private Q_SLOTS:
     }
 
     // Commands on files only: the status, what standard output and standard
-    // error say, and a JSON field.
+    // error say, and a JSON field or the size of a picture written.
     void commands_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("out"); // patterns
         QTest::addColumn<QString>("err");     // a pattern; null: not looked at
-        QTest::addColumn<QString>("json");    // "path=value" in the first document
+        QTest::addColumn<QString>("then"); // "PATH=VALUE" in the first JSON document, or "FILE=WxH"
         const auto row = [](const char *name, const QStringList &arguments, int status, const QStringList &out,
-                            const QString &err = {}, const QString &json = {}) {
-            QTest::newRow(name) << arguments << status << out << err << json;
+                            const QString &err = {}, const QString &then = {}) {
+            QTest::newRow(name) << arguments << status << out << err << then;
         };
         // The command line itself: a mistake says what is wrong, on standard error only.
         const auto mistake = [&](const char *name, const QStringList &arguments, const QString &says) {
@@ -292,8 +292,6 @@ private Q_SLOTS:
         mistake("convert between two texts", {"convert", "a.txt", "b.txt"}, "exactly one");
         mistake("convert between two streams", {"convert", "-", "-"}, "--to");
         mistake("convert to an unknown kind", {"convert", "-", "-", "--to", "tfk"}, "tkf or text");
-        row("overview, unknown format", {"overview", "json.tkf", "overview.jpg"}, 2, {});
-        row("overview, unknown paper", {"overview", "--paper", "a5", "json.tkf", "overview.png"}, 2, {});
 
         row("help, program", {"--help"}, 0,
             lits({"ports [--json]", "read [--json] PORT FILE.tkf",
@@ -342,6 +340,15 @@ private Q_SLOTS:
         row("check --json, summary", {"--lang", "de", "check", "--json", "--layout", "fr", "json.tkf"}, 1, {}, {},
             "summaries/1=q, Q stays down");
 
+        // The overview writes a picture in the format its name says, on the
+        // paper asked for, and refuses other formats and papers.
+        row("overview, png", {"--lang", "de", "overview", "--paper", "letter", "json.tkf", "overview.png"}, 0, {},
+            {}, "overview.png=1275x1650");
+        row("overview, svg", {"--lang", "de", "overview", "json.tkf", "overview.svg"}, 0, {}, {},
+            "overview.svg=595x842");
+        row("overview, unknown format", {"overview", "json.tkf", "overview.jpg"}, 2, {});
+        row("overview, unknown paper", {"overview", "--paper", "a5", "json.tkf", "overview.png"}, 2, {});
+
         // check names each failing button and why, a line each.
         row("check, balanced", {"check", "balanced.tkf"}, 0, lits({"All 23 buttons"}));
         row("check, unbalanced", {"check", "unbalanced.tkf"}, 1,
@@ -362,12 +369,21 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QStringList, out);
         QFETCH(QString, err);
-        QFETCH(QString, json);
+        QFETCH(QString, then);
         const Result r = qm47(resolved(arguments), withExtraPorts("/tmp/qm47-a::/tmp/qm47-b"));
         const QString missed = unmet(r, status, out, err);
         QVERIFY2(missed.isEmpty(), qPrintable(missed));
-        if (!json.isEmpty())
-            QCOMPARE(jsonValue(r.out, json.section('=', 0, 0)), json.section('=', 1));
+        const QString key = then.section('=', 0, 0), value = then.section('=', 1);
+        if (key.endsWith(".svg") || key.endsWith(".png")) {
+            QFile picture(path(key));
+            QVERIFY(picture.open(QIODevice::ReadOnly));
+            const QRegularExpressionMatch box = QRegularExpression("viewBox=\"0 0 (\\d+) (\\d+)\"").match(picture.readAll());
+            const QSize size = key.endsWith(".svg") ? QSize(box.captured(1).toInt(), box.captured(2).toInt())
+                                                    : QImageReader(path(key)).size();
+            QCOMPARE(QString("%1x%2").arg(size.width()).arg(size.height()), value);
+        } else if (!then.isEmpty()) {
+            QCOMPARE(jsonValue(r.out, key), value);
+        }
     }
 
     // A file that cannot be read is refused with its name and the reason;
@@ -538,32 +554,6 @@ private Q_SLOTS:
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 1,
                  qPrintable(QString("status %1: %2").arg(process.exitCode()).arg(errors)));
         QCOMPARE(errors, closedPipe ? QString() : "qm47: standard output: No space left on device\n");
-    }
-
-    // The overview writes a picture in the format its name says, on the
-    // paper asked for.
-    void overview_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("png, letter") << QStringList{"--paper", "letter", "overview.png"} << QSize(1275, 1650);
-        QTest::newRow("svg") << QStringList{"overview.svg"} << QSize(595, 842);
-    }
-    void overview()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QSize, size);
-        arguments = resolved(arguments);
-        const QString picture = arguments.last();
-        const Result r = qm47(QStringList{"--lang", "de", "overview"} + arguments.mid(0, arguments.size() - 1)
-                              + QStringList{path("json.tkf"), picture});
-        QVERIFY2(r.status == 0, qPrintable(describe(r)));
-        QFile file(picture);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QRegularExpressionMatch box = QRegularExpression("viewBox=\"0 0 (\\d+) (\\d+)\"").match(file.readAll());
-        QCOMPARE(picture.endsWith(".svg") ? QSize(box.captured(1).toInt(), box.captured(2).toInt())
-                                          : QImageReader(picture).size(),
-                 size);
     }
 
     // "-" for standard input or output; the kind of that side follows from the
@@ -871,7 +861,6 @@ private Q_SLOTS:
     }
 
     // --- many keypads ----------------------------------------------------------
-
 
     // The first run writes; the second finds the keypad as the file would
     // leave it and sends no button; a changed file is written again.
