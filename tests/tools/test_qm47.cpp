@@ -195,7 +195,8 @@ QMap<QString, QByteArray> fixtures()
         // 8 entries in button 2, where the keypad keeps 6; button 8 beyond its 5.
         {"large.tkf", fromText("button 2\nA down\nA up\nB down\nB up\nA down\nA up\nB down\nB up\n"
                                "button 8\nA down\nA up")},
-        {"kept.tkf", "not even a configuration"}};
+        {"kept.tkf", "not even a configuration"},
+        {"qm.tkf", "QM"}};
     ButtonTable t = makeTable();
     for (int i = 0; i < 23; ++i)
         setButton(t, i, strokes(i + 1, i));
@@ -358,6 +359,14 @@ private Q_SLOTS:
              "Button 7: unbalanced[^\n]*entry 1 \\(B up\\) has no press before it[^\n]*\n"
              "Button 10: unbalanced[^\n]*\n"
              "Button 10: successive delays[^\n]*\n\\z"});
+
+        // --json gives a document also for a file it refuses.
+        row("check --json, a missing file", {"check", "--json", "none.tkf"}, 1,
+            {"^\\{.*\"message\":\"Could not open file! No such file or directory.\",\"outcome\":\"refused\".*\\}\n$"},
+            lit("none.tkf: Could not open file!"));
+        row("check --json, a corrupt file", {"check", "--json", "qm.tkf"}, 1,
+            {"^\\{.*\"message\":\"File corrupt! Could not read the file!\",\"outcome\":\"refused\".*\\}\n$"},
+            "corrupt");
 
         // Bytes after the checksum are converted with a warning.
         row("convert, bytes after the checksum", {"convert", "tail.tkf", "-"}, 0,
@@ -632,6 +641,8 @@ private Q_SLOTS:
         row("read, a deaf keypad keeps the old file", {"--ignore-wakeup"}, {}, {"read", "PORT", "kept.tkf"}, 1, {},
             lit("Cannot connect to the target! Please check the connection / serial port."), "kept.tkf",
             files["kept.tkf"]);
+        row("read --json PORT -", {}, {}, {"read", "--json", "PORT", "-"}, 2, {Nothing},
+            lit("share standard output"));
         row("read, more buttons than a file holds", {"--buttons", "30"}, {}, {"read", "PORT", "big-readout.tkf"},
             1, {}, lit("nothing was written"), "big-readout.tkf");
         row("diff, same", {}, "office.tkf", {"diff", "PORT", "office.tkf"}, 0,
@@ -752,8 +763,7 @@ private Q_SLOTS:
 
     // Command lines as a shell runs them (Q the program, PORT a paced keypad
     // logging to LOG, DIR the test's folder): a signal ignored at the start
-    // stays ignored, "-" is standard output, --json always gives a document,
-    // and a name that is not valid in the locale's encoding is refused, never
+    // stays ignored, "-" is standard output, and a name that is not valid in the locale's encoding is refused, never
     // written under another name.
     void shellLines_data()
     {
@@ -767,14 +777,6 @@ private Q_SLOTS:
         QTest::newRow("read PORT -: the configuration alone on standard output")
             << "\"$Q\" read \"$PORT\" - > \"$DIR/o.tkf\" && cmp \"$DIR/o.tkf\" \"$DIR/shell-big.tkf\" && echo same"
             << 0 << "^same\n$" << "^$";
-        QTest::newRow("read --json PORT -") << "\"$Q\" read --json \"$PORT\" -" << 2 << "^$" << "share standard output";
-        QTest::newRow("check --json, a missing file")
-            << "\"$Q\" check --json \"$DIR/none.tkf\"" << 1
-            << "^\\{.*\"message\":\"Could not open file! No such file or directory.\",\"outcome\":\"refused\".*\\}\n$"
-            << "none.tkf: Could not open file!";
-        QTest::newRow("check --json, a corrupt file")
-            << "printf QM > \"$DIR/bad.tkf\"; \"$Q\" check --json \"$DIR/bad.tkf\"" << 1
-            << "^\\{.*\"message\":\"File corrupt! Could not read the file!\",\"outcome\":\"refused\".*\\}\n$" << "corrupt";
         // The file is removed here: the test's folder could not name it.
         QTest::newRow("a name that is not UTF-8 is refused")
             << "cd \"$DIR\" && printf x > " + bad + " && \"$Q\" check " + bad + "; s=$?; rm " + bad + "; exit $s"
