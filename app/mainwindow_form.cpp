@@ -146,9 +146,11 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
     pushButtonDown = makeEditButton(groupBoxEdit_2, "pushButtonDown", QRect(10, 90, 90, 25));
     pushButtonKey = makeEditButton(groupBoxEdit_2, "pushButtonKey", QRect(10, 121, 90, 26));
     // Its caption is the longest of the group and would touch the frame of the
-    // 90-pixel button in common desktop fonts: set it a little narrower.
+    // 90-pixel button in common desktop fonts: set its letters a little closer.
+    // Closer letters keep the face of the other captions; a narrower face would
+    // be one more font to load and render before the window first appears.
     QFont keyFont = pushButtonKey->font();
-    keyFont.setStretch(90);
+    keyFont.setLetterSpacing(QFont::PercentageSpacing, 92);
     pushButtonKey->setFont(keyFont);
     pushButtonDelete = makeEditButton(groupBoxEdit_2, "pushButtonDelete", QRect(10, 153, 90, 26));
 
