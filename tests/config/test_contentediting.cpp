@@ -205,6 +205,8 @@ private Q_SLOTS:
             << "[ ] a+ a-" << QList<int>{0, 1} << int(MoveDown) << "a+ [ ] a-" << QList<int>{1, 2};
         QTest::newRow("lower pair up over the upper pair")
             << "[ ] [ ]" << QList<int>{2, 3} << int(MoveUp) << "[ ] [ ]" << QList<int>{0, 1};
+        QTest::newRow("scattered rows up") << "a+ b+ c+ d+ e+" << QList<int>{1, 3} << int(MoveUp)
+                                           << "b+ a+ d+ c+ e+" << QList<int>{0, 2};
         QTest::newRow("at the top: nothing moves")
             << "a+ b+ c+" << QList<int>{0, 2} << int(MoveUp) << "a+ b+ c+" << QList<int>{};
         QTest::newRow("at the bottom: nothing moves")

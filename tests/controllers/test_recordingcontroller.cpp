@@ -2,20 +2,12 @@
 // key, key codes with the row selected, the entry limit and the held keys.
 #include "config/scripttext.h"
 #include "controllers/recordingcontroller.h"
-#include "document/configdocument.h"
-#include "support/scriptedprompts.h"
+#include "support/editingfixture.h"
 
-#include <QTemporaryDir>
-#include <QtTest>
-
-class TestRecordingController : public QObject
+class TestRecordingController : public QObject, EditingFixture
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<ConfigDocument> document;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<EditController> edits;
     std::unique_ptr<RecordingController> recording;
 
     // Button 1 holds n distinct entries (key bytes 0x80 + i) with room for
@@ -29,9 +21,7 @@ class TestRecordingController : public QObject
             c.entries[i] = ContentEntry{uint8_t(i % 2 ? ActionRelease : ActionPress),
                                         uint8_t(0x80 + i)};
         c.length = uint8_t(n);
-        document->takeOverReadout(table, 1);
-        QVERIFY(document->saveAs(dir.filePath("start.txt")).done);
-        QVERIFY(edits->selectButton(0));
+        QVERIFY(startWith(table));
     }
     QString codes() const
     {
@@ -45,9 +35,8 @@ class TestRecordingController : public QObject
 private Q_SLOTS:
     void init()
     {
-        document = std::make_unique<ConfigDocument>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        edits = std::make_unique<EditController>(*document, *prompts);
+        recording.reset();
+        renew();
         recording = std::make_unique<RecordingController>(*document, *edits, *prompts);
     }
 
